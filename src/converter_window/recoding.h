@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace pixmint {
+
+// The number format of the text being read (the source group of the converter).
+struct SourceFormat {
+    QString language;  // "Asm", "CCS", "Proton Basic" or anything typed
+    QString command;
+    QString prefix;
+    QString suffix;
+    QString separator;
+};
+
+// The comment marker of a source language: "//" for CCS, ";" for Asm, "'" otherwise.
+QString sourceCommentMarker(const QString& languageText);
+
+// The part of the piece before the first occurrence of the cut text (any letter case), in
+// capitals; the whole piece in capitals when the cut text does not occur.
+QString Karakter_Kes(const QString& piece, const QString& cutText);
+
+// The number text of a cut piece: trimmed and in capitals, and after the first occurrence
+// of the prefix (any letter case) when the prefix is not empty and occurs.
+QString Sayı_Bul(const QString& piece, const QString& prefix);
+
+// Reads the numbers of a code text into the table (replaced whole), in their order.
+// Lines end at CR LF, LF or a lone CR; a line loses everything from the first comment
+// marker of the source language on; it is split at the separator, and a line of fewer
+// than three pieces counts only when its first piece begins with the source prefix. Each
+// piece loses its TABs, is cut and gives its number text. With invert, each entry that is
+// a hexadecimal number from 0 to FF becomes its 8-bit complement in two digits; any other
+// entry is left as found. Returns how many entries could not be inverted.
+int Kodu_dönüştür(const QString& sourceText, const SourceFormat& format, QStringList& table,
+                  bool invert);
+
+// The message shown when some entries could not be inverted.
+QString notInvertedMessage(int count);
+
+}  // namespace pixmint

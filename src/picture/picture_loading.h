@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace pixmint {
+
+// The largest picture the program decodes, in pixels.
+constexpr qint64 kMaxPicturePixels = 100'000'000;
+
+// Decodes a picture file (BMP, JPEG, PNG, GIF first frame, ICO first image, and whatever
+// else the installed plugins read) at its natural size, upright as photo viewers show it
+// (EXIF orientation applied). Transparent pixels are laid on white: each channel c of a
+// pixel of alpha a becomes (c × a + 255 × (255 − a) + 127) div 255. The result is an
+// opaque Format_RGB32 image. Returns a null image for a file that is missing, damaged, not
+// a picture, or larger than kMaxPicturePixels; memory is never claimed for such a file.
+QImage loadPicture(const QString& path);
+
+// The same for a picture held in memory (the bytes of a file).
+QImage loadPictureFromData(const QByteArray& bytes);
+
+// "Resim dosyası okunamadı:" CR LF and the path.
+QString unreadablePictureMessage(const QString& path);
+
+}  // namespace pixmint

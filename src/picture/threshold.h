@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <cstdint>
+
+namespace pixmint {
+
+// Colour values as the drawing layer hands them over: the three low bytes are the colour
+// channels (their order does not matter here), the top byte is 0 for an ordinary colour.
+// A pixel that cannot be read has all 32 bits set.
+constexpr qint32 kWhite = 0xFFFFFF;
+constexpr qint32 kBlack = 0;
+constexpr qint32 kInvalidColour = -1;
+
+// Light when the whole-number mean of the three channels is above 127 (sum ≥ 384).
+inline bool isLight(qint32 colour)
+{
+    const auto c = static_cast<quint32>(colour);
+    return ((c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF)) / 3 > 127;
+}
+
+// Black or white for a colour: light gives white, dark black; swapped when inverting.
+qint32 EşikRengi(qint32 colour, bool invert);
+// The bit of a colour: dark gives 1, light 0; swapped when inverting.
+std::uint8_t EşikBiti(qint32 colour, bool invert);
+// The byte length of a row of a 24-bit bitmap of the given width, rounded up to a multiple
+// of 4. Throws RunError 6 when it does not fit 32 bits.
+qint32 SatırGenişliği(qint32 width);
+
+}  // namespace pixmint

@@ -1,0 +1,129 @@
+#include "code_layout.h"
+
+#include "event_yield.h"
+
+namespace pixmint {
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+const QChar kTab = QLatin1Char('\t');
+
+void dropTrailing(QString& line, const QString& separator)
+{
+    if (!separator.isEmpty() && line.endsWith(separator))
+        line.chop(separator.size());
+}
+
+void appendLine(QString& result, const QString& command, const QString& line)
+{
+    result += kTab;
+    result += command;
+    result += kTab;
+    result += line;
+    result += kLineEnd;
+}
+
+}  // namespace
+
+LaidOutLines SatırlarıOluştur(const QStringList& table, const QString& command,
+                              const QString& prefix, const QString& suffix,
+                              const QString& separator, int numbersPerLine,
+                              bool keepLastSeparator, EventYield& yield)
+{
+    const qsizetype n = numbersPerLine < 1 ? 1 : numbersPerLine;
+    const qsizetype count = table.size();
+    LaidOutLines out;
+    qsizetype perEntry = prefix.size() + suffix.size() + separator.size() + 2;
+    out.text.reserve(count * perEntry + (count / n + 1) * (command.size() + 4));
+    QString line;
+    for (qsizetype i = 0; i < count; i += n) {
+        for (qsizetype k = 0; k < n; ++k) {
+            if (i + k >= count) {
+                // The last line is not full: the error path completes it.
+                out.incompleteLine = true;
+                dropTrailing(line, separator);
+                appendLine(out.text, command, line);
+                return out;
+            }
+            line += prefix;
+            line += table[i + k];
+            line += suffix;
+            line += separator;
+            yield.tick();
+        }
+        if (!keepLastSeparator)
+            dropTrailing(line, separator);
+        appendLine(out.text, command, line);
+        line.clear();
+    }
+    if (count == 0) {
+        // A table without entries takes the error path at once, with an empty line.
+        out.incompleteLine = true;
+        appendLine(out.text, command, QString());
+    }
+    return out;
+}
+
+QString commentMarker(CodeLanguage language)
+{
+    switch (language) {
+    case CodeLanguage::Asm:
+        return QStringLiteral(";");
+    case CodeLanguage::Ccs:
+        return QStringLiteral("//");
+    case CodeLanguage::ProtonBasic:
+        break;
+    }
+    return QStringLiteral("'");
+}
+
+LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
+                           const CodeFormat& format, EventYield& yield)
+{
+    QString head = commentMarker(language) + format.commentPath + kLineEnd;
+    LaidOutLines data;
+    switch (language) {
+    case CodeLanguage::Asm: {
+        const int n = format.command.toUpper() == QStringLiteral("RETLW") ? 1
+                                                                          : format.numbersPerLine;
+        data = SatırlarıOluştur(table, format.command, format.prefix, format.suffix,
+                                format.separator, n, false, yield);
+        data.text.prepend(head);
+        break;
+    }
+    case CodeLanguage::Ccs:
+        head += QStringLiteral("   const int  ") + format.command + QStringLiteral("{") + kLineEnd;
+        data = SatırlarıOluştur(table, QString(), format.prefix, format.suffix, format.separator,
+                                format.numbersPerLine, true, yield);
+        data.text.prepend(head);
+        data.text += kLineEnd + kLineEnd + QStringLiteral("};") + kLineEnd;
+        break;
+    case CodeLanguage::ProtonBasic:
+        data = SatırlarıOluştur(table, format.command, format.prefix, format.suffix,
+                                format.separator, format.numbersPerLine, false, yield);
+        data.text.prepend(head);
+        data.text += kLineEnd;
+        break;
+    }
+    return data;
+}
+
+LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
+                           const CodeFormat& format)
+{
+    EventYield none;
+    return buildCodeText(language, table, format, none);
+}
+
+QString unknownLanguageMessage(const QString& languageText)
+{
+    return QStringLiteral("Bilinmeyen dil: \"") + languageText +
+           QStringLiteral("\". Asm, CCS veya Proton Basic kullanın.");
+}
+
+QString badNumbersPerLineMessage()
+{
+    return QStringLiteral("Sütun Sayısı bir tam sayı olmalıdır.");
+}
+
+}  // namespace pixmint

@@ -1,0 +1,91 @@
+#include "code_saving.h"
+
+#include "dialog_service.h"
+#include "program_state.h"
+#include "run_error.h"
+#include "single_byte_text.h"
+
+#include <QFileInfo>
+
+namespace pixmint {
+namespace {
+
+bool isCcs(const QString& languageText)
+{
+    return languageText.toUpper() == QStringLiteral("CCS");
+}
+
+QString lastPathPiece(const QString& path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('\\')),
+                                   path.lastIndexOf(QLatin1Char('/')));
+    return path.mid(cut + 1);
+}
+
+}  // namespace
+
+QString codeSaveFilter()
+{
+    return QStringLiteral(
+        "Include Dosyaları (*.inc;*.h;*.c,*.bas)|*.inc;*.h;*.c;*.bas|Tüm Dosyalar|*.*");
+}
+
+QString proposedCodeFileName(const QString& includePath, const QString& languageText)
+{
+    if (includePath.isEmpty())
+        return {};
+    const QString piece = lastPathPiece(includePath);
+    const QString base = piece.left(piece.indexOf(QLatin1Char('.')));
+    if (base.isEmpty())
+        return {};
+    return base + (isCcs(languageText) ? QStringLiteral(".h") : QStringLiteral(".inc"));
+}
+
+QString codeDefaultExtension(const QString& languageText)
+{
+    return isCcs(languageText) ? QStringLiteral("*.c") : QStringLiteral("*.inc");
+}
+
+QString overwriteQuestion(const QString& chosenPath)
+{
+    return lastPathPiece(chosenPath) + QStringLiteral(" Adlı dosya zaten var.\r\n") +
+           QStringLiteral(" Varolan dosyanın üzerine yazmak istiyormusunuz?");
+}
+
+void KoduKaydet(const QString& text, DialogService& dialogs, const QString& languageText,
+                ProgramState& state)
+{
+    try {
+        FileDialogRequest request;
+        request.defaultExtension = codeDefaultExtension(languageText);
+        request.filter = codeSaveFilter();
+        request.fileName = proposedCodeFileName(state.DosyaYolu, languageText);
+        const std::optional<QString> chosen = dialogs.chooseSaveFile(request);
+        if (!chosen)
+            return;
+        state.DosyaYolu = *chosen;
+        if (chosen->isEmpty())
+            return;
+        if (QFileInfo::exists(*chosen)) {
+            const MessageAnswer answer = dialogs.showMessage(
+                QStringLiteral("Hata"), overwriteQuestion(*chosen), MessageButtons::YesNo);
+            if (answer != MessageAnswer::Yes)
+                return;
+        }
+        writeSingleByteFile(*chosen, text);
+    } catch (const RunError& error) {
+        if (error.number() != DialogCancelled)
+            dialogs.showMessage(error.title(), error.description());
+    }
+}
+
+QString withCrLf(const QString& paneText)
+{
+    QString text = paneText;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+}  // namespace pixmint
