@@ -1,0 +1,176 @@
+#include "monochrome.h"
+#include "event_yield.h"
+#include "picture_road.h"
+#include "picture_samples.h"
+#include "run_error.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace pixmint {
+namespace {
+
+using testing::asText;
+using testing::drawn;
+using testing::textRows;
+
+// Records what the progress bar is told, in order.
+class RecordingProgress : public ProgressSink {
+public:
+    void setMaximum(qint64 maximum) override { events.push_back({true, maximum}); }
+    void setValue(qint64 value) override { events.push_back({false, value}); }
+
+    struct Event {
+        bool isMaximum;
+        qint64 number;
+    };
+    std::vector<Event> events;
+
+    std::vector<qint64> values() const {
+        std::vector<qint64> list;
+        for (const auto& e : events)
+            if (!e.isMaximum)
+                list.push_back(e.number);
+        return list;
+    }
+};
+
+TEST(SiyahBeyazYap, ProgressRunsToOneRowAndColumnMoreThanThePictureThenBackToZero) {
+    for (const QSize size : {QSize(2, 2), QSize(5, 3), QSize(1, 7)}) {
+        SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
+        QImage picture = testing::noise(size.width(), size.height());
+        RecordingProgress progress;
+        SiyahBeyazYap(picture, false, &progress);
+
+        const qint64 maximum = qint64(size.width() + 1) * (size.height() + 1);
+        ASSERT_GE(progress.events.size(), 3u);
+        EXPECT_FALSE(progress.events[0].isMaximum);
+        EXPECT_EQ(progress.events[0].number, 0);
+        EXPECT_TRUE(progress.events[1].isMaximum);
+        EXPECT_EQ(progress.events[1].number, maximum);
+
+        const auto values = progress.values();
+        EXPECT_EQ(values.back(), 0);
+        EXPECT_EQ(values[values.size() - 2], maximum);
+        // At least once per row, never backwards, never beyond the maximum.
+        EXPECT_GE(values.size(), static_cast<std::size_t>(size.height()) + 2);
+        for (std::size_t i = 1; i + 1 < values.size(); ++i) {
+            EXPECT_LE(values[i - 1], values[i]);
+            EXPECT_LE(values[i], maximum);
+        }
+    }
+}
+
+TEST(SiyahBeyazYap, TwoByTwoPictureHasMaximumNine) {
+    QImage picture = drawn({"#.", ".#"});
+    RecordingProgress progress;
+    SiyahBeyazYap(picture, false, &progress);
+    const auto values = progress.values();
+    EXPECT_EQ(progress.events[1].number, 9);
+    EXPECT_EQ(values[values.size() - 2], 9);
+    EXPECT_EQ(values.back(), 0);
+}
+
+TEST(SiyahBeyazYap, TurnsEveryPixelBlackOrWhiteAndInvertSwaps) {
+    struct Case {
+        QRgb colour;
+        QRgb plain;
+        QRgb inverted;
+    };
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb black = qRgb(0, 0, 0);
+    const Case cases[] = {
+        {qRgb(128, 128, 128), white, black},
+        {qRgb(127, 127, 129), black, white},
+        {qRgb(255, 0, 0), black, white},
+        {qRgb(255, 255, 0), white, black},
+        {white, white, black},
+        {black, black, white},
+    };
+    for (const auto format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        SCOPED_TRACE(::testing::Message() << "format " << format);
+        QImage source(static_cast<int>(std::size(cases)), 1, QImage::Format_RGB32);
+        for (int x = 0; x < source.width(); ++x)
+            source.setPixel(x, 0, cases[x].colour);
+        QImage plain = source.convertToFormat(format);
+        QImage inverted = plain;
+        SiyahBeyazYap(plain, false);
+        SiyahBeyazYap(inverted, true);
+        ASSERT_EQ(plain.format(), QImage::Format_RGB32);
+        for (int x = 0; x < source.width(); ++x) {
+            EXPECT_EQ(plain.pixel(x, 0), cases[x].plain) << "pixel " << x;
+            EXPECT_EQ(inverted.pixel(x, 0), cases[x].inverted) << "pixel " << x;
+        }
+    }
+}
+
+TEST(SiyahBeyazYap, WorksInPlaceAndYieldsOncePerRow) {
+    QImage picture = testing::noise(64, 23);
+    const uchar* before = picture.constBits();
+    EventYield yield(nullptr, 0);
+    SiyahBeyazYap(picture, false, nullptr, yield);
+    EXPECT_EQ(picture.constBits(), before);
+    EXPECT_EQ(yield.yields(), 23);
+}
+
+TEST(SiyahBeyazYap, StopsWhenTheWindowAsksToAbort) {
+    QImage picture = testing::noise(8, 8);
+    const bool abort = true;
+    EventYield yield(&abort, 0);
+    EXPECT_THROW(SiyahBeyazYap(picture, false, nullptr, yield), WorkAborted);
+}
+
+TEST(ConvertPicture, DarkBecomesOneAndInvertingTurnsThePictureOver) {
+    struct Case {
+        const char* name;
+        QImage source;
+        bool invert;
+        QSize size;
+        QStringList target;
+    };
+    const QImage blocks = drawn({"##....##", "##....##", "..####..", "..####.."});
+    const Case cases[] = {
+        {"halved", blocks, false, {4, 2}, textRows({"#..#", ".##."})},
+        {"halved inverted", blocks, true, {4, 2}, textRows({".##.", "#..#"})},
+        // A block of mixed pixels stays black whichever way the picture is turned.
+        {"mixed block", drawn({"#.", ".."}), false, {1, 1}, textRows({"#"})},
+        {"mixed block inverted", drawn({"#.", ".."}), true, {1, 1}, textRows({"#"})},
+        {"colours decided before scaling", drawn({"rr", "rr"}), true, {1, 1}, textRows({"."})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage picture = c.source;
+        EventYield idle;
+        const ConvertedPicture converted =
+            convertPicture(picture, c.size.width(), c.size.height(), c.invert, nullptr, idle);
+        EXPECT_EQ(asText(converted.target), c.target);
+        ASSERT_EQ(converted.grid.width(), c.size.width());
+        ASSERT_EQ(converted.grid.height(), c.size.height());
+        for (int y = 0; y < c.size.height(); ++y)
+            for (int x = 0; x < c.size.width(); ++x)
+                EXPECT_EQ(converted.grid.at(x, y), c.target[y][x] == u'#' ? 1 : 0);
+    }
+}
+
+TEST(ConvertPicture, InvertedPictureSetsBitsWhereThePictureWasWhite) {
+    QImage picture = drawn({"#.", ".#"});
+    EventYield idle;
+    const ConvertedPicture converted = convertPicture(picture, 2, 2, true, nullptr, idle);
+    EXPECT_EQ(asText(picture), textRows({".#", "#."}));
+    EXPECT_EQ(converted.grid.at(0, 0), 0);
+    EXPECT_EQ(converted.grid.at(1, 0), 1);
+    EXPECT_EQ(converted.grid.at(0, 1), 1);
+    EXPECT_EQ(converted.grid.at(1, 1), 0);
+}
+
+TEST(ConvertPicture, RefusesASizeOutOfBoundsBeforeTouchingThePicture) {
+    QImage picture = drawn({"r"});
+    EventYield idle;
+    EXPECT_THROW(convertPicture(picture, 0, 64, false, nullptr, idle), RunError);
+    EXPECT_THROW(convertPicture(picture, 16384, 16384, false, nullptr, idle), RunError);
+    EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 0, 0));
+}
+
+}  // namespace
+}  // namespace pixmint
