@@ -1,0 +1,196 @@
+#include "recoding.h"
+
+#include "code_layout.h"
+#include "hex_value.h"
+#include "language_presets.h"
+#include "page_packing.h"
+#include "run_error.h"
+
+#include <utility>
+
+namespace pixmint {
+namespace {
+
+// The first occurrence of needle in text, or -1; an empty needle never occurs, so an
+// empty prefix or cut text leaves a piece whole.
+qsizetype findIn(QStringView text, QStringView needle) {
+    if (needle.isEmpty())
+        return -1;
+    if (needle.size() == 1)
+        return text.indexOf(needle.front());
+    return text.indexOf(needle);
+}
+
+// The cut of a piece already in capitals, by a cut text already in capitals.
+QStringView cutAt(QStringView piece, QStringView cutUpper) {
+    const qsizetype at = findIn(piece, cutUpper);
+    return at < 0 ? piece : piece.left(at);
+}
+
+// The number text of a cut piece already in capitals, by a prefix already in capitals.
+QStringView numberIn(QStringView cutPiece, QStringView prefixUpper) {
+    const QStringView trimmed = cutPiece.trimmed();
+    const qsizetype at = findIn(trimmed, prefixUpper);
+    return at < 0 ? trimmed : trimmed.mid(at + prefixUpper.size());
+}
+
+bool isUpperHexDigit(char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
+}
+
+// Replaces an entry holding a hexadecimal number from 0 to FF by its 8-bit complement in
+// two digits; returns false and leaves any other entry as it is. The digits are checked
+// here first, so that a file full of words costs no exception per entry.
+bool invertEntry(QString& entry) {
+    qsizetype significant = 0;
+    for (const QChar c : std::as_const(entry)) {
+        if (!isUpperHexDigit(c.unicode()))
+            return false;
+        if (significant > 0 || c != u'0')
+            ++significant;
+    }
+    if (significant > 2)
+        return false;
+    qint64 value = 0;
+    try {
+        value = HexDeğeri(entry);
+    } catch (const RunError&) {
+        return false;
+    }
+    if (value < 0 || value > 255)
+        return false;
+    entry = twoHexDigits(static_cast<int>(255 - value));
+    return true;
+}
+
+// The settings of one run, in the form the loop compares them.
+class LineReader {
+public:
+    LineReader(const SourceFormat& format, bool invert, QStringList& entries)
+        : m_marker(sourceCommentMarker(format.language)),
+          m_cut((format.suffix.isEmpty() ? m_marker : format.suffix).toUpper()),
+          m_prefix(format.prefix.toUpper()),
+          m_separator(format.separator),
+          m_invert(invert),
+          m_entries(entries) {}
+
+    int notInverted() const { return m_notInverted; }
+
+    // Converts one line of the working text (in capitals, without its line end).
+    void read(QStringView line) {
+        const qsizetype comment = findIn(line, m_marker);
+        if (comment >= 0)
+            line = line.left(comment);
+        if (line.isEmpty())
+            return;
+        if (m_separator.isEmpty()) {
+            if (beginsWithPrefix(line))
+                append(line);
+            return;
+        }
+        const qsizetype first = line.indexOf(m_separator);
+        const bool threeOrMore =
+            first >= 0 && line.indexOf(m_separator, first + m_separator.size()) >= 0;
+        if (!threeOrMore && !beginsWithPrefix(first < 0 ? line : line.left(first)))
+            return;
+        qsizetype from = 0;
+        for (;;) {
+            const qsizetype at = line.indexOf(m_separator, from);
+            if (at < 0) {
+                append(line.mid(from));
+                return;
+            }
+            append(line.mid(from, at - from));
+            from = at + m_separator.size();
+        }
+    }
+
+private:
+    // A line of one or two pieces counts when its first piece holds a number written with
+    // the source prefix: the last line of a table and the lines of a "Retlw" table.
+    bool beginsWithPrefix(QStringView firstPiece) const {
+        if (m_prefix.isEmpty())
+            return false;
+        QString noTabs;
+        const QStringView piece = withoutTabs(firstPiece, noTabs);
+        return cutAt(piece, m_cut).trimmed().startsWith(m_prefix);
+    }
+
+    // The piece without TABs; copies only when there is one to remove.
+    static QStringView withoutTabs(QStringView piece, QString& storage) {
+        if (!piece.contains(u'\t'))
+            return piece;
+        storage = piece.toString();
+        storage.remove(u'\t');
+        return storage;
+    }
+
+    void append(QStringView piece) {
+        QString noTabs;
+        QString entry = numberIn(cutAt(withoutTabs(piece, noTabs), m_cut), m_prefix).toString();
+        if (m_invert && !invertEntry(entry))
+            ++m_notInverted;
+        m_entries.append(std::move(entry));
+    }
+
+    const QString m_marker;
+    const QString m_cut;
+    const QString m_prefix;
+    const QString m_separator;
+    const bool m_invert;
+    QStringList& m_entries;
+    int m_notInverted = 0;
+};
+
+}  // namespace
+
+QString sourceCommentMarker(const QString& languageText) {
+    const LanguagePreset* preset = presetFor(languageText);
+    return commentMarker(preset ? preset->language : CodeLanguage::ProtonBasic);
+}
+
+QString Karakter_Kes(const QString& piece, const QString& cutText) {
+    const QString upper = piece.toUpper();
+    return cutAt(upper, cutText.toUpper()).toString();
+}
+
+QString Sayı_Bul(const QString& piece, const QString& prefix) {
+    const QString upper = piece.toUpper();
+    return numberIn(upper, prefix.toUpper()).toString();
+}
+
+int Kodu_dönüştür(const QString& sourceText, const SourceFormat& format, QStringList& table,
+                  bool invert) {
+    // The command goes everywhere in one pass, comments and paths included; what is left
+    // of a comment is dropped line by line below.
+    QString working = sourceText.toUpper();
+    const QString command = format.command.toUpper();
+    if (!command.isEmpty())
+        working.remove(command, Qt::CaseSensitive);
+
+    QStringList entries;
+    LineReader reader(format, invert, entries);
+    const QStringView text = QStringView(working).trimmed();
+    const QChar* lineStart = text.data();
+    const QChar* const end = lineStart + text.size();
+    for (;;) {
+        const QChar* lineEnd = lineStart;
+        while (lineEnd != end && *lineEnd != u'\r' && *lineEnd != u'\n')
+            ++lineEnd;
+        reader.read(QStringView(lineStart, lineEnd));
+        if (lineEnd == end)
+            break;
+        lineStart = lineEnd + 1;
+        if (*lineEnd == u'\r' && lineStart != end && *lineStart == u'\n')
+            ++lineStart;
+    }
+    table = std::move(entries);
+    return reader.notInverted();
+}
+
+QString notInvertedMessage(int count) {
+    return QString::number(count) +
+           QStringLiteral(" sayı terslenemedi; bunlar olduğu gibi bırakıldı.");
+}
+
+}  // namespace pixmint

@@ -1,0 +1,269 @@
+#include "recoding.h"
+#include "code_layout.h"
+#include "format_detection.h"
+#include "language_presets.h"
+#include "test_paths.h"
+
+#include <gtest/gtest.h>
+
+namespace pixmint {
+namespace {
+
+SourceFormat asmDt() {
+    return {
+        QStringLiteral("Asm"), QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(",")};
+}
+SourceFormat asmRetlw() {
+    SourceFormat f = asmDt();
+    f.command = QStringLiteral("Retlw");
+    return f;
+}
+SourceFormat ccs() {
+    return {QStringLiteral("CCS"),
+            QStringLiteral("Resim[]="),
+            QStringLiteral("0X"),
+            {},
+            QStringLiteral(",")};
+}
+SourceFormat proton() {
+    return {QStringLiteral("Proton Basic"),
+            QStringLiteral("CData"),
+            QStringLiteral("$"),
+            {},
+            QStringLiteral(",")};
+}
+SourceFormat with(SourceFormat f, QString SourceFormat::*field, const QString& value) {
+    f.*field = value;
+    return f;
+}
+
+QString s(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
+struct ExtractionCase {
+    const char* name;
+    QString text;
+    SourceFormat format;
+    bool invert;
+    QStringList expected;
+    int notInverted = 0;
+};
+
+void PrintTo(const ExtractionCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Extraction : public ::testing::TestWithParam<ExtractionCase> {};
+
+TEST_P(Extraction, GivesTheEntriesInOrder) {
+    const ExtractionCase& c = GetParam();
+    QStringList table{QStringLiteral("old"), QStringLiteral("entries")};
+    const int notInverted = Kodu_dönüştür(c.text, c.format, table, c.invert);
+    EXPECT_EQ(table, c.expected);
+    EXPECT_EQ(notInverted, c.notInverted);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Recoding, Extraction, ::testing::Values(
+    ExtractionCase{"WorkedExample", s(u";C:\\Resim.bmp\r\n\tDt\t0X00,0X3F,0XFF\r\n"), asmDt(), false,
+        {s(u"00"), s(u"3F"), s(u"FF")}},
+    ExtractionCase{"WorkedExampleInverted", s(u";C:\\Resim.bmp\r\n\tDt\t0X00,0X3F,0XFF\r\n"), asmDt(), true,
+        {s(u"FF"), s(u"C0"), s(u"00")}},
+    ExtractionCase{"PrefixTwiceKeepsTheRest", s(u"\tDt\t0X0X12,0X01,0X02"), asmDt(), false,
+        {s(u"0X12"), s(u"01"), s(u"02")}},
+    ExtractionCase{"SuffixAndWhatFollowsItCut", s(u"\tDt\t0X3FH,0X01H ,0x02h;x"),
+        with(asmDt(), &SourceFormat::suffix, s(u"h")), false, {s(u"3F"), s(u"01"), s(u"02")}},
+    ExtractionCase{"CommentInsideTheLastPiece", s(u"\tDt\t0X01,0X02,0XFF ;son"), asmDt(), false,
+        {s(u"01"), s(u"02"), s(u"FF")}},
+    ExtractionCase{"CommentHoldingCommasGivesNothing", s(u"\tDt\t0X01,0X02,0X03 ; a, b, c, d"), asmDt(), false,
+        {s(u"01"), s(u"02"), s(u"03")}},
+    ExtractionCase{"PathWithCommasInTheFirstLine", s(u";C:\\a,b,c\\0X1,0X2.bmp\r\n\tDt\t0X01,0X02,0X03\r\n"), asmDt(), false,
+        {s(u"01"), s(u"02"), s(u"03")}},
+    ExtractionCase{"CcsCommentFoundInTheLine", s(u"\t\t0X01,0X02,0X03, // a, b\r\n// 0X04,0X05,0X06"), ccs(), false,
+        {s(u"01"), s(u"02"), s(u"03"), s(u"")}},
+    ExtractionCase{"OneTwoAndThreeNumbersPerLine", s(u"\tDt\t0X01\r\n\tDt\t0X02,0X03\r\n\tDt\t0X04,0X05,0X06\r\n"), asmDt(), false,
+        {s(u"01"), s(u"02"), s(u"03"), s(u"04"), s(u"05"), s(u"06")}},
+    ExtractionCase{"ShortLinesWithoutThePrefixSkipped", s(u"LIST P=16F84\r\nORG 0, 1\r\n\tDt\t$01,$02\r\n\tEND\r\n"), asmDt(), false,
+        {}},
+    ExtractionCase{"RetlwTableReadWhole", s(u";C:\\x.bmp\r\n\tRetlw\t0X01\r\n\tRetlw\t0X02\r\n\tRetlw\t0XFE\r\n"), asmRetlw(), false,
+        {s(u"01"), s(u"02"), s(u"FE")}},
+    ExtractionCase{"CcsTrailingSeparatorGivesAnEmptyEntry",
+        s(u"//x\r\n   const int  Resim[]={\r\n\t\t0X01,0X02,0X03,\r\n\t\t0X04\r\n\r\n\r\n};\r\n"), ccs(), false,
+        {s(u"01"), s(u"02"), s(u"03"), s(u""), s(u"04")}},
+    ExtractionCase{"CcsEmptyEntryInvertsToFF",
+        s(u"//x\r\n   const int  Resim[]={\r\n\t\t0X01,0X02,0X03,\r\n\t\t0X04\r\n\r\n\r\n};\r\n"), ccs(), true,
+        {s(u"FE"), s(u"FD"), s(u"FC"), s(u"FF"), s(u"FB")}},
+    ExtractionCase{"ProtonDigitsAfterTheDollar", s(u"'x\r\n\tCData\t$00,$3F,$FF\r\n\tCData\t$7\r\n\r\n"), proton(), false,
+        {s(u"00"), s(u"3F"), s(u"FF"), s(u"7")}},
+    ExtractionCase{"EmptySeparatorLineIsOnePiece", s(u"\tDt\t0X01,0X02,0X03\r\nA,B,C"),
+        with(asmDt(), &SourceFormat::separator, {}), false, {s(u"01,0X02,0X03")}},
+    ExtractionCase{"SeparatorTakenAsTyped", s(u"0X01 ; 0X02 ; 0X03"),
+        with(with(asmDt(), &SourceFormat::separator, s(u" ; ")), &SourceFormat::language, s(u"CCS")), false,
+        {s(u"01"), s(u"02"), s(u"03")}},
+    ExtractionCase{"LineFeedOnlyLines", s(u";p,q,r\n\tDt\t0X01,0X02,0X03\n\tDt\t0X04\n"), asmDt(), false,
+        {s(u"01"), s(u"02"), s(u"03"), s(u"04")}},
+    ExtractionCase{"LoneCarriageReturnLines", s(u";p,q,r\r\tDt\t0X01,0X02,0X03\r\r\tDt\t0X04"), asmDt(), false,
+        {s(u"01"), s(u"02"), s(u"03"), s(u"04")}},
+    ExtractionCase{"LowerCaseInputInCapitals", s(u"\tdt\t0x3f,0xab,ff"), asmDt(), false,
+        {s(u"3F"), s(u"AB"), s(u"FF")}},
+    ExtractionCase{"SpacesAtPieceEndsGoInsideStay", s(u"\tDt\t0X01, 0X3F ,0X3 F"), asmDt(), false,
+        {s(u"01"), s(u"3F"), s(u"3 F")}},
+    ExtractionCase{"TabsInsidePiecesRemoved", s(u"\tDt\t0X\t01,\t0X02\t,0X0\t3"), asmDt(), false,
+        {s(u"01"), s(u"02"), s(u"03")}},
+    ExtractionCase{"EmptyPrefixTakesPiecesWhole", s(u"0X01,3F,$2\r\n0X01,0X02"),
+        with(asmDt(), &SourceFormat::prefix, {}), false, {s(u"0X01"), s(u"3F"), s(u"$2")}},
+    ExtractionCase{"CommandRemovedInsideWords", s(u"\tDt\t0X01,WIDTH,0X03"), asmDt(), false,
+        {s(u"01"), s(u"WIH"), s(u"03")}},
+    ExtractionCase{"UnknownLanguageCutsAtQuote", s(u"'a,b,c\r\n\tDB\t0X01,0X02,0X03 'x,y"),
+        with(with(asmDt(), &SourceFormat::language, s(u"PIC")), &SourceFormat::command, s(u"DB")), false,
+        {s(u"01"), s(u"02"), s(u"03")}},
+    ExtractionCase{"EmptyTextEmptiesTheTable", QString(), asmDt(), true, {}},
+    ExtractionCase{"SmallValuesInvertToTwoDigits", s(u"\tDt\t0XA,0X0,0X,0X00FE,0XF"), asmDt(), true,
+        {s(u"F5"), s(u"FF"), s(u"FF"), s(u"01"), s(u"F0")}},
+    ExtractionCase{"EntriesThatCannotBeInvertedLeftAsFound",
+        s(u"\tDt\t0XZZ,0X3 F,0X100,0X12345678901234567890,-1,0X1.5,0X3F"), asmDt(), true,
+        {s(u"ZZ"), s(u"3 F"), s(u"100"), s(u"12345678901234567890"), s(u"-1"), s(u"1.5"), s(u"C0")}, 6},
+    ExtractionCase{"ValuesAboveFFKeptWithoutInverting", s(u"\tDt\t0X100,0X1FF,0XFFF"), asmDt(), false,
+        {s(u"100"), s(u"1FF"), s(u"FFF")}},
+    ExtractionCase{"TurkishLettersDoNotCrash", s(u"\tDt\t0Xıi,0Xğ,ß"), asmDt(), true,
+        {s(u"II"), s(u"Ğ"), s(u"SS")}, 3}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+struct CutCase {
+    QString piece;
+    QString cutText;
+    QString expected;
+};
+
+TEST(KarakterKes, CutsBeforeTheFirstOccurrenceInCapitals) {
+    const CutCase cases[] = {
+        {s(u"0x3fh"), s(u"H"), s(u"0X3F")},        {s(u"0X3FH"), s(u"h"), s(u"0X3F")},
+        {s(u"0XFF ;yorum"), s(u";"), s(u"0XFF ")}, {s(u"a//b//c"), s(u"//"), s(u"A")},
+        {s(u"a/b"), s(u"//"), s(u"A/B")},          {s(u"0X3F"), QString(), s(u"0X3F")},
+        {QString(), s(u";"), QString()},           {s(u";0X01"), s(u";"), QString()},
+    };
+    for (const CutCase& c : cases)
+        EXPECT_EQ(Karakter_Kes(c.piece, c.cutText), c.expected) << c.piece.toStdString();
+}
+
+TEST(SayiBul, TakesTheTextAfterTheFirstPrefix) {
+    const CutCase cases[] = {
+        {s(u"  0x3f "), s(u"0X"), s(u"3F")}, {s(u"0X0X12"), s(u"0x"), s(u"0X12")},
+        {s(u"3F"), s(u"0X"), s(u"3F")},      {s(u" 3 f "), QString(), s(u"3 F")},
+        {s(u"$ff"), s(u"$"), s(u"FF")},      {s(u"0X"), s(u"0X"), QString()},
+        {s(u"{0x10}"), s(u"0X"), s(u"10}")}, {QString(), s(u"0X"), QString()},
+    };
+    for (const CutCase& c : cases)
+        EXPECT_EQ(Sayı_Bul(c.piece, c.cutText), c.expected) << c.piece.toStdString();
+}
+
+TEST(SourceCommentMarker, FollowsTheLanguageInAnyCase) {
+    const std::pair<QString, QString> cases[] = {
+        {s(u"CCS"), s(u"//")}, {s(u"ccs"), s(u"//")},         {s(u"Asm"), s(u";")},
+        {s(u"ASM"), s(u";")},  {s(u"Proton Basic"), s(u"'")}, {s(u"PIC"), s(u"'")},
+        {QString(), s(u"'")},  {s(u"Asm "), s(u"'")},
+    };
+    for (const auto& [language, marker] : cases)
+        EXPECT_EQ(sourceCommentMarker(language), marker) << language.toStdString();
+}
+
+TEST(NotInvertedMessage, NamesTheCount) {
+    EXPECT_EQ(notInvertedMessage(3), s(u"3 sayı terslenemedi; bunlar olduğu gibi bırakıldı."));
+}
+
+// Round trips through the program's own layout: whatever the picture window writes, the
+// converter reads back, with the format that detection and the presets choose.
+
+QStringList sampleTable(int count) {
+    QStringList table;
+    for (int i = 0; i < count; ++i)
+        table << QStringLiteral("%1").arg((i * 37 + 11) % 256, 2, 16, QLatin1Char('0')).toUpper();
+    return table;
+}
+
+// The source group as the window sets it: detection, then the presets of the language.
+SourceFormat detectedFormat(const QString& text) {
+    const DetectedFormat found = KoduTespitEt(text);
+    const LanguagePreset& preset =
+        languagePresets().at(found.languageIndex < 0 ? 0 : found.languageIndex);
+    return {preset.name, preset.commands.at(found.selectRetlw ? 1 : 0), preset.prefix,
+            preset.suffix, preset.separator};
+}
+
+struct RoundTripCase {
+    const char* name;
+    CodeLanguage language;
+    QString command;
+    int count;
+};
+
+void PrintTo(const RoundTripCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(RoundTrip, ReadsBackTheSameEntries) {
+    const RoundTripCase& c = GetParam();
+    const QStringList table = sampleTable(c.count);
+    const LanguagePreset& preset = languagePresets().at(static_cast<int>(c.language));
+    CodeFormat layout{c.command,
+                      preset.prefix,
+                      preset.suffix,
+                      preset.separator,
+                      16,
+                      s(u"C:\\Belgeler\\DT,çizim,1.bmp")};
+    const QString text = buildCodeText(c.language, table, layout).text;
+
+    QStringList expected;
+    QStringList inverted;
+    for (int i = 0; i < table.size(); ++i) {
+        expected << table[i];
+        inverted << QStringLiteral("%1")
+                        .arg(255 - table[i].toInt(nullptr, 16), 2, 16, QLatin1Char('0'))
+                        .toUpper();
+        // A full CCS line keeps its separator, so its empty last piece is an entry too.
+        if (c.language == CodeLanguage::Ccs && i % 16 == 15) {
+            expected << QString();
+            inverted << s(u"FF");
+        }
+    }
+
+    const SourceFormat format = detectedFormat(text);
+    QStringList read;
+    EXPECT_EQ(Kodu_dönüştür(text, format, read, false), 0);
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(Kodu_dönüştür(text, format, read, true), 0);
+    EXPECT_EQ(read, inverted);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Recoding, RoundTrip, ::testing::Values(
+    RoundTripCase{"AsmDt", CodeLanguage::Asm, s(u"Dt"), 1024},
+    RoundTripCase{"AsmDtLastLineOfOne", CodeLanguage::Asm, s(u"Dt"), 1009},
+    RoundTripCase{"AsmRetlw", CodeLanguage::Asm, s(u"Retlw"), 1024},
+    RoundTripCase{"Ccs", CodeLanguage::Ccs, s(u"Resim[]="), 1024},
+    RoundTripCase{"CcsLastLineOfTwo", CodeLanguage::Ccs, s(u"Resim[]="), 1010},
+    RoundTripCase{"ProtonBasic", CodeLanguage::ProtonBasic, s(u"CData"), 1024},
+    RoundTripCase{"ProtonBasicLastLineOfOne", CodeLanguage::ProtonBasic, s(u"CData"), 17}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+TEST(Recoding, LaysTheReadTableOutInAnotherLanguage) {
+    const QStringList table = sampleTable(100);
+    const QString asmText =
+        buildCodeText(CodeLanguage::Asm, table, {s(u"Dt"), s(u"0X"), {}, s(u","), 16, s(u"x")})
+            .text;
+    QStringList read;
+    Kodu_dönüştür(asmText, asmDt(), read, false);
+    const QString protonText = buildCodeText(CodeLanguage::ProtonBasic, read,
+                                             {s(u"CData"), s(u"$"), {}, s(u","), 8, s(u"x")})
+                                   .text;
+    Kodu_dönüştür(protonText, proton(), read, false);
+    EXPECT_EQ(read, table);
+}
+
+}  // namespace
+}  // namespace pixmint
