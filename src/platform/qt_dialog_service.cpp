@@ -2,15 +2,26 @@
 
 #include "file_filter.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace pixmint {
+namespace {
+
+// Dialogs belong to the window the user works in, the main window or the converter.
+QWidget* dialogParent(QWidget* fallback)
+{
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : fallback;
+}
+
+}  // namespace
 
 std::optional<QString> QtDialogService::run(const FileDialogRequest& request, bool save)
 {
-    QFileDialog dialog(m_parent);
+    QFileDialog dialog(dialogParent(m_parent));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The program asks its own overwrite question, and a typed name need not exist yet.
@@ -43,7 +54,8 @@ std::optional<QString> QtDialogService::chooseSaveFile(const FileDialogRequest& 
 MessageAnswer QtDialogService::showMessage(const QString& title, const QString& text,
                                            MessageButtons buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton,
+                    dialogParent(m_parent));
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

@@ -10,6 +10,7 @@ namespace pixmint {
 class QtDialogService : public DialogService {
 public:
     explicit QtDialogService(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParentWindow(QWidget* parent) { m_parent = parent; }
 
     std::optional<QString> chooseOpenFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseSaveFile(const FileDialogRequest& request) override;

@@ -1,0 +1,35 @@
+#include "form1.h"
+#include "program_state.h"
+#include "qt_dialog_service.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+// The program is interactive only: it ignores its arguments and starts with the main
+// window at its design defaults. Closing the main window ends it, with every other window.
+int main(int argc, char** argv)
+{
+    const bool haveDisplay = !qEnvironmentVariableIsEmpty("DISPLAY") ||
+                             !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                             !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (!haveDisplay) {
+        std::fputs("pixmint: ekran bulunamadı (DISPLAY boş); pencereli bir oturumda başlatın "
+                   "ya da xvfb-run ile çalıştırın.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pixmint"));
+    QApplication::setApplicationVersion(QStringLiteral(PIXMINT_VERSION_TEXT));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    pixmint::ProgramState state;
+    pixmint::QtDialogService dialogs;
+    pixmint::Form1 form1(state, dialogs);
+    dialogs.setParentWindow(&form1);
+    QObject::connect(&form1, &pixmint::Form1::closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    form1.show();
+    return app.exec();
+}

@@ -1,0 +1,398 @@
+#include "form1.h"
+
+#include "code_layout.h"
+#include "code_saving.h"
+#include "dialog_service.h"
+#include "event_yield.h"
+#include "language_presets.h"
+#include "number_reading.h"
+#include "picture_box.h"
+#include "picture_commands.h"
+#include "program_state.h"
+#include "run_error.h"
+#include "window_style.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace pixmint {
+namespace {
+
+// A focus change that comes from a dialog opening, another window becoming active or a
+// list dropping down is no focus change for the handlers of the boxes.
+bool isRealFocusChange(const QEvent* event)
+{
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setAutoDefault(false);
+    place(button, geometry);
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromUtf8(name));
+    place(label, geometry, true);
+    return label;
+}
+
+QLineEdit* makeBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(QString::fromUtf8(name));
+    place(box, geometry);
+    return box;
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& items,
+                     const QRect& geometry)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromUtf8(name));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->addItems(items);
+    combo->setCurrentIndex(0);
+    place(combo, geometry);
+    return combo;
+}
+
+}  // namespace
+
+Form1::Form1(ProgramState& state, DialogService& dialogs, QWidget* parent)
+    : QWidget(parent), m_state(state), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Pixmint Resim Dönüştürücü"));
+    setFont(windowFont());
+    resize(680, 664);
+    buildControls();
+    buildTabOrder();
+    connectHandlers();
+
+    PictureControls controls;
+    controls.sourcePreview = m_picture1[0];
+    controls.targetPreview = m_picture1[1];
+    controls.workPicture = m_picture2;
+    controls.targetPicture = m_picture3;
+    controls.width = m_bmpEn;
+    controls.height = m_bmpYükseklik;
+    controls.fitSource = m_check1;
+    controls.fitTarget = m_check2;
+    controls.progress = m_progressBar1;
+    m_pictureCommands = std::make_unique<PictureCommands>(
+        state, dialogs, controls, [this] { KodaUyarla(m_combo1, m_combo2, m_text1); });
+
+    // The focus starts in the first box of the keyboard order, its whole text selected.
+    m_bmpEn->setFocus(Qt::OtherFocusReason);
+    m_bmpEn->selectAll();
+}
+
+Form1::~Form1()
+{
+    delete m_form2;
+    delete m_form3;
+}
+
+void Form1::buildControls()
+{
+    m_command1 = makeButton(this, "Command1", QStringLiteral("Resim Yükle"), {8, 8, 137, 41});
+    // The titles and "Resmi Kaydet" are one pixel lower than drawn at first, so that they do
+    // not overlap the previews below them.
+    m_label4[0] = makeLabel(this, "Label4(0)", QStringLiteral("Kaynak Resim"), {168, 8, 177, 16});
+    m_picture1[0] = new PictureBox(this);
+    m_picture1[0]->setObjectName(QStringLiteral("Picture1(0)"));
+    place(m_picture1[0], {168, 24, 249, 209});
+    // The target title stops where "Resmi Kaydet" begins.
+    m_label4[1] = makeLabel(this, "Label4(1)", QStringLiteral("Hedef Resim"), {432, 8, 112, 16});
+    m_picture1[1] = new PictureBox(this);
+    m_picture1[1]->setObjectName(QStringLiteral("Picture1(1)"));
+    place(m_picture1[1], {424, 24, 249, 209});
+    m_command5 = makeButton(this, "Command5", QStringLiteral("Resmi Kaydet"), {552, 8, 89, 16});
+    m_label1 = makeLabel(this, "Label1", QStringLiteral("En :"), {8, 64, 19, 13});
+    m_bmpEn = makeBox(this, "BmpEn", QStringLiteral("128"), {64, 56, 81, 19});
+    m_label2 = makeLabel(this, "Label2", QStringLiteral("Yükseklik :"), {8, 88, 52, 13});
+    m_bmpYükseklik = makeBox(this, "BmpYükseklik", QStringLiteral("64"), {64, 80, 81, 19});
+    buildSettingsFrame();
+    m_check1 = new QCheckBox(QStringLiteral("Çerçeveye Sığdır"), this);
+    m_check1->setObjectName(QStringLiteral("Check1"));
+    m_check1->setChecked(true);
+    place(m_check1, {168, 236, 249, 13}, true);
+    m_check2 = new QCheckBox(QStringLiteral("Çerçeveye Sığdır"), this);
+    m_check2->setObjectName(QStringLiteral("Check2"));
+    m_check2->setChecked(true);
+    place(m_check2, {424, 240, 137, 13}, true);
+    m_progressBar1 = new QProgressBar(this);
+    m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progressBar1->setRange(0, 100);
+    m_progressBar1->setValue(0);
+    m_progressBar1->setTextVisible(false);
+    place(m_progressBar1, {168, 256, 505, 25});
+    m_text1 = new QPlainTextEdit(QStringLiteral("Text1"), this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text1->setTabChangesFocus(true);
+    place(m_text1, {0, 288, 585, 377});
+    m_command2 = makeButton(this, "Command2", QStringLiteral("Dönüştür"), {592, 288, 73, 33});
+    m_command6 = makeButton(this, "Command6", QStringLiteral("Dosya Dönüştür"), {592, 328, 73, 33});
+    m_command3 = makeButton(this, "Command3", QStringLiteral("Kaydet"), {592, 368, 73, 33});
+    m_command4 = makeButton(this, "Command4", QStringLiteral("Resmi Tersle"), {592, 408, 73, 33});
+    m_command7 = makeButton(this, "Command7", QStringLiteral("Hakkında"), {592, 592, 81, 33});
+    // The two work surfaces are never shown: they hold the loaded and the converted picture.
+    m_picture2 = new PictureBox(this);
+    m_picture2->setObjectName(QStringLiteral("Picture2"));
+    place(m_picture2, {168, 288, 297, 361});
+    m_picture2->hide();
+    m_picture3 = new PictureBox(this, false);
+    m_picture3->setObjectName(QStringLiteral("Picture3"));
+    place(m_picture3, {368, 32, 128, 64});
+    m_picture3->hide();
+    for (PictureBox* preview : m_picture1)
+        preview->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Form1::buildSettingsFrame()
+{
+    m_frame1 = new QGroupBox(QStringLiteral("Convert Bilgileri"), this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    place(m_frame1, {0, 112, 161, 169});
+    QWidget* f = m_frame1;
+    makeLabel(f, "Label3", QStringLiteral("Kullanılan Dil :"), {8, 32, 66, 13});
+    m_combo1 = makeCombo(f, "Combo1", languageNames(), {80, 24, 73, 21});
+    makeLabel(f, "Label5", QStringLiteral("Komut :"), {8, 56, 36, 13});
+    m_combo2 = makeCombo(f, "Combo2", {QStringLiteral("Dt"), QStringLiteral("retlw")},
+                         {80, 48, 73, 21});
+    makeLabel(f, "Label6", QStringLiteral("Sütun Sayısı :"), {8, 80, 64, 13});
+    m_sütunSayısı = makeBox(f, "SütunSayısı", QStringLiteral("16"), {96, 72, 49, 19});
+    makeLabel(f, "Label7", QStringLiteral("Sayı Biçimi :"), {8, 104, 56, 13});
+    m_önEk = makeBox(f, "ÖnEk", QStringLiteral("0X"), {72, 96, 33, 19});
+    m_arkaEk = makeBox(f, "ArkaEk", QString(), {112, 96, 33, 19});
+    // Clear of the separator box beside it and the sample box below it.
+    makeLabel(f, "Label9", QStringLiteral("Sayı Ayracı :"), {8, 128, 64, 16});
+    m_ayraç = makeBox(f, "Ayraç", QStringLiteral(","), {72, 120, 73, 19});
+    m_görünüş = makeBox(f, "Görünüş", QStringLiteral("0xFF,"), {8, 144, 137, 19});
+}
+
+void Form1::buildTabOrder()
+{
+    const QList<QWidget*> order = {
+        m_bmpEn,   m_bmpYükseklik, m_picture1[0], m_picture1[1], m_command2, m_command3,
+        m_command4, m_command1,    m_text1,       m_command5,    m_command6, m_check1,
+        m_check2,  m_sütunSayısı,  m_combo2,      m_combo1,      m_önEk,     m_arkaEk,
+        m_ayraç,   m_görünüş,      m_command7};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::connectHandlers()
+{
+    for (QWidget* box : {static_cast<QWidget*>(m_bmpEn), static_cast<QWidget*>(m_bmpYükseklik),
+                         static_cast<QWidget*>(m_sütunSayısı), static_cast<QWidget*>(m_combo1),
+                         static_cast<QWidget*>(m_combo1->lineEdit())})
+        box->installEventFilter(this);
+    // Only typing counts as an edit of the language box; picking a list entry does not.
+    connect(m_combo1->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { ListeOluştur(m_combo1, m_combo2); });
+    connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(m_command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(m_command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(m_command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(m_command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(m_command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool focusIn = event->type() == QEvent::FocusIn;
+    const bool focusOut = event->type() == QEvent::FocusOut;
+    if ((focusIn || focusOut) && isRealFocusChange(event)) {
+        if ((watched == m_combo1 || watched == m_combo1->lineEdit()) && focusOut) {
+            // Leaving the language box applies its presets (validate and lost focus).
+            ListeOluştur(m_combo1, m_combo2);
+        } else if (watched == m_bmpEn || watched == m_bmpYükseklik) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            if (focusIn)
+                box->selectAll();
+            else
+                checkAfterFocusLoss(box);
+        } else if (watched == m_sütunSayısı && focusOut) {
+            checkAfterFocusLoss(m_sütunSayısı);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::checkAfterFocusLoss(QLineEdit* box)
+{
+    // The check runs once the focus has settled: the box has then finished its own
+    // focus-loss handling (which drops its selection), and the focus can be put back.
+    if (!m_checking)
+        QTimer::singleShot(0, this, [this, box] { MetinKontrol(box); });
+}
+
+void Form1::MetinKontrol(QLineEdit* Metin)
+{
+    if (m_checking)
+        return;
+    const QString text = Metin->text();
+    if (text.isEmpty())
+        return;
+    const std::optional<int> number = readWholeNumber(text);
+    if (number && *number % 8 == 0)
+        return;
+    m_checking = true;
+    m_dialogs.showMessage(QStringLiteral("Hata"),
+                          QStringLiteral("Belirtilen Sayı 8 ve katları şeklinde olmalıdır"));
+    Metin->setFocus(Qt::OtherFocusReason);
+    Metin->selectAll();
+    m_checking = false;
+}
+
+void Form1::ListeOluştur(QComboBox* Dil, QComboBox* Liste)
+{
+    const LanguagePreset* preset = presetFor(Dil->currentText());
+    Liste->clear();
+    Liste->setEditText(QString());
+    if (!preset)
+        return;
+    Liste->addItems(preset->commands);
+    m_önEk->setText(preset->prefix);
+    m_arkaEk->setText(preset->suffix);
+    m_ayraç->setText(preset->separator);
+    m_görünüş->setText(preset->sample);
+    m_sütunSayısı->setText(preset->numbersPerLine);
+    Liste->setCurrentIndex(0);
+}
+
+void Form1::KodaUyarla(QComboBox* Dil, QComboBox* Liste, QPlainTextEdit* Metin)
+{
+    const LanguagePreset* preset = presetFor(Dil->currentText());
+    if (!preset) {
+        m_dialogs.showMessage(QStringLiteral("Hata"), unknownLanguageMessage(Dil->currentText()));
+        return;
+    }
+    // A typed command that is not an entry of the list gives way to the first entry.
+    const int index = Liste->currentIndex();
+    if (Liste->count() > 0 && (index < 0 || Liste->itemText(index) != Liste->currentText())) {
+        Liste->setCurrentIndex(0);
+        Liste->setEditText(Liste->itemText(0));
+    }
+    const std::optional<int> perLine = readWholeNumber(m_sütunSayısı->text());
+    if (!perLine) {
+        m_dialogs.showMessage(QStringLiteral("Hata"), badNumbersPerLineMessage());
+        return;
+    }
+    CodeFormat format;
+    format.command = Liste->currentText();
+    format.prefix = m_önEk->text();
+    format.suffix = m_arkaEk->text();
+    format.separator = m_ayraç->text();
+    format.numbersPerLine = *perLine;
+    format.commentPath = m_state.ResimYolu;
+    EventYield yield(&m_state.abortRequested);
+    const LaidOutLines code = buildCodeText(preset->language, m_state.BaytTablosu, format, yield);
+    if (code.incompleteLine) {
+        const RunError error(IndexOutOfRange);
+        m_dialogs.showMessage(error.title(QStringLiteral("HATA :")), error.description());
+    }
+    Metin->setPlainText(code.text);
+}
+
+void Form1::ResimleriSil(QWidget* window)
+{
+    for (PictureBox* box : window->findChildren<PictureBox*>())
+        box->clear();
+}
+
+void Form1::Command1_Click()
+{
+    if (!m_state.busy)
+        m_pictureCommands->load([this] { ResimleriSil(this); });
+}
+
+void Form1::Command2_Click()
+{
+    if (!m_state.busy)
+        m_pictureCommands->convert(false);
+}
+
+void Form1::Command3_Click()
+{
+    if (!m_state.busy)
+        KoduKaydet(withCrLf(m_text1->toPlainText()), m_dialogs, m_combo1->currentText(), m_state);
+}
+
+void Form1::Command4_Click()
+{
+    if (!m_state.busy)
+        m_pictureCommands->convert(true);
+}
+
+void Form1::Command5_Click()
+{
+    if (!m_state.busy)
+        m_pictureCommands->savePicture();
+}
+
+void Form1::Command6_Click()
+{
+    if (!m_state.busy)
+        showWindow(m_form2, m_makeConverter);
+}
+
+void Form1::Command7_Click()
+{
+    if (!m_state.busy)
+        showWindow(m_form3, m_makeAbout);
+}
+
+void Form1::showWindow(QPointer<QWidget>& window, const WindowFactory& factory)
+{
+    if (!factory)
+        return;
+    // A closed window is made anew, so that it shows its start values again.
+    if (window && !window->isVisible()) {
+        delete window;
+        window = nullptr;
+    }
+    if (!window)
+        window = factory(this);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Work still under way stops at its next yield; every other window closes with this one.
+    m_state.abortRequested = true;
+    if (m_form2)
+        m_form2->close();
+    if (m_form3)
+        m_form3->close();
+    event->accept();
+    Q_EMIT closed();
+}
+
+}  // namespace pixmint

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace pixmint {
+
+class DialogService;
+class PictureBox;
+class PictureCommands;
+struct ProgramState;
+
+// Makes one of the secondary windows (the converter, the About window) for the main window.
+using WindowFactory = std::function<QWidget*(QWidget* mainWindow)>;
+
+// The main window: the picture previews, the size and format settings, the code text and
+// the buttons of the picture road. Settings live in the boxes; every command reads them
+// when it runs. Closing the window ends the program (it emits closed()).
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    Form1(ProgramState& state, DialogService& dialogs, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The secondary windows; until they are set, their buttons do nothing.
+    void setConverterWindowFactory(WindowFactory factory) { m_makeConverter = std::move(factory); }
+    void setAboutWindowFactory(WindowFactory factory) { m_makeAbout = std::move(factory); }
+
+    // Checks that a size or column box holds a multiple of 8; otherwise says so and puts
+    // the focus back into the box with its whole text selected. An empty box passes.
+    void MetinKontrol(QLineEdit* Metin);
+    // Applies the presets of the language in Dil: refills the command list Liste and the
+    // format boxes. A text that is no language empties the command list alone.
+    void ListeOluştur(QComboBox* Dil, QComboBox* Liste);
+    // Lays the byte table out as code text in the language of Dil into the output box.
+    void KodaUyarla(QComboBox* Dil, QComboBox* Liste, QPlainTextEdit* Metin);
+    // Clears every picture box of the window.
+    void ResimleriSil(QWidget* window);
+
+    // The commands, as their buttons run them.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+
+    // The secondary windows while they exist (for tests and for closing them).
+    QWidget* converterWindow() const { return m_form2; }
+    QWidget* aboutWindow() const { return m_form3; }
+
+Q_SIGNALS:
+    void closed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildSettingsFrame();
+    void buildTabOrder();
+    void connectHandlers();
+    void checkAfterFocusLoss(QLineEdit* box);
+    void showWindow(QPointer<QWidget>& window, const WindowFactory& factory);
+
+    ProgramState& m_state;
+    DialogService& m_dialogs;
+    WindowFactory m_makeConverter;
+    WindowFactory m_makeAbout;
+    QPointer<QWidget> m_form2;
+    QPointer<QWidget> m_form3;
+    std::unique_ptr<PictureCommands> m_pictureCommands;
+    // While MetinKontrol shows its message or moves the focus back, focus losses do not
+    // run the check again, so two failing boxes cannot pass the focus back and forth.
+    bool m_checking = false;
+
+    QPushButton* m_command1 = nullptr;
+    QPushButton* m_command2 = nullptr;
+    QPushButton* m_command3 = nullptr;
+    QPushButton* m_command4 = nullptr;
+    QPushButton* m_command5 = nullptr;
+    QPushButton* m_command6 = nullptr;
+    QPushButton* m_command7 = nullptr;
+    QLabel* m_label4[2] = {};
+    PictureBox* m_picture1[2] = {};
+    PictureBox* m_picture2 = nullptr;
+    PictureBox* m_picture3 = nullptr;
+    QLabel* m_label1 = nullptr;
+    QLabel* m_label2 = nullptr;
+    QLineEdit* m_bmpEn = nullptr;
+    QLineEdit* m_bmpYükseklik = nullptr;
+    QGroupBox* m_frame1 = nullptr;
+    QComboBox* m_combo1 = nullptr;
+    QComboBox* m_combo2 = nullptr;
+    QLineEdit* m_sütunSayısı = nullptr;
+    QLineEdit* m_önEk = nullptr;
+    QLineEdit* m_arkaEk = nullptr;
+    QLineEdit* m_ayraç = nullptr;
+    QLineEdit* m_görünüş = nullptr;
+    QCheckBox* m_check1 = nullptr;
+    QCheckBox* m_check2 = nullptr;
+    QProgressBar* m_progressBar1 = nullptr;
+    QPlainTextEdit* m_text1 = nullptr;
+};
+
+}  // namespace pixmint

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QImage>
+
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QProgressBar;
+
+namespace pixmint {
+
+class DialogService;
+class PictureBox;
+struct ProgramState;
+
+// The controls of the main window that the picture commands work with.
+struct PictureControls {
+    PictureBox* sourcePreview = nullptr;  // Picture1(0)
+    PictureBox* targetPreview = nullptr;  // Picture1(1)
+    PictureBox* workPicture = nullptr;    // Picture2: the loaded picture at its own size
+    PictureBox* targetPicture = nullptr;  // Picture3: width × height, black and white
+    QLineEdit* width = nullptr;
+    QLineEdit* height = nullptr;
+    QCheckBox* fitSource = nullptr;
+    QCheckBox* fitTarget = nullptr;
+    QProgressBar* progress = nullptr;
+};
+
+// The commands that carry a picture along its road: load, convert (or convert inverted)
+// and save the converted picture. They decide which box receives what; the picture
+// routines do the work.
+class PictureCommands {
+public:
+    PictureCommands(ProgramState& state, DialogService& dialogs, const PictureControls& controls,
+                    std::function<void()> layOutCode);
+
+    // "Resim Yükle": clearPictures runs as soon as the dialog closes, whatever its outcome.
+    void load(const std::function<void()>& clearPictures);
+    // "Dönüştür" and, with invert, "Resmi Tersle".
+    void convert(bool invert);
+    // "Resmi Kaydet".
+    void savePicture();
+
+    static QString openFilter();
+    static QString saveFilter();
+
+private:
+    void showSource(const QImage& picture);
+
+    ProgramState& m_state;
+    DialogService& m_dialogs;
+    PictureControls m_controls;
+    std::function<void()> m_layOutCode;
+};
+
+}  // namespace pixmint
