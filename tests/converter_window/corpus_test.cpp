@@ -1,0 +1,162 @@
+// Include files written by other people and other tools, read as the converter window
+// reads them: Windows-1254 bytes, detection, the presets of the detected language.
+
+#include "code_layout.h"
+#include "format_detection.h"
+#include "language_presets.h"
+#include "recoding.h"
+#include "single_byte_text.h"
+#include "test_paths.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+namespace pixmint {
+namespace {
+
+using testing::testData;
+
+QString s(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
+SourceFormat detectedFormat(const QString& text) {
+    const DetectedFormat found = KoduTespitEt(text);
+    // The window starts with "Asm"; no marker keeps it.
+    const LanguagePreset& preset =
+        languagePresets().at(found.languageIndex < 0 ? 0 : found.languageIndex);
+    return {preset.name, preset.commands.at(found.selectRetlw ? 1 : 0), preset.prefix,
+            preset.suffix, preset.separator};
+}
+
+// Every "0x" number of a text with two digits, in capitals: what a reader of the file
+// sees as its table, found without the converter's rules.
+QStringList hexNumbersIn(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("0[xX]([0-9A-Fa-f]{2})\\b"));
+    QStringList numbers;
+    for (const QRegularExpressionMatch& m : number.globalMatch(text))
+        numbers << m.captured(1).toUpper();
+    return numbers;
+}
+
+QStringList corpusFiles() {
+    QStringList files;
+    const QDir root(testData(QStringLiteral("corpus/includes")));
+    for (const QString& dir :
+         {QStringLiteral("."), QStringLiteral("GandhyAmaya_Sistema-economizador")}) {
+        const QDir folder(root.filePath(dir));
+        for (const QString& name :
+             folder.entryList({QStringLiteral("*.h")}, QDir::Files, QDir::Name))
+            files << QDir::cleanPath(folder.filePath(name));
+    }
+    return files;
+}
+
+TEST(IncludeCorpus, EveryFileRecodesIntoEveryLanguage) {
+    const QStringList files = corpusFiles();
+    ASSERT_EQ(files.size(), 8);
+    for (const QString& path : files) {
+        SCOPED_TRACE(path.toStdString());
+        const QString text = readSingleByteFile(path);
+        const SourceFormat format = detectedFormat(text);
+        for (const bool invert : {false, true}) {
+            QStringList table;
+            Kodu_dönüştür(text, format, table, invert);
+            EXPECT_GE(table.size(), 1024);
+            for (const LanguagePreset& target : languagePresets()) {
+                const CodeFormat layout{target.commands.first(),
+                                        target.prefix,
+                                        target.suffix,
+                                        target.separator,
+                                        16,
+                                        path};
+                const QString code = buildCodeText(target.language, table, layout).text;
+                EXPECT_TRUE(code.startsWith(commentMarker(target.language) + path));
+            }
+        }
+    }
+}
+
+// The LCD Assistant tables hold 64 lines of 16 numbers, each line but the last ending in
+// a separator; some files end with a C function whose one line of three pieces gives text
+// entries after the table.
+TEST(IncludeCorpus, RowTablesGiveEveryNumberInOrder) {
+    const QDir folder(testData(QStringLiteral("corpus/includes/GandhyAmaya_Sistema-economizador")));
+    const QStringList names = folder.entryList({QStringLiteral("*.h")}, QDir::Files, QDir::Name);
+    ASSERT_EQ(names.size(), 7);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QString text = readSingleByteFile(folder.filePath(name));
+        const SourceFormat format = detectedFormat(text);
+        EXPECT_EQ(format.language, s(u"Asm"));
+
+        QStringList table;
+        EXPECT_EQ(Kodu_dönüştür(text, format, table, false), 0);
+        ASSERT_GE(table.size(), 63 * 17 + 16);
+        QStringList numbers;
+        for (qsizetype i = 0; i < 63 * 17 + 16; ++i) {
+            if (i % 17 == 16)
+                EXPECT_EQ(table[i], QString()) << i;
+            else
+                numbers << table[i];
+        }
+        EXPECT_EQ(numbers, hexNumbersIn(text));
+        const QStringList after = table.mid(63 * 17 + 16);
+        if (text.contains(QLatin1String("glcd_pixel(")))
+            EXPECT_EQ(after, (QStringList{s(u"GLCD_PIXEL( J*8+K"), s(u"I"), s(u"ON )")}));
+        else
+            EXPECT_TRUE(after.isEmpty());
+
+        // Laid out as Proton Basic, the entries read back unchanged.
+        const QString proton = buildCodeText(CodeLanguage::ProtonBasic, table,
+                                             {s(u"CData"), s(u"$"), {}, s(u","), 16, name})
+                                   .text;
+        QStringList again;
+        Kodu_dönüştür(proton, detectedFormat(proton), again, false);
+        EXPECT_EQ(again, table);
+    }
+}
+
+// A C file of icons and fonts: "width" in a comment makes it "Asm" with "Dt", so its "//"
+// comments are no comments to the reader. The licence lines with commas give text
+// entries; then come the eleven 16 x 16 icons, two lines of 16 numbers each, the first
+// ending in a separator.
+TEST(IncludeCorpus, Ks0108IconsFollowTheLicenceLines) {
+    const QString text = readSingleByteFile(testData(QStringLiteral(
+        "corpus/includes/c_lowerhex__ali-bingol_Ks0108-GLCD-128x64__fontAndImageData.h")));
+    const SourceFormat format = detectedFormat(text);
+    EXPECT_EQ(format.language, s(u"Asm"));
+    EXPECT_EQ(format.command, s(u"Dt"));
+
+    QStringList table;
+    EXPECT_EQ(Kodu_dönüştür(text, format, table, false), 0);
+    ASSERT_GE(table.size(), 10 + 11 * 33);
+    EXPECT_EQ(table.mid(0, 4), (QStringList{s(u"BE LIABLE FOR ANY SPECIAL"), s(u"DIRECT"),
+                                            s(u"INDIRECT"), s(u"OR CONSEQUENTIAL DAMAGES")}));
+    QStringList icons;
+    for (qsizetype i = 10; i < 10 + 11 * 33; ++i) {
+        if ((i - 10) % 33 == 16)
+            EXPECT_EQ(table[i], QString()) << i;
+        else
+            icons << table[i];
+    }
+    EXPECT_EQ(icons, hexNumbersIn(text).mid(0, 11 * 32));
+
+    // Inverted, the icons' numbers become their complements; the licence words and the
+    // font rows' "10}" and comment pieces stay, and each of them is counted.
+    static const QRegularExpression byte(QStringLiteral("^0*[0-9A-F]{0,2}$"));
+    const qsizetype words = std::count_if(table.cbegin(), table.cend(), [](const QString& entry) {
+        return !byte.match(entry).hasMatch();
+    });
+    EXPECT_GT(words, 100);
+    EXPECT_EQ(Kodu_dönüştür(text, format, table, true), words);
+    EXPECT_EQ(table[0], s(u"BE LIABLE FOR ANY SPECIAL"));
+    EXPECT_EQ(table.mid(10, 3), (QStringList{s(u"00"), s(u"00"), s(u"E0")}));
+}
+
+}  // namespace
+}  // namespace pixmint
