@@ -1,9 +1,10 @@
 #include "form1.h"
 
-#include "code_layout.h"
 #include "code_saving.h"
+#include "command_button.h"
 #include "dialog_service.h"
 #include "event_yield.h"
+#include "language_boxes.h"
 #include "language_presets.h"
 #include "number_reading.h"
 #include "picture_box.h"
@@ -27,20 +28,11 @@
 namespace pixmint {
 namespace {
 
-// A focus change that comes from a dialog opening, another window becoming active or a
-// list dropping down is no focus change for the handlers of the boxes.
-bool isRealFocusChange(const QEvent* event)
-{
-    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new CommandButton(caption, parent);
     button->setObjectName(QString::fromUtf8(name));
-    button->setAutoDefault(false);
     place(button, geometry);
     return button;
 }
@@ -207,12 +199,9 @@ void Form1::buildTabOrder()
 void Form1::connectHandlers()
 {
     for (QWidget* box : {static_cast<QWidget*>(m_bmpEn), static_cast<QWidget*>(m_bmpYükseklik),
-                         static_cast<QWidget*>(m_sütunSayısı), static_cast<QWidget*>(m_combo1),
-                         static_cast<QWidget*>(m_combo1->lineEdit())})
+                         static_cast<QWidget*>(m_sütunSayısı)})
         box->installEventFilter(this);
-    // Only typing counts as an edit of the language box; picking a list entry does not.
-    connect(m_combo1->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { ListeOluştur(m_combo1, m_combo2); });
+    onLanguageEdited(m_combo1, [this] { ListeOluştur(m_combo1, m_combo2); });
     connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(m_command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -227,10 +216,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     const bool focusIn = event->type() == QEvent::FocusIn;
     const bool focusOut = event->type() == QEvent::FocusOut;
     if ((focusIn || focusOut) && isRealFocusChange(event)) {
-        if ((watched == m_combo1 || watched == m_combo1->lineEdit()) && focusOut) {
-            // Leaving the language box applies its presets (validate and lost focus).
-            ListeOluştur(m_combo1, m_combo2);
-        } else if (watched == m_bmpEn || watched == m_bmpYükseklik) {
+        if (watched == m_bmpEn || watched == m_bmpYükseklik) {
             auto* box = static_cast<QLineEdit*>(watched);
             if (focusIn)
                 box->selectAll();
@@ -271,52 +257,18 @@ void Form1::MetinKontrol(QLineEdit* Metin)
 
 void Form1::ListeOluştur(QComboBox* Dil, QComboBox* Liste)
 {
-    const LanguagePreset* preset = presetFor(Dil->currentText());
-    Liste->clear();
-    Liste->setEditText(QString());
-    if (!preset)
-        return;
-    Liste->addItems(preset->commands);
-    m_önEk->setText(preset->prefix);
-    m_arkaEk->setText(preset->suffix);
-    m_ayraç->setText(preset->separator);
-    m_görünüş->setText(preset->sample);
-    m_sütunSayısı->setText(preset->numbersPerLine);
-    Liste->setCurrentIndex(0);
+    applyLanguagePreset(Dil, Liste, formatBoxes());
 }
 
 void Form1::KodaUyarla(QComboBox* Dil, QComboBox* Liste, QPlainTextEdit* Metin)
 {
-    const LanguagePreset* preset = presetFor(Dil->currentText());
-    if (!preset) {
-        m_dialogs.showMessage(QStringLiteral("Hata"), unknownLanguageMessage(Dil->currentText()));
-        return;
-    }
-    // A typed command that is not an entry of the list gives way to the first entry.
-    const int index = Liste->currentIndex();
-    if (Liste->count() > 0 && (index < 0 || Liste->itemText(index) != Liste->currentText())) {
-        Liste->setCurrentIndex(0);
-        Liste->setEditText(Liste->itemText(0));
-    }
-    const std::optional<int> perLine = readWholeNumber(m_sütunSayısı->text());
-    if (!perLine) {
-        m_dialogs.showMessage(QStringLiteral("Hata"), badNumbersPerLineMessage());
-        return;
-    }
-    CodeFormat format;
-    format.command = Liste->currentText();
-    format.prefix = m_önEk->text();
-    format.suffix = m_arkaEk->text();
-    format.separator = m_ayraç->text();
-    format.numbersPerLine = *perLine;
-    format.commentPath = m_state.ResimYolu;
-    EventYield yield(&m_state.abortRequested);
-    const LaidOutLines code = buildCodeText(preset->language, m_state.BaytTablosu, format, yield);
-    if (code.incompleteLine) {
-        const RunError error(IndexOutOfRange);
-        m_dialogs.showMessage(error.title(QStringLiteral("HATA :")), error.description());
-    }
-    Metin->setPlainText(code.text);
+    layOutCodeInto(Dil, Liste, Metin, formatBoxes(), m_sütunSayısı->text(), m_state.ResimYolu,
+                   m_state, m_dialogs);
+}
+
+FormatBoxes Form1::formatBoxes() const
+{
+    return {m_önEk, m_arkaEk, m_ayraç, m_görünüş, m_sütunSayısı};
 }
 
 void Form1::ResimleriSil(QWidget* window)

@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace pixmint {
 
+struct FormatBoxes;
 class DialogService;
 class PictureBox;
 class PictureCommands;
@@ -70,6 +71,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    FormatBoxes formatBoxes() const;
     void buildControls();
     void buildSettingsFrame();
     void buildTabOrder();

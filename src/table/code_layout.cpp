@@ -1,6 +1,7 @@
 #include "code_layout.h"
 
 #include "event_yield.h"
+#include "number_reading.h"
 
 namespace pixmint {
 namespace {
@@ -113,6 +114,26 @@ LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
 {
     EventYield none;
     return buildCodeText(language, table, format, none);
+}
+
+CodeTextOutcome codeTextFor(const QString& languageText, const QString& numbersPerLineText,
+                            const QStringList& table, const CodeFormat& format, EventYield& yield)
+{
+    CodeTextOutcome outcome;
+    const LanguagePreset* preset = presetFor(languageText);
+    if (!preset) {
+        outcome.failure = unknownLanguageMessage(languageText);
+        return outcome;
+    }
+    const std::optional<int> perLine = readWholeNumber(numbersPerLineText);
+    if (!perLine) {
+        outcome.failure = badNumbersPerLineMessage();
+        return outcome;
+    }
+    CodeFormat checked = format;
+    checked.numbersPerLine = *perLine;
+    outcome.code = buildCodeText(preset->language, table, checked, yield);
+    return outcome;
 }
 
 QString unknownLanguageMessage(const QString& languageText)

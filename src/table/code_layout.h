@@ -47,6 +47,16 @@ LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
 LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
                            const CodeFormat& format);
 
+// What the windows and the tool make of their settings: the checked language and numbers
+// per line, then the laid-out text. When a check fails, failure holds the message (shown
+// under the title "Hata") and nothing is laid out.
+struct CodeTextOutcome {
+    QString failure;
+    LaidOutLines code;
+};
+CodeTextOutcome codeTextFor(const QString& languageText, const QString& numbersPerLineText,
+                            const QStringList& table, const CodeFormat& format, EventYield& yield);
+
 // The message texts of the layout.
 QString unknownLanguageMessage(const QString& languageText);
 QString badNumbersPerLineMessage();

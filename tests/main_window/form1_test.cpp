@@ -98,12 +98,12 @@ QString textOf(QWidget* w)
 TEST_F(Form1Test, EveryControlHasItsNameKindTextAndPlace)
 {
     const QList<ControlRow> rows = {
-        {"Command1", "QPushButton", "Resim Yükle", {8, 8, 137, 41}, false},
+        {"Command1", "pixmint::CommandButton", "Resim Yükle", {8, 8, 137, 41}, false},
         {"Label4(0)", "QLabel", "Kaynak Resim", {168, 8, 177, 16}, true},
         {"Picture1(0)", "pixmint::PictureBox", "", {168, 24, 249, 209}, false},
         {"Label4(1)", "QLabel", "Hedef Resim", {432, 8, 112, 16}, true},
         {"Picture1(1)", "pixmint::PictureBox", "", {424, 24, 249, 209}, false},
-        {"Command5", "QPushButton", "Resmi Kaydet", {552, 8, 89, 16}, false},
+        {"Command5", "pixmint::CommandButton", "Resmi Kaydet", {552, 8, 89, 16}, false},
         {"Label1", "QLabel", "En :", {8, 64, 19, 13}, true},
         {"BmpEn", "QLineEdit", "128", {64, 56, 81, 19}, false},
         {"Label2", "QLabel", "Yükseklik :", {8, 88, 52, 13}, true},
@@ -125,11 +125,11 @@ TEST_F(Form1Test, EveryControlHasItsNameKindTextAndPlace)
         {"Check2", "QCheckBox", "Çerçeveye Sığdır", {424, 240, 137, 13}, true},
         {"ProgressBar1", "QProgressBar", "", {168, 256, 505, 25}, false},
         {"Text1", "QPlainTextEdit", "Text1", {0, 288, 585, 377}, false},
-        {"Command2", "QPushButton", "Dönüştür", {592, 288, 73, 33}, false},
-        {"Command6", "QPushButton", "Dosya Dönüştür", {592, 328, 73, 33}, false},
-        {"Command3", "QPushButton", "Kaydet", {592, 368, 73, 33}, false},
-        {"Command4", "QPushButton", "Resmi Tersle", {592, 408, 73, 33}, false},
-        {"Command7", "QPushButton", "Hakkında", {592, 592, 81, 33}, false},
+        {"Command2", "pixmint::CommandButton", "Dönüştür", {592, 288, 73, 33}, false},
+        {"Command6", "pixmint::CommandButton", "Dosya Dönüştür", {592, 328, 73, 33}, false},
+        {"Command3", "pixmint::CommandButton", "Kaydet", {592, 368, 73, 33}, false},
+        {"Command4", "pixmint::CommandButton", "Resmi Tersle", {592, 408, 73, 33}, false},
+        {"Command7", "pixmint::CommandButton", "Hakkında", {592, 592, 81, 33}, false},
         {"Picture2", "pixmint::PictureBox", "", {168, 288, 297, 361}, false},
         {"Picture3", "pixmint::PictureBox", "", {368, 32, 128, 64}, false},
     };
