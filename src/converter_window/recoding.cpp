@@ -3,9 +3,9 @@
 #include "code_layout.h"
 #include "hex_value.h"
 #include "language_presets.h"
-#include "page_packing.h"
 #include "run_error.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace pixmint {
@@ -59,7 +59,12 @@ bool invertEntry(QString& entry) {
     }
     if (value < 0 || value > 255)
         return false;
-    entry = twoHexDigits(static_cast<int>(255 - value));
+    // Written in place: the entry is not shared yet, so this allocates nothing.
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    const int inverse = static_cast<int>(255 - value);
+    entry.resize(2);
+    entry[0] = QChar(kDigits[inverse >> 4]);
+    entry[1] = QChar(kDigits[inverse & 0xF]);
     return true;
 }
 
@@ -168,9 +173,18 @@ int Kodu_dönüştür(const QString& sourceText, const SourceFormat& format, QSt
     if (!command.isEmpty())
         working.remove(command, Qt::CaseSensitive);
 
-    QStringList entries;
-    LineReader reader(format, invert, entries);
     const QStringView text = QStringView(working).trimmed();
+    QStringList entries;
+    // Every piece but the first of a line follows a separator: counting them first spares
+    // the list its repeated growth on large files. The reservation is bounded, since the
+    // separators of comments count too.
+    if (!format.separator.isEmpty()) {
+        constexpr qsizetype kMostReserved = qsizetype(1) << 22;
+        const qsizetype pieces =
+            text.count(format.separator) + text.count(u'\n') + text.count(u'\r') + 1;
+        entries.reserve(std::min(pieces, kMostReserved));
+    }
+    LineReader reader(format, invert, entries);
     const QChar* lineStart = text.data();
     const QChar* const end = lineStart + text.size();
     for (;;) {
