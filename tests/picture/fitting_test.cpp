@@ -100,17 +100,6 @@ TEST(ResmiAktar, EveryTargetPixelIsTheAndOfTheSourcePixelsItCovers) {
     }
 }
 
-TEST(ResmiAktar, HalvingTakesEachTwoByTwoBlock) {
-    QImage source = drawn({"...."}).scaled(256, 128);
-    source.setPixel(255, 127, qRgb(0, 0, 0));  // one black pixel in the last block
-    source.setPixel(10, 20, qRgb(0, 0, 0));
-    const QImage result = ResmiAktar(source, {128, 64}, true);
-    const QStringList rows = asText(result);
-    EXPECT_EQ(rows[10][5], u'#');
-    EXPECT_EQ(rows[63][127], u'#');
-    EXPECT_EQ(rows.join(QString()).count(u'#'), 2);
-}
-
 TEST(ResmiAktar, EmptySourceOrFrameGivesNoPicture) {
     EXPECT_TRUE(ResmiAktar(QImage(), {128, 64}, true).isNull());
     EXPECT_TRUE(ResmiAktar(drawn({"#"}), {0, 64}, true).isNull());

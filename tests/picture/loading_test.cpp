@@ -116,8 +116,8 @@ TEST_F(LoadPicture, TransparentPixelsAreLaidOnWhite) {
         int channel, alpha, expected;
     };
     const Case cases[] = {
-        {0, 0, 255},     {200, 0, 255}, {0, 1, 254},   {0, 128, 127},  {200, 128, 227},
-        {100, 254, 101}, {0, 254, 1},   {37, 255, 37}, {255, 77, 255}, {10, 200, 63},
+        {0, 0, 255}, {200, 0, 255}, {0, 1, 254},   {0, 128, 127},  {200, 128, 227}, {100, 254, 101},
+        {0, 254, 1}, {37, 255, 37}, {1, 127, 128}, {255, 77, 255}, {10, 200, 63},
     };
     QImage straight(static_cast<int>(std::size(cases)), 1, QImage::Format_ARGB32);
     QList<QRgb> table;
