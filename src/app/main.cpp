@@ -1,4 +1,6 @@
 #include "form1.h"
+#include "form2.h"
+#include "form3.h"
 #include "program_state.h"
 #include "qt_dialog_service.h"
 
@@ -28,6 +30,9 @@ int main(int argc, char** argv)
     pixmint::QtDialogService dialogs;
     pixmint::Form1 form1(state, dialogs);
     dialogs.setParentWindow(&form1);
+    form1.setConverterWindowFactory(
+        [&](QWidget* main) { return new pixmint::Form2(state, dialogs, main); });
+    form1.setAboutWindowFactory([](QWidget* main) { return new pixmint::Form3(main); });
     QObject::connect(&form1, &pixmint::Form1::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     form1.show();

@@ -1,0 +1,236 @@
+#include "form2.h"
+
+#include "code_saving.h"
+#include "command_button.h"
+#include "dialog_service.h"
+#include "format_detection.h"
+#include "language_presets.h"
+#include "program_state.h"
+#include "recoding.h"
+#include "run_error.h"
+#include "single_byte_text.h"
+#include "window_style.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace pixmint {
+namespace {
+
+QString indexed(const char* name, int index)
+{
+    return QString::fromUtf8(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+}
+
+QPlainTextEdit* makePane(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* pane = new QPlainTextEdit(parent);
+    pane->setObjectName(QString::fromUtf8(name));
+    pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setTabChangesFocus(true);
+    place(pane, geometry);
+    return pane;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* button = new CommandButton(caption, parent);
+    button->setObjectName(QString::fromUtf8(name));
+    place(button, geometry);
+    return button;
+}
+
+QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    place(box, geometry);
+    return box;
+}
+
+QComboBox* makeCombo(QWidget* parent, const QString& name, const QStringList& items,
+                     const QRect& geometry)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->addItems(items);
+    combo->setCurrentIndex(0);
+    place(combo, geometry);
+    return combo;
+}
+
+}  // namespace
+
+Form2::Form2(ProgramState& state, DialogService& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_state(state), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Dosya Dönüştür"));
+    setFont(windowFont());
+    resize(607, 430);
+    m_text1 = makePane(this, "Text1", {8, 8, 289, 321});
+    m_text2 = makePane(this, "Text2", {312, 8, 281, 321});
+    m_command1 = makeButton(this, "Command1", QStringLiteral("Aç"), {264, 336, 73, 17});
+    m_command2 = makeButton(this, "Command2", QStringLiteral("Dönüştür"), {264, 360, 73, 17});
+    m_command3 = makeButton(this, "Command3", QStringLiteral("Kaydet"), {264, 384, 73, 17});
+    m_command4 = makeButton(this, "Command4", QStringLiteral("Tersle"), {264, 408, 73, 17});
+    buildGroup(0, QStringLiteral("Kaynak Dosya Bilgileri"), {8, 336, 249, 89});
+    buildGroup(1, QStringLiteral("Hedef Dosya Bilgileri"), {344, 336, 249, 89});
+    buildTabOrder();
+
+    connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(m_command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(m_command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+}
+
+void Form2::buildGroup(int index, const QString& title, const QRect& geometry)
+{
+    Group& g = m_groups[index];
+    g.frame = new QGroupBox(title, this);
+    g.frame->setObjectName(indexed("Frame1", index));
+    place(g.frame, geometry);
+    QWidget* f = g.frame;
+    auto label = [&](const char* name, const QString& caption, const QRect& r) {
+        auto* l = new QLabel(caption, f);
+        l->setObjectName(indexed(name, index));
+        place(l, r, true);
+    };
+    label("Label5", QStringLiteral("Komut :"), {176, 8, 36, 13});
+    label("Label3", QStringLiteral("Kullanılan Dil :"), {8, 32, 66, 13});
+    label("Label7", QStringLiteral("Sayı Biçimi :"), {8, 56, 56, 13});
+    g.language = makeCombo(f, indexed("Combo1", index), languageNames(), {88, 24, 73, 21});
+    g.command = makeCombo(f, indexed("Combo2", index), {QStringLiteral("Dt"), QStringLiteral("retlw")},
+                          {168, 24, 73, 21});
+    g.boxes.prefix = makeBox(f, indexed("ÖnEk", index), QStringLiteral("0X"), {88, 48, 33, 19});
+    g.boxes.suffix = makeBox(f, indexed("ArkaEk", index), QString(), {128, 48, 25, 19});
+    g.boxes.separator = makeBox(f, indexed("Ayraç", index), QStringLiteral(","), {160, 48, 25, 19});
+    g.boxes.sample = makeBox(f, indexed("Görünüş", index), QStringLiteral("FF"), {192, 48, 49, 19});
+    onLanguageEdited(g.language, [this, index] {
+        ListeOluştur(m_groups[index].language, m_groups[index].command, index);
+    });
+}
+
+void Form2::buildTabOrder()
+{
+    const Group& s = m_groups[0];
+    const Group& t = m_groups[1];
+    const QList<QWidget*> order = {
+        m_text1,          m_command1,     m_text2,         m_command2,          m_command3,
+        s.boxes.sample,   s.boxes.separator, s.boxes.suffix, s.boxes.prefix,    s.language,
+        s.command,        t.command,      t.language,      t.boxes.prefix,      t.boxes.suffix,
+        t.boxes.separator, t.boxes.sample, m_command4};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Form2::ListeOluştur(QComboBox* Dil, QComboBox* Liste, int index)
+{
+    applyLanguagePreset(Dil, Liste, m_groups[index].boxes);
+}
+
+void Form2::metindosyası_Ac()
+{
+    m_state.DosyaYolu.clear();
+    FileDialogRequest request;
+    request.filter = QStringLiteral(
+        "Include Dosyaları (*.asm;*.inc;*.h;*.c;*.bas)|*.asm;*.inc;*.h;*.c;*.bas|"
+        "Tüm metindosyasılar|*.*");
+    const std::optional<QString> chosen = m_dialogs.chooseOpenFile(request);
+    if (!chosen)
+        return;
+    m_state.DosyaYolu = *chosen;
+    if (chosen->isEmpty())
+        return;
+    try {
+        showCodeText(m_text1, readSingleByteFile(*chosen));
+    } catch (const RunError& error) {
+        m_dialogs.showMessage(error.title(), error.description());
+    }
+}
+
+void Form2::KoduTespitEt()
+{
+    const DetectedFormat detected = pixmint::KoduTespitEt(m_text1->toPlainText());
+    Group& source = m_groups[0];
+    if (detected.languageIndex >= 0)
+        source.language->setCurrentIndex(detected.languageIndex);
+    ListeOluştur(source.language, source.command, 0);
+    if (detected.selectRetlw && source.command->count() > 1)
+        source.command->setCurrentIndex(1);
+}
+
+void Form2::KodaUyarla(QComboBox* Dil, QComboBox* Liste, QPlainTextEdit* Metin)
+{
+    layOutCodeInto(Dil, Liste, Metin, m_groups[1].boxes, QStringLiteral("16"), m_state.DosyaYolu,
+                   m_state, m_dialogs);
+}
+
+void Form2::convert(bool invert)
+{
+    if (m_state.busy)
+        return;
+    BusyGuard busy(m_state);
+    m_running = true;
+    const Group& source = m_groups[0];
+    SourceFormat format;
+    format.language = source.language->currentText();
+    format.command = source.command->currentText();
+    format.prefix = source.boxes.prefix->text();
+    format.suffix = source.boxes.suffix->text();
+    format.separator = source.boxes.separator->text();
+    const int notInverted = Kodu_dönüştür(m_text1->toPlainText(), format, m_state.BaytTablosu, invert);
+    try {
+        KodaUyarla(m_groups[1].language, m_groups[1].command, m_text2);
+    } catch (const WorkAborted&) {
+        m_running = false;
+        return;  // the window is closing
+    }
+    m_running = false;
+    if (notInverted > 0)
+        m_dialogs.showMessage(QStringLiteral("Hata"), notInvertedMessage(notInverted));
+}
+
+void Form2::Command1_Click()
+{
+    if (m_state.busy)
+        return;
+    metindosyası_Ac();
+    KoduTespitEt();
+}
+
+void Form2::Command2_Click()
+{
+    convert(false);
+}
+
+void Form2::Command3_Click()
+{
+    if (!m_state.busy)
+        KoduKaydet(withCrLf(m_text2->toPlainText()), m_dialogs, m_groups[1].language->currentText(),
+                   m_state);
+}
+
+void Form2::Command4_Click()
+{
+    convert(true);
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    // A run of this window still under way stops at its next yield.
+    if (m_running)
+        m_state.abortRequested = true;
+    event->accept();
+}
+
+}  // namespace pixmint
