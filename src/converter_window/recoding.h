@@ -18,7 +18,8 @@ struct SourceFormat {
 QString sourceCommentMarker(const QString& languageText);
 
 // The part of the piece before the first occurrence of the cut text (any letter case), in
-// capitals; the whole piece in capitals when the cut text does not occur.
+// capitals; the whole piece in capitals when the cut text does not occur (an empty cut
+// text never occurs).
 QString Karakter_Kes(const QString& piece, const QString& cutText);
 
 // The number text of a cut piece: trimmed and in capitals, and after the first occurrence
