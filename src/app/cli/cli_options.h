@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace pixmint::cli {
+
+enum class Subcommand { None, Picture, Recode, Render };
+
+// What the command line asked for. A value option that was not given stays empty; each
+// command applies its own defaults, since some of them come from the language's presets.
+struct CliOptions {
+    Subcommand subcommand = Subcommand::None;
+    bool help = false;
+    bool version = false;
+    std::optional<QString> input;
+    bool invert = false;
+
+    std::optional<QString> width;
+    std::optional<QString> height;
+    std::optional<QString> lang;
+    std::optional<QString> command;
+    std::optional<QString> columns;
+    std::optional<QString> prefix;
+    std::optional<QString> suffix;
+    std::optional<QString> separator;
+    std::optional<QString> output;
+    std::optional<QString> saveBmp;
+    std::optional<QString> fromLang;
+    std::optional<QString> fromCommand;
+    std::optional<QString> fromPrefix;
+    std::optional<QString> fromSuffix;
+    std::optional<QString> fromSeparator;
+    std::optional<QString> scale;
+};
+
+// One option that takes a value, and the subcommands that accept it.
+struct ValueOption {
+    QString name;  // without the leading "--"
+    std::optional<QString> CliOptions::*member;
+    bool picture;
+    bool recode;
+    bool render;
+};
+
+// Every value option, in the order the help lists them.
+const QList<ValueOption>& valueOptions();
+
+// The outcome of parsing: the options, or a usage error (a Turkish message).
+struct ParsedCommandLine {
+    CliOptions options;
+    QString usageError;
+};
+
+// Parses the arguments after the program name. The subcommand comes first (or --help,
+// --version); then options and the one input in any order. An option's value follows it
+// ("--width 96") or is joined by "=" ("--width=96"); a following value may begin with "-";
+// a repeated option keeps its last value; "--" ends the options. An option unknown to the
+// subcommand, a value given to a switch, a missing value or a second input is a usage
+// error. A missing input is left for the command to report.
+ParsedCommandLine parseCommandLine(const QStringList& arguments);
+
+// The text of --help and of --version.
+QString helpText();
+QString versionText();
+
+}  // namespace pixmint::cli
