@@ -10,22 +10,14 @@ namespace {
 
 // The mark shown on the LCD of the picture, one character per pixel ('#' dark).
 const char* const kMark[] = {
-    "................................",
-    ".####..###.#...#.#...#.###.#...#",
-    ".#...#..#...#.#..##.##..#..##..#",
-    ".#...#..#....#...#.#.#..#..#.#.#",
-    ".####...#....#...#...#..#..#..##",
-    ".#......#...#.#..#...#..#..#...#",
-    ".#.....###.#...#.#...#.###.#...#",
-    "................................",
-    "................................",
-    "..########################......",
-    "..#......................#..##..",
-    "..#..##....##....##......#.#..#.",
-    "..#.#..#..#..#..#..#.....#.#..#.",
-    "..#..##....##....##......#..##..",
-    "..#......................#......",
-    "..########################......",
+    ".........................................", "..####..###.#...#.#...#.###.#...#.#####..",
+    "..#...#..#..#...#.##.##..#..##..#...#....", "..#...#..#...#.#..#.#.#..#..#.#.#...#....",
+    "..####...#....#...#.#.#..#..#..##...#....", "..#......#...#.#..#...#..#..#...#...#....",
+    "..#......#..#...#.#...#..#..#...#...#....", "..#.....###.#...#.#...#.###.#...#...#....",
+    ".........................................", ".........................................",
+    "..#####################################..", "..####...###...###...###...###...###..#..",
+    "..##...#...#...#...#...#...#...#...#..#..", "..####...###...###...###...###...###..#..",
+    "..#####################################..", ".........................................",
 };
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
@@ -56,14 +48,15 @@ QImage aboutPicture()
     // The mark in square pixels, with the faint grid of the unlit ones.
     const int rows = static_cast<int>(std::size(kMark));
     const int columns = static_cast<int>(std::strlen(kMark[0]));
-    const qreal cell = 14.5;
+    const qreal cell = 480.0 / columns;
     const QPointF origin(303 - columns * cell / 2, 291.5 - rows * cell / 2);
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int y = 0; y < rows; ++y) {
         for (int x = 0; x < columns; ++x) {
             const bool dark = kMark[y][x] == '#';
             painter.setBrush(dark ? QColor(0x1e, 0x2a, 0x14) : QColor(0x92, 0xb8, 0x48));
-            painter.drawRect(QRectF(origin.x() + x * cell, origin.y() + y * cell, cell - 2, cell - 2));
+            painter.drawRect(
+                QRectF(origin.x() + x * cell, origin.y() + y * cell, cell - 2, cell - 2));
         }
     }
     // The connector pins along the top edge.
@@ -81,8 +74,8 @@ Form3::Form3(QWidget* parent)
     setWindowTitle(QStringLiteral("Hakkında"));
     setFont(windowFont());
     setFixedSize(415, 214);
-    makeLabel(this, "Label1", QStringLiteral("Adı Soyadı : Pixmint Geliştiricileri"), {56, 32, 122, 13},
-              false);
+    makeLabel(this, "Label1", QStringLiteral("Adı Soyadı : Pixmint Geliştiricileri"),
+              {56, 32, 122, 13}, false);
     makeLabel(this, "Label2", QStringLiteral("Yazılım Dili : C++"), {56, 72, 121, 13}, false);
     makeLabel(this, "Label3", QStringLiteral("Versiyon : ") + QStringLiteral(PIXMINT_VERSION_TEXT),
               {56, 104, 70, 13}, false);

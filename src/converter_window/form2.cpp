@@ -1,7 +1,6 @@
 #include "form2.h"
 
 #include "code_saving.h"
-#include "command_button.h"
 #include "dialog_service.h"
 #include "format_detection.h"
 #include "language_presets.h"
@@ -17,58 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace pixmint {
-namespace {
-
-QString indexed(const char* name, int index)
-{
-    return QString::fromUtf8(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
-}
-
-QPlainTextEdit* makePane(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* pane = new QPlainTextEdit(parent);
-    pane->setObjectName(QString::fromUtf8(name));
-    pane->setLineWrapMode(QPlainTextEdit::NoWrap);
-    pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pane->setTabChangesFocus(true);
-    place(pane, geometry);
-    return pane;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* button = new CommandButton(caption, parent);
-    button->setObjectName(QString::fromUtf8(name));
-    place(button, geometry);
-    return button;
-}
-
-QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
-{
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    place(box, geometry);
-    return box;
-}
-
-QComboBox* makeCombo(QWidget* parent, const QString& name, const QStringList& items,
-                     const QRect& geometry)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    combo->addItems(items);
-    combo->setCurrentIndex(0);
-    place(combo, geometry);
-    return combo;
-}
-
-}  // namespace
 
 Form2::Form2(ProgramState& state, DialogService& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), m_state(state), m_dialogs(dialogs)
@@ -77,12 +27,16 @@ Form2::Form2(ProgramState& state, DialogService& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Dosya Dönüştür"));
     setFont(windowFont());
     resize(607, 430);
-    m_text1 = makePane(this, "Text1", {8, 8, 289, 321});
-    m_text2 = makePane(this, "Text2", {312, 8, 281, 321});
-    m_command1 = makeButton(this, "Command1", QStringLiteral("Aç"), {264, 336, 73, 17});
-    m_command2 = makeButton(this, "Command2", QStringLiteral("Dönüştür"), {264, 360, 73, 17});
-    m_command3 = makeButton(this, "Command3", QStringLiteral("Kaydet"), {264, 384, 73, 17});
-    m_command4 = makeButton(this, "Command4", QStringLiteral("Tersle"), {264, 408, 73, 17});
+    m_text1 = makeCodePane(this, QStringLiteral("Text1"), QString(), {8, 8, 289, 321});
+    m_text2 = makeCodePane(this, QStringLiteral("Text2"), QString(), {312, 8, 281, 321});
+    m_command1 =
+        makeButton(this, QStringLiteral("Command1"), QStringLiteral("Aç"), {264, 336, 73, 17});
+    m_command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Dönüştür"),
+                            {264, 360, 73, 17});
+    m_command3 =
+        makeButton(this, QStringLiteral("Command3"), QStringLiteral("Kaydet"), {264, 384, 73, 17});
+    m_command4 =
+        makeButton(this, QStringLiteral("Command4"), QStringLiteral("Tersle"), {264, 408, 73, 17});
     buildGroup(0, QStringLiteral("Kaynak Dosya Bilgileri"), {8, 336, 249, 89});
     buildGroup(1, QStringLiteral("Hedef Dosya Bilgileri"), {344, 336, 249, 89});
     buildTabOrder();
@@ -97,24 +51,21 @@ void Form2::buildGroup(int index, const QString& title, const QRect& geometry)
 {
     Group& g = m_groups[index];
     g.frame = new QGroupBox(title, this);
-    g.frame->setObjectName(indexed("Frame1", index));
+    g.frame->setObjectName(indexedName("Frame1", index));
     place(g.frame, geometry);
     QWidget* f = g.frame;
-    auto label = [&](const char* name, const QString& caption, const QRect& r) {
-        auto* l = new QLabel(caption, f);
-        l->setObjectName(indexed(name, index));
-        place(l, r, true);
-    };
-    label("Label5", QStringLiteral("Komut :"), {176, 8, 36, 13});
-    label("Label3", QStringLiteral("Kullanılan Dil :"), {8, 32, 66, 13});
-    label("Label7", QStringLiteral("Sayı Biçimi :"), {8, 56, 56, 13});
-    g.language = makeCombo(f, indexed("Combo1", index), languageNames(), {88, 24, 73, 21});
-    g.command = makeCombo(f, indexed("Combo2", index), {QStringLiteral("Dt"), QStringLiteral("retlw")},
-                          {168, 24, 73, 21});
-    g.boxes.prefix = makeBox(f, indexed("ÖnEk", index), QStringLiteral("0X"), {88, 48, 33, 19});
-    g.boxes.suffix = makeBox(f, indexed("ArkaEk", index), QString(), {128, 48, 25, 19});
-    g.boxes.separator = makeBox(f, indexed("Ayraç", index), QStringLiteral(","), {160, 48, 25, 19});
-    g.boxes.sample = makeBox(f, indexed("Görünüş", index), QStringLiteral("FF"), {192, 48, 49, 19});
+    makeLabel(f, indexedName("Label5", index), QStringLiteral("Komut :"), {176, 8, 36, 13});
+    makeLabel(f, indexedName("Label3", index), QStringLiteral("Kullanılan Dil :"), {8, 32, 66, 13});
+    makeLabel(f, indexedName("Label7", index), QStringLiteral("Sayı Biçimi :"), {8, 56, 56, 13});
+    g.language = makeList(f, indexedName("Combo1", index), languageNames(), {88, 24, 73, 21});
+    g.command = makeList(f, indexedName("Combo2", index),
+                         {QStringLiteral("Dt"), QStringLiteral("retlw")}, {168, 24, 73, 21});
+    g.boxes.prefix = makeBox(f, indexedName("ÖnEk", index), QStringLiteral("0X"), {88, 48, 33, 19});
+    g.boxes.suffix = makeBox(f, indexedName("ArkaEk", index), QString(), {128, 48, 25, 19});
+    g.boxes.separator =
+        makeBox(f, indexedName("Ayraç", index), QStringLiteral(","), {160, 48, 25, 19});
+    g.boxes.sample =
+        makeBox(f, indexedName("Görünüş", index), QStringLiteral("FF"), {192, 48, 49, 19});
     onLanguageEdited(g.language, [this, index] {
         ListeOluştur(m_groups[index].language, m_groups[index].command, index);
     });
@@ -125,10 +76,10 @@ void Form2::buildTabOrder()
     const Group& s = m_groups[0];
     const Group& t = m_groups[1];
     const QList<QWidget*> order = {
-        m_text1,          m_command1,     m_text2,         m_command2,          m_command3,
-        s.boxes.sample,   s.boxes.separator, s.boxes.suffix, s.boxes.prefix,    s.language,
-        s.command,        t.command,      t.language,      t.boxes.prefix,      t.boxes.suffix,
-        t.boxes.separator, t.boxes.sample, m_command4};
+        m_text1,           m_command1,        m_text2,        m_command2,     m_command3,
+        s.boxes.sample,    s.boxes.separator, s.boxes.suffix, s.boxes.prefix, s.language,
+        s.command,         t.command,         t.language,     t.boxes.prefix, t.boxes.suffix,
+        t.boxes.separator, t.boxes.sample,    m_command4};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -188,7 +139,8 @@ void Form2::convert(bool invert)
     format.prefix = source.boxes.prefix->text();
     format.suffix = source.boxes.suffix->text();
     format.separator = source.boxes.separator->text();
-    const int notInverted = Kodu_dönüştür(m_text1->toPlainText(), format, m_state.BaytTablosu, invert);
+    const int notInverted =
+        Kodu_dönüştür(m_text1->toPlainText(), format, m_state.BaytTablosu, invert);
     try {
         KodaUyarla(m_groups[1].language, m_groups[1].command, m_text2);
     } catch (const WorkAborted&) {

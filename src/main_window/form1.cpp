@@ -1,7 +1,6 @@
 #include "form1.h"
 
 #include "code_saving.h"
-#include "command_button.h"
 #include "dialog_service.h"
 #include "event_yield.h"
 #include "language_boxes.h"
@@ -26,48 +25,6 @@
 #include <QTimer>
 
 namespace pixmint {
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& geometry)
-{
-    auto* button = new CommandButton(caption, parent);
-    button->setObjectName(QString::fromUtf8(name));
-    place(button, geometry);
-    return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromUtf8(name));
-    place(label, geometry, true);
-    return label;
-}
-
-QLineEdit* makeBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
-{
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(QString::fromUtf8(name));
-    place(box, geometry);
-    return box;
-}
-
-QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& items,
-                     const QRect& geometry)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromUtf8(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    combo->addItems(items);
-    combo->setCurrentIndex(0);
-    place(combo, geometry);
-    return combo;
-}
-
-}  // namespace
 
 Form1::Form1(ProgramState& state, DialogService& dialogs, QWidget* parent)
     : QWidget(parent), m_state(state), m_dialogs(dialogs)
@@ -106,23 +63,29 @@ Form1::~Form1()
 
 void Form1::buildControls()
 {
-    m_command1 = makeButton(this, "Command1", QStringLiteral("Resim Yükle"), {8, 8, 137, 41});
+    m_command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Resim Yükle"),
+                            {8, 8, 137, 41});
     // The titles and "Resmi Kaydet" are one pixel lower than drawn at first, so that they do
     // not overlap the previews below them.
-    m_label4[0] = makeLabel(this, "Label4(0)", QStringLiteral("Kaynak Resim"), {168, 8, 177, 16});
+    m_label4[0] = makeLabel(this, QStringLiteral("Label4(0)"), QStringLiteral("Kaynak Resim"),
+                            {168, 8, 177, 16});
     m_picture1[0] = new PictureBox(this);
     m_picture1[0]->setObjectName(QStringLiteral("Picture1(0)"));
     place(m_picture1[0], {168, 24, 249, 209});
     // The target title stops where "Resmi Kaydet" begins.
-    m_label4[1] = makeLabel(this, "Label4(1)", QStringLiteral("Hedef Resim"), {432, 8, 112, 16});
+    m_label4[1] = makeLabel(this, QStringLiteral("Label4(1)"), QStringLiteral("Hedef Resim"),
+                            {432, 8, 112, 16});
     m_picture1[1] = new PictureBox(this);
     m_picture1[1]->setObjectName(QStringLiteral("Picture1(1)"));
     place(m_picture1[1], {424, 24, 249, 209});
-    m_command5 = makeButton(this, "Command5", QStringLiteral("Resmi Kaydet"), {552, 8, 89, 16});
-    m_label1 = makeLabel(this, "Label1", QStringLiteral("En :"), {8, 64, 19, 13});
-    m_bmpEn = makeBox(this, "BmpEn", QStringLiteral("128"), {64, 56, 81, 19});
-    m_label2 = makeLabel(this, "Label2", QStringLiteral("Yükseklik :"), {8, 88, 52, 13});
-    m_bmpYükseklik = makeBox(this, "BmpYükseklik", QStringLiteral("64"), {64, 80, 81, 19});
+    m_command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("Resmi Kaydet"),
+                            {552, 8, 89, 16});
+    m_label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("En :"), {8, 64, 19, 13});
+    m_bmpEn = makeBox(this, QStringLiteral("BmpEn"), QStringLiteral("128"), {64, 56, 81, 19});
+    m_label2 =
+        makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Yükseklik :"), {8, 88, 52, 13});
+    m_bmpYükseklik =
+        makeBox(this, QStringLiteral("BmpYükseklik"), QStringLiteral("64"), {64, 80, 81, 19});
     buildSettingsFrame();
     m_check1 = new QCheckBox(QStringLiteral("Çerçeveye Sığdır"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
@@ -138,18 +101,18 @@ void Form1::buildControls()
     m_progressBar1->setValue(0);
     m_progressBar1->setTextVisible(false);
     place(m_progressBar1, {168, 256, 505, 25});
-    m_text1 = new QPlainTextEdit(QStringLiteral("Text1"), this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text1->setTabChangesFocus(true);
-    place(m_text1, {0, 288, 585, 377});
-    m_command2 = makeButton(this, "Command2", QStringLiteral("Dönüştür"), {592, 288, 73, 33});
-    m_command6 = makeButton(this, "Command6", QStringLiteral("Dosya Dönüştür"), {592, 328, 73, 33});
-    m_command3 = makeButton(this, "Command3", QStringLiteral("Kaydet"), {592, 368, 73, 33});
-    m_command4 = makeButton(this, "Command4", QStringLiteral("Resmi Tersle"), {592, 408, 73, 33});
-    m_command7 = makeButton(this, "Command7", QStringLiteral("Hakkında"), {592, 592, 81, 33});
+    m_text1 =
+        makeCodePane(this, QStringLiteral("Text1"), QStringLiteral("Text1"), {0, 288, 585, 377});
+    m_command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Dönüştür"),
+                            {592, 288, 73, 33});
+    m_command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("Dosya Dönüştür"),
+                            {592, 328, 73, 33});
+    m_command3 =
+        makeButton(this, QStringLiteral("Command3"), QStringLiteral("Kaydet"), {592, 368, 73, 33});
+    m_command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("Resmi Tersle"),
+                            {592, 408, 73, 33});
+    m_command7 = makeButton(this, QStringLiteral("Command7"), QStringLiteral("Hakkında"),
+                            {592, 592, 81, 33});
     // The two work surfaces are never shown: they hold the loaded and the converted picture.
     m_picture2 = new PictureBox(this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
@@ -169,29 +132,30 @@ void Form1::buildSettingsFrame()
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     place(m_frame1, {0, 112, 161, 169});
     QWidget* f = m_frame1;
-    makeLabel(f, "Label3", QStringLiteral("Kullanılan Dil :"), {8, 32, 66, 13});
-    m_combo1 = makeCombo(f, "Combo1", languageNames(), {80, 24, 73, 21});
-    makeLabel(f, "Label5", QStringLiteral("Komut :"), {8, 56, 36, 13});
-    m_combo2 = makeCombo(f, "Combo2", {QStringLiteral("Dt"), QStringLiteral("retlw")},
-                         {80, 48, 73, 21});
-    makeLabel(f, "Label6", QStringLiteral("Sütun Sayısı :"), {8, 80, 64, 13});
-    m_sütunSayısı = makeBox(f, "SütunSayısı", QStringLiteral("16"), {96, 72, 49, 19});
-    makeLabel(f, "Label7", QStringLiteral("Sayı Biçimi :"), {8, 104, 56, 13});
-    m_önEk = makeBox(f, "ÖnEk", QStringLiteral("0X"), {72, 96, 33, 19});
-    m_arkaEk = makeBox(f, "ArkaEk", QString(), {112, 96, 33, 19});
+    makeLabel(f, QStringLiteral("Label3"), QStringLiteral("Kullanılan Dil :"), {8, 32, 66, 13});
+    m_combo1 = makeList(f, QStringLiteral("Combo1"), languageNames(), {80, 24, 73, 21});
+    makeLabel(f, QStringLiteral("Label5"), QStringLiteral("Komut :"), {8, 56, 36, 13});
+    m_combo2 = makeList(f, QStringLiteral("Combo2"),
+                        {QStringLiteral("Dt"), QStringLiteral("retlw")}, {80, 48, 73, 21});
+    makeLabel(f, QStringLiteral("Label6"), QStringLiteral("Sütun Sayısı :"), {8, 80, 64, 13});
+    m_sütunSayısı =
+        makeBox(f, QStringLiteral("SütunSayısı"), QStringLiteral("16"), {96, 72, 49, 19});
+    makeLabel(f, QStringLiteral("Label7"), QStringLiteral("Sayı Biçimi :"), {8, 104, 56, 13});
+    m_önEk = makeBox(f, QStringLiteral("ÖnEk"), QStringLiteral("0X"), {72, 96, 33, 19});
+    m_arkaEk = makeBox(f, QStringLiteral("ArkaEk"), QString(), {112, 96, 33, 19});
     // Clear of the separator box beside it and the sample box below it.
-    makeLabel(f, "Label9", QStringLiteral("Sayı Ayracı :"), {8, 128, 64, 16});
-    m_ayraç = makeBox(f, "Ayraç", QStringLiteral(","), {72, 120, 73, 19});
-    m_görünüş = makeBox(f, "Görünüş", QStringLiteral("0xFF,"), {8, 144, 137, 19});
+    makeLabel(f, QStringLiteral("Label9"), QStringLiteral("Sayı Ayracı :"), {8, 128, 64, 16});
+    m_ayraç = makeBox(f, QStringLiteral("Ayraç"), QStringLiteral(","), {72, 120, 73, 19});
+    m_görünüş = makeBox(f, QStringLiteral("Görünüş"), QStringLiteral("0xFF,"), {8, 144, 137, 19});
 }
 
 void Form1::buildTabOrder()
 {
     const QList<QWidget*> order = {
-        m_bmpEn,   m_bmpYükseklik, m_picture1[0], m_picture1[1], m_command2, m_command3,
-        m_command4, m_command1,    m_text1,       m_command5,    m_command6, m_check1,
-        m_check2,  m_sütunSayısı,  m_combo2,      m_combo1,      m_önEk,     m_arkaEk,
-        m_ayraç,   m_görünüş,      m_command7};
+        m_bmpEn,    m_bmpYükseklik, m_picture1[0], m_picture1[1], m_command2, m_command3,
+        m_command4, m_command1,     m_text1,       m_command5,    m_command6, m_check1,
+        m_check2,   m_sütunSayısı,  m_combo2,      m_combo1,      m_önEk,     m_arkaEk,
+        m_ayraç,    m_görünüş,      m_command7};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

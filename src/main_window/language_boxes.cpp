@@ -63,6 +63,8 @@ void applyLanguagePreset(QComboBox* language, QComboBox* commands, const FormatB
     setIfPresent(boxes.sample, preset->sample);
     setIfPresent(boxes.numbersPerLine, preset->numbersPerLine);
     commands->setCurrentIndex(0);
+    // A narrow list shows the beginning of a long entry.
+    commands->lineEdit()->setCursorPosition(0);
 }
 
 void onLanguageEdited(QComboBox* language, std::function<void()> action)
@@ -98,8 +100,8 @@ void layOutCodeInto(QComboBox* language, QComboBox* commands, QPlainTextEdit* ou
     format.separator = boxes.separator->text();
     format.commentPath = commentPath;
     EventYield yield(&state.abortRequested);
-    const CodeTextOutcome outcome = codeTextFor(language->currentText(), numbersPerLineText,
-                                                state.BaytTablosu, format, yield);
+    const CodeTextOutcome outcome =
+        codeTextFor(language->currentText(), numbersPerLineText, state.BaytTablosu, format, yield);
     if (!outcome.failure.isEmpty()) {
         dialogs.showMessage(QStringLiteral("Hata"), outcome.failure);
         return;

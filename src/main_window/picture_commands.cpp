@@ -62,7 +62,8 @@ QString PictureCommands::saveFilter()
 void PictureCommands::showSource(const QImage& picture)
 {
     PictureBox* preview = m_controls.sourcePreview;
-    preview->setImage(smoothPreview(picture, preview->innerSize(), m_controls.fitSource->isChecked()));
+    preview->setImage(
+        smoothPreview(picture, preview->innerSize(), m_controls.fitSource->isChecked()));
 }
 
 void PictureCommands::load(const std::function<void()>& clearPictures)
@@ -112,9 +113,8 @@ void PictureCommands::convert(bool invert)
         showSource(picture);
         yield.tickNow();
         ProgressBarSink progress(m_controls.progress);
-        ConvertedPicture converted = convertPicture(picture, static_cast<int>(width),
-                                                    static_cast<int>(height), invert, &progress,
-                                                    yield);
+        ConvertedPicture converted = convertPicture(
+            picture, static_cast<int>(width), static_cast<int>(height), invert, &progress, yield);
         m_controls.workPicture->setImage(std::move(picture));
         PictureBox* preview = m_controls.targetPreview;
         preview->setImage(ResmiAktar(converted.target, preview->innerSize(),

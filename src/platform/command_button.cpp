@@ -24,8 +24,8 @@ void CommandButton::paintEvent(QPaintEvent* event)
     QStylePainter painter(this);
     painter.drawControl(QStyle::CE_PushButton, option);
     const QRect shifted = isDown() ? textArea.translated(1, 1) : textArea;
-    painter.drawItemText(shifted, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), caption,
-                         QPalette::ButtonText);
+    painter.drawItemText(shifted, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
+                         caption, QPalette::ButtonText);
 }
 
 }  // namespace pixmint

@@ -22,18 +22,18 @@ int fileErrorNumber(const QString& path, int savedErrno)
     if (path.isEmpty())
         return BadFileName;
     switch (savedErrno) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return DiskFull;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return PermissionDenied;
-    case ENAMETOOLONG:
-        return BadFileName;
-    default:
-        break;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return DiskFull;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return PermissionDenied;
+        case ENAMETOOLONG:
+            return BadFileName;
+        default:
+            break;
     }
     const QFileInfo info(path);
     if (!info.dir().exists())
@@ -65,7 +65,8 @@ QByteArray encodeWindows1254(const QString& text)
         return bytes;
     qsizetype at = 0;
     for (auto it = text.cbegin(); it != text.cend() && at < bytes.size(); ++it, ++at) {
-        const bool pair = it->isHighSurrogate() && it + 1 != text.cend() && (it + 1)->isLowSurrogate();
+        const bool pair =
+            it->isHighSurrogate() && it + 1 != text.cend() && (it + 1)->isLowSurrogate();
         if (bytes[at] == '\x1a' && it->unicode() != 0x1a)
             bytes[at] = '?';
         if (pair)

@@ -1,0 +1,104 @@
+// Makes the pictures of the README: each window of the program at work on the project's own
+// examples, saved as PNG. Run by docs/make-screenshots.sh under Xvfb.
+#include "dialog_service.h"
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "program_state.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <deque>
+
+namespace {
+
+// Answers the file dialogs from a list and lets every message box pass.
+class ListedDialogs : public pixmint::DialogService {
+public:
+    std::deque<QString> files;
+
+    std::optional<QString> chooseOpenFile(const pixmint::FileDialogRequest&) override
+    {
+        return next();
+    }
+    std::optional<QString> chooseSaveFile(const pixmint::FileDialogRequest&) override
+    {
+        return next();
+    }
+    pixmint::MessageAnswer showMessage(const QString& title, const QString& text,
+                                       pixmint::MessageButtons) override
+    {
+        std::fprintf(stderr, "message: %s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
+        return pixmint::MessageAnswer::Yes;
+    }
+
+private:
+    std::optional<QString> next()
+    {
+        if (files.empty())
+            return std::nullopt;
+        QString f = files.front();
+        files.pop_front();
+        return f;
+    }
+};
+
+bool save(QWidget* window, const QString& path)
+{
+    window->show();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    const bool ok = window->grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qUtf8Printable(path));
+    return ok;
+}
+
+void chooseLanguage(QComboBox* language, const QString& name)
+{
+    language->setEditText(name);
+    Q_EMIT language->lineEdit()->textEdited(name);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: pixmint-screenshots EXAMPLES_DIR OUTPUT_DIR\n");
+        return 2;
+    }
+    const QDir examples(QString::fromLocal8Bit(argv[1]));
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    QTemporaryDir work;
+
+    pixmint::ProgramState state;
+    ListedDialogs dialogs;
+    pixmint::Form1 form1(state, dialogs);
+    form1.move(0, 0);
+    dialogs.files = {examples.filePath(QStringLiteral("photo.jpg"))};
+    form1.Command1_Click();
+    form1.Command2_Click();
+    bool ok = save(&form1, out.filePath(QStringLiteral("form1.png")));
+
+    // The converter reads back the main window's own table and writes it as Proton Basic.
+    const QString include = work.filePath(QStringLiteral("photo.inc"));
+    dialogs.files = {include, include};
+    form1.Command3_Click();
+    pixmint::Form2 form2(state, dialogs);
+    form2.Command1_Click();
+    chooseLanguage(form2.findChild<QComboBox*>(QStringLiteral("Combo1(1)")),
+                   QStringLiteral("Proton Basic"));
+    form2.Command2_Click();
+    ok = save(&form2, out.filePath(QStringLiteral("form2.png"))) && ok;
+
+    pixmint::Form3 form3;
+    ok = save(&form3, out.filePath(QStringLiteral("form3.png"))) && ok;
+    return ok ? 0 : 1;
+}
