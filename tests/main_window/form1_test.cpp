@@ -162,7 +162,8 @@ TEST_F(Form1Test, EveryControlHasItsNameKindTextAndPlace)
         for (QWidget* b : shown) {
             if (a != b && a->parentWidget() == b->parentWidget() && a != b->parentWidget()) {
                 EXPECT_FALSE(a->geometry().intersects(b->geometry()))
-                    << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+                    << a->objectName().toStdString() << " overlaps "
+                    << b->objectName().toStdString();
             }
         }
     }
@@ -184,15 +185,17 @@ TEST_F(Form1Test, FocusStartsInTheWidthBoxAndTabFollowsTheKeyboardOrder)
     EXPECT_EQ(focusName(), QStringLiteral("BmpEn"));
     EXPECT_EQ(box("BmpEn")->selectedText(), QStringLiteral("128"));
 
-    const QStringList expected = {
-        QStringLiteral("BmpEn"), QStringLiteral("BmpYükseklik"), QStringLiteral("Picture1(0)"),
-        QStringLiteral("Picture1(1)"), QStringLiteral("Command2"), QStringLiteral("Command3"),
-        QStringLiteral("Command4"), QStringLiteral("Command1"), QStringLiteral("Text1"),
-        QStringLiteral("Command5"), QStringLiteral("Command6"), QStringLiteral("Check1"),
-        QStringLiteral("Check2"), QStringLiteral("SütunSayısı"), QStringLiteral("Combo2"),
-        QStringLiteral("Combo1"), QStringLiteral("ÖnEk"), QStringLiteral("ArkaEk"),
-        QStringLiteral("Ayraç"), QStringLiteral("Görünüş"), QStringLiteral("Command7"),
-        QStringLiteral("BmpEn")};
+    const QStringList expected = {QStringLiteral("BmpEn"),       QStringLiteral("BmpYükseklik"),
+                                  QStringLiteral("Picture1(0)"), QStringLiteral("Picture1(1)"),
+                                  QStringLiteral("Command2"),    QStringLiteral("Command3"),
+                                  QStringLiteral("Command4"),    QStringLiteral("Command1"),
+                                  QStringLiteral("Text1"),       QStringLiteral("Command5"),
+                                  QStringLiteral("Command6"),    QStringLiteral("Check1"),
+                                  QStringLiteral("Check2"),      QStringLiteral("SütunSayısı"),
+                                  QStringLiteral("Combo2"),      QStringLiteral("Combo1"),
+                                  QStringLiteral("ÖnEk"),        QStringLiteral("ArkaEk"),
+                                  QStringLiteral("Ayraç"),       QStringLiteral("Görünüş"),
+                                  QStringLiteral("Command7"),    QStringLiteral("BmpEn")};
     QStringList seen = {focusName()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -215,10 +218,12 @@ TEST_F(Form1Test, TypingALanguageAppliesItsPresetsAtEachKeystroke)
         QTest::keyClicks(language->lineEdit(), QString(c));
         commandTexts << (command->count() ? command->itemText(0) : QStringLiteral("-"));
         if (language->currentText() != QStringLiteral("Proton Basic")) {
-            EXPECT_EQ(box("ÖnEk")->text(), QStringLiteral("x")) << language->currentText().toStdString();
+            EXPECT_EQ(box("ÖnEk")->text(), QStringLiteral("x"))
+                << language->currentText().toStdString();
         }
     }
-    EXPECT_EQ(commandTexts, QStringList(12, QStringLiteral("-")).mid(0, 11) << QStringLiteral("CData"));
+    EXPECT_EQ(commandTexts, QStringList(12, QStringLiteral("-")).mid(0, 11)
+                                << QStringLiteral("CData"));
     EXPECT_EQ(command->currentText(), QStringLiteral("CData"));
     EXPECT_EQ(box("ÖnEk")->text(), QStringLiteral("$"));
     EXPECT_EQ(box("ArkaEk")->text(), QString());
@@ -262,11 +267,16 @@ TEST_F(Form1Test, SizeAndColumnBoxesMustHoldMultiplesOfEight)
 {
     const QString message = QStringLiteral("Belirtilen Sayı 8 ve katları şeklinde olmalıdır");
     const QList<std::pair<const char*, QString>> cases = {
-        {"BmpEn", QString()},           {"BmpEn", QStringLiteral("128")},
-        {"BmpEn", QStringLiteral("0")}, {"BmpEn", QStringLiteral("-8")},
-        {"BmpEn", QStringLiteral("100")}, {"BmpEn", QStringLiteral("12")},
-        {"BmpEn", QStringLiteral("-4")}, {"SütunSayısı", QStringLiteral("10")},
-        {"BmpYükseklik", QStringLiteral("12.5")}, {"BmpYükseklik", QStringLiteral("abc")},
+        {"BmpEn", QString()},
+        {"BmpEn", QStringLiteral("128")},
+        {"BmpEn", QStringLiteral("0")},
+        {"BmpEn", QStringLiteral("-8")},
+        {"BmpEn", QStringLiteral("100")},
+        {"BmpEn", QStringLiteral("12")},
+        {"BmpEn", QStringLiteral("-4")},
+        {"SütunSayısı", QStringLiteral("10")},
+        {"BmpYükseklik", QStringLiteral("12.5")},
+        {"BmpYükseklik", QStringLiteral("abc")},
         {"BmpYükseklik", QStringLiteral("16.0")},
     };
     for (const auto& [name, text] : cases) {
@@ -313,7 +323,8 @@ TEST_F(Form1Test, CodeTextAndSaveOfAFilledTable)
     box("SütunSayısı")->setText(QStringLiteral("2"));
     auto* text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
     m_form->KodaUyarla(combo("Combo1"), combo("Combo2"), text1);
-    EXPECT_EQ(text1->toPlainText(), QStringLiteral(";C:\\logo.bmp\n\tDt\t0X00,0X7F\n\tDt\t0XFF,0X18\n"));
+    EXPECT_EQ(text1->toPlainText(),
+              QStringLiteral(";C:\\logo.bmp\n\tDt\t0X00,0X7F\n\tDt\t0XFF,0X18\n"));
     EXPECT_TRUE(m_dialogs.calls().isEmpty());
 
     QTemporaryDir dir;
@@ -349,7 +360,8 @@ TEST_F(Form1Test, CodeTextMessages)
     const QList<Case> cases = {
         {QStringLiteral("Pascal"), QStringLiteral("2"),
          QStringLiteral("Bilinmeyen dil: \"Pascal\". Asm, CCS veya Proton Basic kullanın.")},
-        {QStringLiteral("Asm"), QStringLiteral("iki"), QStringLiteral("Sütun Sayısı bir tam sayı olmalıdır.")},
+        {QStringLiteral("Asm"), QStringLiteral("iki"),
+         QStringLiteral("Sütun Sayısı bir tam sayı olmalıdır.")},
     };
     for (const Case& c : cases) {
         m_dialogs.clearCalls();

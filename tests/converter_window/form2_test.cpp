@@ -1,0 +1,343 @@
+#include "form2.h"
+#include "code_layout.h"
+#include "form1.h"
+#include "program_state.h"
+#include "scripted_dialogs.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace pixmint {
+namespace {
+
+using testing::DialogCall;
+using testing::ScriptedDialogs;
+
+class Form2Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_form = std::make_unique<Form2>(m_state, m_dialogs);
+        m_form->show();
+        m_form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    template <typename T = QWidget>
+    T* control(const QString& name) const
+    {
+        T* found = m_form->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QComboBox* combo(const char* name) const { return control<QComboBox>(QString::fromUtf8(name)); }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(QString::fromUtf8(name)); }
+    QPlainTextEdit* pane(const char* name) const
+    {
+        return control<QPlainTextEdit>(QString::fromUtf8(name));
+    }
+    QString writeFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    void open(const QString& path)
+    {
+        m_dialogs.queueFile(path);
+        m_form->Command1_Click();
+    }
+    void typeLanguage(const char* list, const QString& text)
+    {
+        QComboBox* c = combo(list);
+        c->setFocus(Qt::TabFocusReason);
+        c->lineEdit()->selectAll();
+        QTest::keyClick(c->lineEdit(), Qt::Key_Backspace);
+        QTest::keyClicks(c->lineEdit(), text);
+    }
+    QString sourceGroup() const
+    {
+        return QStringList{combo("Combo1(0)")->currentText(), combo("Combo2(0)")->currentText(),
+                           box("ÖnEk(0)")->text(), box("ArkaEk(0)")->text(),
+                           box("Ayraç(0)")->text()}
+            .join(QLatin1Char('|'));
+    }
+
+    QTemporaryDir m_dir;
+    ProgramState m_state;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<Form2> m_form;
+};
+
+TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
+{
+    EXPECT_EQ(m_form->windowTitle(), QStringLiteral("Dosya Dönüştür"));
+    EXPECT_EQ(m_form->size(), QSize(607, 430));
+    struct Row {
+        const char* name;
+        QRect geometry;
+        const char* text;
+    };
+    const QList<Row> rows = {
+        {"Text1", {8, 8, 289, 321}, ""},
+        {"Text2", {312, 8, 281, 321}, ""},
+        {"Command1", {264, 336, 73, 17}, "Aç"},
+        {"Command2", {264, 360, 73, 17}, "Dönüştür"},
+        {"Command3", {264, 384, 73, 17}, "Kaydet"},
+        {"Command4", {264, 408, 73, 17}, "Tersle"},
+        {"Frame1(0)", {8, 336, 249, 89}, "Kaynak Dosya Bilgileri"},
+        {"Frame1(1)", {344, 336, 249, 89}, "Hedef Dosya Bilgileri"},
+    };
+    for (const Row& row : rows) {
+        QWidget* w = control(QString::fromUtf8(row.name));
+        EXPECT_EQ(w->geometry(), row.geometry) << row.name;
+        QString text;
+        if (auto* b = qobject_cast<QPushButton*>(w))
+            text = b->text();
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            text = g->title();
+        else
+            text = static_cast<QPlainTextEdit*>(w)->toPlainText();
+        EXPECT_EQ(text, QString::fromUtf8(row.text)) << row.name;
+    }
+    const QList<Row> inFrame = {
+        {"Label5", {176, 8, 36, 13}, "Komut :"},
+        {"Label3", {8, 32, 66, 13}, "Kullanılan Dil :"},
+        {"Label7", {8, 56, 56, 13}, "Sayı Biçimi :"},
+        {"Combo1", {88, 24, 73, 21}, "Asm"},
+        {"Combo2", {168, 24, 73, 21}, "Dt"},
+        {"ÖnEk", {88, 48, 33, 19}, "0X"},
+        {"ArkaEk", {128, 48, 25, 19}, ""},
+        {"Ayraç", {160, 48, 25, 19}, ","},
+        {"Görünüş", {192, 48, 49, 19}, "FF"},
+    };
+    for (int index : {0, 1}) {
+        for (const Row& row : inFrame) {
+            const QString name = QString::fromUtf8(row.name) + QStringLiteral("(%1)").arg(index);
+            QWidget* w = control(name);
+            EXPECT_EQ(w->parentWidget()->objectName(), QStringLiteral("Frame1(%1)").arg(index));
+            EXPECT_EQ(w->pos(), row.geometry.topLeft()) << name.toStdString();
+            if (auto* l = qobject_cast<QLabel*>(w)) {
+                EXPECT_EQ(l->text(), QString::fromUtf8(row.text));
+                EXPECT_GE(l->width(), l->sizeHint().width()) << name.toStdString();
+            } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+                EXPECT_EQ(c->currentText(), QString::fromUtf8(row.text));
+                EXPECT_EQ(c->size(), row.geometry.size());
+            } else {
+                EXPECT_EQ(static_cast<QLineEdit*>(w)->text(), QString::fromUtf8(row.text));
+                EXPECT_EQ(w->size(), row.geometry.size());
+            }
+        }
+    }
+    EXPECT_EQ(combo("Combo2(1)")->itemText(1), QStringLiteral("retlw"));
+
+    const QStringList order = {
+        QStringLiteral("Text1"),     QStringLiteral("Command1"),   QStringLiteral("Text2"),
+        QStringLiteral("Command2"),  QStringLiteral("Command3"),   QStringLiteral("Görünüş(0)"),
+        QStringLiteral("Ayraç(0)"),  QStringLiteral("ArkaEk(0)"),  QStringLiteral("ÖnEk(0)"),
+        QStringLiteral("Combo1(0)"), QStringLiteral("Combo2(0)"),  QStringLiteral("Combo2(1)"),
+        QStringLiteral("Combo1(1)"), QStringLiteral("ÖnEk(1)"),    QStringLiteral("ArkaEk(1)"),
+        QStringLiteral("Ayraç(1)"),  QStringLiteral("Görünüş(1)"), QStringLiteral("Command4")};
+    pane("Text1")->setFocus(Qt::TabFocusReason);
+    QStringList seen;
+    for (int i = 0; i < order.size(); ++i) {
+        QWidget* w = QApplication::focusWidget();
+        if (w && qobject_cast<QComboBox*>(w->parentWidget()))
+            w = w->parentWidget();
+        seen << (w ? w->objectName() : QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(seen, order);
+}
+
+TEST_F(Form2Test, OpeningDetectsTheFormatIntoTheSourceGroup)
+{
+    struct Case {
+        const char* name;
+        QByteArray text;
+        QString group;
+    };
+    const QList<Case> cases = {
+        {"asm dt", ";C:\\logo.bmp\r\n\tDt\t0X00,0X7F,0XFF\r\n", QStringLiteral("Asm|Dt|0X||,")},
+        {"retlw with DT in the path", ";C:\\DTler\\logo.bmp\r\n\tRetlw\t0X00\r\n",
+         QStringLiteral("Asm|Retlw|0X||,")},
+        {"proton", "'x\r\n\tCData\t$00,$01,$02\r\n\r\n", QStringLiteral("Proton Basic|CData|$||,")},
+        {"ccs with other markers", "//DT CDATA RETLW\r\n   const int  Resim[]={\r\n};\r\n",
+         QStringLiteral("CCS|Resim[]=|0X||,")},
+        {"lower-case marker", "\tcdata\t$01\n", QStringLiteral("Proton Basic|CData|$||,")},
+    };
+    for (const Case& c : cases) {
+        m_dialogs.clearCalls();
+        const QString path = writeFile(QStringLiteral("in.inc"), c.text);
+        open(path);
+        EXPECT_EQ(sourceGroup(), c.group) << c.name;
+        EXPECT_EQ(m_state.DosyaYolu, path);
+        EXPECT_TRUE(m_dialogs.messages().isEmpty()) << c.name;
+    }
+    EXPECT_EQ(
+        m_dialogs.calls()[0].request.filter,
+        QStringLiteral("Include Dosyaları (*.asm;*.inc;*.h;*.c;*.bas)|*.asm;*.inc;*.h;*.c;*.bas|"
+                       "Tüm metindosyasılar|*.*"));
+
+    // No marker: the language stays and its presets are applied again.
+    box("ÖnEk(0)")->setText(QStringLiteral("#"));
+    open(writeFile(QStringLiteral("none.inc"), "1,2,3\r\n"));
+    EXPECT_EQ(sourceGroup(), QStringLiteral("Proton Basic|CData|$||,"));
+}
+
+TEST_F(Form2Test, CancelAndFailureKeepTheSourceText)
+{
+    open(writeFile(QStringLiteral("a.inc"), "\tDt\t0X01,0X02,0X03\r\n"));
+    const QString text = pane("Text1")->toPlainText();
+    box("ÖnEk(0)")->setText(QStringLiteral("#"));
+    m_dialogs.queueFile(std::nullopt);
+    m_form->Command1_Click();
+    EXPECT_TRUE(m_state.DosyaYolu.isEmpty());
+    EXPECT_EQ(pane("Text1")->toPlainText(), text);
+    EXPECT_EQ(box("ÖnEk(0)")->text(), QStringLiteral("0X"));
+    EXPECT_TRUE(m_dialogs.messages().isEmpty());
+
+    const QString missing = m_dir.filePath(QStringLiteral("yok.inc"));
+    open(missing);
+    ASSERT_EQ(m_dialogs.messages().size(), 1);
+    EXPECT_EQ(m_dialogs.messages()[0].title, QStringLiteral("Hata :53"));
+    EXPECT_EQ(m_state.DosyaYolu, missing);
+    EXPECT_EQ(pane("Text1")->toPlainText(), text);
+}
+
+TEST_F(Form2Test, EditingOneGroupNeverTouchesTheOther)
+{
+    box("ÖnEk(0)")->setText(QStringLiteral("s"));
+    box("ÖnEk(1)")->setText(QStringLiteral("t"));
+    typeLanguage("Combo1(1)", QStringLiteral("cc"));
+    EXPECT_EQ(combo("Combo2(1)")->count(), 0);
+    EXPECT_EQ(box("ÖnEk(1)")->text(), QStringLiteral("t"));
+    QTest::keyClicks(combo("Combo1(1)")->lineEdit(), QStringLiteral("s"));
+    EXPECT_EQ(combo("Combo2(1)")->currentText(), QStringLiteral("Resim[]="));
+    EXPECT_EQ(box("ÖnEk(1)")->text(), QStringLiteral("0X"));
+    EXPECT_EQ(box("Görünüş(1)")->text(), QStringLiteral("0XFF,"));
+    EXPECT_EQ(box("ÖnEk(0)")->text(), QStringLiteral("s"));
+    EXPECT_EQ(combo("Combo2(0)")->currentText(), QStringLiteral("Dt"));
+
+    typeLanguage("Combo1(0)", QStringLiteral("proton basic"));
+    EXPECT_EQ(box("ÖnEk(0)")->text(), QStringLiteral("$"));
+    EXPECT_EQ(box("ÖnEk(1)")->text(), QStringLiteral("0X"));
+}
+
+// The main window's "Asm"/"Dt" text of a 128 × 64 picture, read back, written as Proton Basic
+// and back again as Asm, keeps every number.
+TEST_F(Form2Test, RoundTripThroughTheOtherLanguages)
+{
+    QStringList table;
+    for (int i = 0; i < 1024; ++i)
+        table << QStringLiteral("%1")
+                     .arg(QRandomGenerator::global()->bounded(256), 2, 16, QLatin1Char('0'))
+                     .toUpper();
+    CodeFormat format;
+    format.command = QStringLiteral("Dt");
+    format.prefix = QStringLiteral("0X");
+    format.separator = QStringLiteral(",");
+    format.commentPath = QStringLiteral("C:\\Resimler\\logo.bmp");
+    const QString asmText = buildCodeText(CodeLanguage::Asm, table, format).text;
+    const QString path = writeFile(QStringLiteral("logo.inc"), asmText.toLatin1());
+
+    open(path);
+    typeLanguage("Combo1(1)", QStringLiteral("Proton Basic"));
+    m_form->Command2_Click();
+    EXPECT_TRUE(m_dialogs.messages().isEmpty());
+    EXPECT_EQ(m_state.BaytTablosu, table);
+    const QStringList lines = pane("Text2")->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 1 + 64 + 2);
+    EXPECT_EQ(lines[0], QLatin1Char('\'') + path);
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("\tCData\t$") + table[0] + QLatin1Char(',')));
+    EXPECT_EQ(lines[1].count(QLatin1Char('$')), 16);
+
+    // Saved as Proton Basic, read again and written as Asm: the same numbers.
+    m_dialogs.queueFile(m_dir.filePath(QStringLiteral("logo.bas")));
+    m_form->Command3_Click();
+    EXPECT_EQ(m_dialogs.calls().last().request.fileName, QStringLiteral("logo.inc"));
+    open(m_dir.filePath(QStringLiteral("logo.bas")));
+    EXPECT_EQ(combo("Combo1(0)")->currentText(), QStringLiteral("Proton Basic"));
+    typeLanguage("Combo1(1)", QStringLiteral("Asm"));
+    m_form->Command2_Click();
+    EXPECT_EQ(m_state.BaytTablosu, table);
+    QString expected = asmText;
+    expected.replace(QStringLiteral("C:\\Resimler\\logo.bmp"),
+                     m_dir.filePath(QStringLiteral("logo.bas")));
+    EXPECT_EQ(pane("Text2")->toPlainText(),
+              expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_TRUE(m_dialogs.messages().isEmpty());
+}
+
+TEST_F(Form2Test, InvertingTwiceGivesTheSameTextAndReportsWhatCannotBeInverted)
+{
+    open(writeFile(QStringLiteral("t.inc"),
+                   "\tDt\t0X00,0X3F,0XFF,0XZZ\r\n\tDt\t0XA,0X100,0X01\r\n"));
+    m_form->Command4_Click();
+    const QString first = pane("Text2")->toPlainText();
+    EXPECT_EQ(m_state.BaytTablosu,
+              (QStringList{QStringLiteral("FF"), QStringLiteral("C0"), QStringLiteral("00"),
+                           QStringLiteral("ZZ"), QStringLiteral("F5"), QStringLiteral("100"),
+                           QStringLiteral("FE")}));
+    QStringList titles;
+    for (const DialogCall& call : m_dialogs.messages())
+        titles << call.title + QLatin1Char(':') + call.text;
+    EXPECT_EQ(
+        titles,
+        (QStringList{QStringLiteral("HATA :9:Dizin aralık dışında"),
+                     QStringLiteral("Hata:2 sayı terslenemedi; bunlar olduğu gibi bırakıldı.")}));
+    m_form->Command4_Click();
+    EXPECT_EQ(pane("Text2")->toPlainText(), first);
+    m_form->Command2_Click();
+    EXPECT_EQ(m_state.BaytTablosu.first(), QStringLiteral("00"));
+}
+
+TEST_F(Form2Test, SavingProposesTheTargetLanguagesExtension)
+{
+    m_state.DosyaYolu = QStringLiteral("/proje/ekran.inc");
+    typeLanguage("Combo1(1)", QStringLiteral("CCS"));
+    m_dialogs.queueFile(std::nullopt);
+    m_form->Command3_Click();
+    EXPECT_EQ(m_dialogs.calls().last().request.fileName, QStringLiteral("ekran.h"));
+    EXPECT_EQ(m_dialogs.calls().last().request.defaultExtension, QStringLiteral("*.c"));
+}
+
+TEST(ConverterWindowLife, OneWindowThatStartsAnewAfterClosing)
+{
+    ProgramState state;
+    ScriptedDialogs dialogs;
+    Form1 main(state, dialogs);
+    main.setConverterWindowFactory(
+        [&](QWidget* owner) { return new Form2(state, dialogs, owner); });
+    main.Command6_Click();
+    QWidget* first = main.converterWindow();
+    first->findChild<QLineEdit*>(QStringLiteral("ÖnEk(0)"))->setText(QStringLiteral("#"));
+    main.Command6_Click();
+    EXPECT_EQ(main.converterWindow(), first);
+    EXPECT_EQ(main.findChildren<Form2*>().size(), 1);
+    state.BaytTablosu = {QStringLiteral("AA")};
+    state.DosyaYolu = QStringLiteral("x.inc");
+    first->close();
+    main.Command6_Click();
+    EXPECT_EQ(main.findChildren<Form2*>().size(), 1);
+    EXPECT_EQ(main.converterWindow()->findChild<QLineEdit*>(QStringLiteral("ÖnEk(0)"))->text(),
+              QStringLiteral("0X"));
+    EXPECT_EQ(state.BaytTablosu, QStringList{QStringLiteral("AA")});
+    EXPECT_EQ(state.DosyaYolu, QStringLiteral("x.inc"));
+    main.close();
+    EXPECT_FALSE(main.converterWindow()->isVisible());
+}
+
+}  // namespace
+}  // namespace pixmint
