@@ -22,18 +22,18 @@ int fileErrorNumber(const QString& path, int savedErrno)
     if (path.isEmpty())
         return BadFileName;
     switch (savedErrno) {
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG:
-            return DiskFull;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return PermissionDenied;
-        case ENAMETOOLONG:
-            return BadFileName;
-        default:
-            break;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return PermissionDenied;
+    case ENAMETOOLONG:
+        return BadFileName;
+    default:
+        break;
     }
     const QFileInfo info(path);
     if (!info.dir().exists())

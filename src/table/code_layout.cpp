@@ -28,8 +28,8 @@ void appendLine(QString& result, const QString& command, const QString& line)
 
 LaidOutLines SatırlarıOluştur(const QStringList& table, const QString& command,
                               const QString& prefix, const QString& suffix,
-                              const QString& separator, int numbersPerLine,
-                              bool keepLastSeparator, EventYield& yield)
+                              const QString& separator, int numbersPerLine, bool keepLastSeparator,
+                              EventYield& yield)
 {
     const qsizetype n = numbersPerLine < 1 ? 1 : numbersPerLine;
     const qsizetype count = table.size();
@@ -85,8 +85,8 @@ LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
     LaidOutLines data;
     switch (language) {
     case CodeLanguage::Asm: {
-        const int n = format.command.toUpper() == QStringLiteral("RETLW") ? 1
-                                                                          : format.numbersPerLine;
+        const int n =
+            format.command.toUpper() == QStringLiteral("RETLW") ? 1 : format.numbersPerLine;
         data = SatırlarıOluştur(table, format.command, format.prefix, format.suffix,
                                 format.separator, n, false, yield);
         data.text.prepend(head);

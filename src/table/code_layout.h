@@ -23,8 +23,8 @@ struct LaidOutLines {
 // Every line ends with CR LF. Yields after every number.
 LaidOutLines SatırlarıOluştur(const QStringList& table, const QString& command,
                               const QString& prefix, const QString& suffix,
-                              const QString& separator, int numbersPerLine,
-                              bool keepLastSeparator, EventYield& yield);
+                              const QString& separator, int numbersPerLine, bool keepLastSeparator,
+                              EventYield& yield);
 
 // The settings a code text is made with.
 struct CodeFormat {

@@ -17,8 +17,8 @@ bool isCcs(const QString& languageText)
 
 QString lastPathPiece(const QString& path)
 {
-    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('\\')),
-                                   path.lastIndexOf(QLatin1Char('/')));
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
     return path.mid(cut + 1);
 }
 

@@ -11,7 +11,8 @@ class PixelGrid {
 public:
     PixelGrid() = default;
     PixelGrid(int width, int height)
-        : m_width(width), m_height(height),
+        : m_width(width),
+          m_height(height),
           m_cells(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0)
     {
     }

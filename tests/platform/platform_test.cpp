@@ -19,7 +19,8 @@ TEST(FileFilter, EntriesBecomeCaseInsensitiveQtFilters)
         "Images (*.BMP;*.JPG;*.JPEG;*.PNG;*.GIF;*.ICO)|*.BMP;*.JPG;*.JPEG;*.PNG;*.GIF;*.ICO");
     const QStringList filters = qtNameFilters(open);
     ASSERT_EQ(filters.size(), 1);
-    EXPECT_TRUE(filters[0].startsWith(QStringLiteral("Images (*.BMP;*.JPG;*.JPEG;*.PNG;*.GIF;*.ICO) (")));
+    EXPECT_TRUE(
+        filters[0].startsWith(QStringLiteral("Images (*.BMP;*.JPG;*.JPEG;*.PNG;*.GIF;*.ICO) (")));
     EXPECT_TRUE(filters[0].contains(QStringLiteral("*.jpeg")));
     EXPECT_TRUE(filters[0].contains(QStringLiteral("*.JPEG")));
 
@@ -28,7 +29,7 @@ TEST(FileFilter, EntriesBecomeCaseInsensitiveQtFilters)
     ASSERT_EQ(save.size(), 2);
     EXPECT_EQ(save[0].description, QStringLiteral("Include Dosyaları (*.inc;*.h;*.c,*.bas)"));
     EXPECT_EQ(save[0].patterns, (QStringList{QStringLiteral("*.inc"), QStringLiteral("*.h"),
-                                              QStringLiteral("*.c"), QStringLiteral("*.bas")}));
+                                             QStringLiteral("*.c"), QStringLiteral("*.bas")}));
     EXPECT_EQ(save[1].patterns, QStringList{QStringLiteral("*.*")});
 }
 
@@ -50,7 +51,8 @@ TEST(RunErrors, NumbersCarryTheirTurkishDescriptions)
 {
     EXPECT_EQ(RunError(9).description(), QStringLiteral("Dizin aralık dışında"));
     EXPECT_EQ(RunError(9).title(QStringLiteral("HATA :")), QStringLiteral("HATA :9"));
-    EXPECT_EQ(RunError(53, QStringLiteral("/x/y")).description(), QStringLiteral("Dosya bulunamadı\n/x/y"));
+    EXPECT_EQ(RunError(53, QStringLiteral("/x/y")).description(),
+              QStringLiteral("Dosya bulunamadı\n/x/y"));
     EXPECT_EQ(RunError(76).title(), QStringLiteral("Hata :76"));
     for (int n : {5, 6, 13, 52, 61, 70, 75})
         EXPECT_FALSE(RunError::describe(n).isEmpty()) << n;
@@ -93,8 +95,7 @@ TEST(EventYield, ProcessesEventsOnlyWhenASliceIsOverAndStopsWhenAsked)
     EXPECT_LE(yield.yields(), 1000 / 200);
 
     abort = true;
-    EXPECT_THROW(
-        for (int i = 0; i < 1000; ++i) yield.tick(), WorkAborted);
+    EXPECT_THROW(for (int i = 0; i < 1000; ++i) yield.tick(), WorkAborted);
 }
 
 TEST(PictureBox, KeepsItsImageAndMeasuresItsInnerArea)

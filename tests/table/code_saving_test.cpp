@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 namespace pixmint {
 namespace {
@@ -41,17 +41,25 @@ TEST(CodeSaving, ProposedNamesAndExtensions)
         QString extension;
     };
     const QList<Case> cases = {
-        {QStringLiteral("C:\\x\\resim.inc"), QStringLiteral("CCS"), QStringLiteral("resim.h"), QStringLiteral("*.c")},
-        {QStringLiteral("C:\\x\\resim.inc"), QStringLiteral("Asm"), QStringLiteral("resim.inc"), QStringLiteral("*.inc")},
-        {QStringLiteral("C:\\x\\resim.inc"), QStringLiteral("Proton Basic"), QStringLiteral("resim.inc"), QStringLiteral("*.inc")},
-        {QStringLiteral("C:\\x\\resim.inc"), QStringLiteral("ccs"), QStringLiteral("resim.h"), QStringLiteral("*.c")},
-        {QStringLiteral("C:\\x\\logo.yeni.inc"), QStringLiteral("Asm"), QStringLiteral("logo.inc"), QStringLiteral("*.inc")},
-        {QStringLiteral("C:\\x\\adsiz"), QStringLiteral("Asm"), QStringLiteral("adsiz.inc"), QStringLiteral("*.inc")},
-        {QStringLiteral("/home/ayse/proje/ekran.bas"), QStringLiteral("CCS"), QStringLiteral("ekran.h"), QStringLiteral("*.c")},
+        {QStringLiteral("C:\\x\\resim.inc"), QStringLiteral("CCS"), QStringLiteral("resim.h"),
+         QStringLiteral("*.c")},
+        {QStringLiteral("C:\\x\\resim.inc"), QStringLiteral("Asm"), QStringLiteral("resim.inc"),
+         QStringLiteral("*.inc")},
+        {QStringLiteral("C:\\x\\resim.inc"), QStringLiteral("Proton Basic"),
+         QStringLiteral("resim.inc"), QStringLiteral("*.inc")},
+        {QStringLiteral("C:\\x\\resim.inc"), QStringLiteral("ccs"), QStringLiteral("resim.h"),
+         QStringLiteral("*.c")},
+        {QStringLiteral("C:\\x\\logo.yeni.inc"), QStringLiteral("Asm"), QStringLiteral("logo.inc"),
+         QStringLiteral("*.inc")},
+        {QStringLiteral("C:\\x\\adsiz"), QStringLiteral("Asm"), QStringLiteral("adsiz.inc"),
+         QStringLiteral("*.inc")},
+        {QStringLiteral("/home/ayse/proje/ekran.bas"), QStringLiteral("CCS"),
+         QStringLiteral("ekran.h"), QStringLiteral("*.c")},
         {QString(), QStringLiteral("CCS"), QString(), QStringLiteral("*.c")},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(proposedCodeFileName(c.includePath, c.language), c.name) << c.includePath.toStdString();
+        EXPECT_EQ(proposedCodeFileName(c.includePath, c.language), c.name)
+            << c.includePath.toStdString();
         EXPECT_EQ(codeDefaultExtension(c.language), c.extension);
     }
 }
@@ -70,7 +78,8 @@ TEST_F(KoduKaydetTest, WritesTheTextAsSingleBytesAndAsksTheDialogRight)
     m_state.DosyaYolu = QStringLiteral("C:\\x\\resim.inc");
     const QString target = path(QStringLiteral("çıktı.h"));
     m_dialogs.queueFile(target);
-    KoduKaydet(QStringLiteral("//C:\\Şekil\\ağaç.bmp\r\n};\r\n"), m_dialogs, QStringLiteral("CCS"), m_state);
+    KoduKaydet(QStringLiteral("//C:\\Şekil\\ağaç.bmp\r\n};\r\n"), m_dialogs, QStringLiteral("CCS"),
+               m_state);
 
     ASSERT_EQ(m_dialogs.calls().size(), 1);
     const DialogCall& call = m_dialogs.calls().first();
@@ -78,9 +87,12 @@ TEST_F(KoduKaydetTest, WritesTheTextAsSingleBytesAndAsksTheDialogRight)
     EXPECT_EQ(call.request.fileName, QStringLiteral("resim.h"));
     EXPECT_EQ(call.request.defaultExtension, QStringLiteral("*.c"));
     EXPECT_EQ(call.request.filter,
-              QStringLiteral("Include Dosyaları (*.inc;*.h;*.c,*.bas)|*.inc;*.h;*.c;*.bas|Tüm Dosyalar|*.*"));
+              QStringLiteral(
+                  "Include Dosyaları (*.inc;*.h;*.c,*.bas)|*.inc;*.h;*.c;*.bas|Tüm Dosyalar|*.*"));
     EXPECT_EQ(m_state.DosyaYolu, target);
-    EXPECT_EQ(fileBytes(target), QByteArray("//C:\\\xDE" "ekil\\a\xF0" "a\xE7.bmp\r\n};\r\n"));
+    EXPECT_EQ(fileBytes(target), QByteArray("//C:\\\xDE"
+                                            "ekil\\a\xF0"
+                                            "a\xE7.bmp\r\n};\r\n"));
 }
 
 TEST_F(KoduKaydetTest, CancelIsSilentAndKeepsThePath)
@@ -162,7 +174,8 @@ TEST(SingleByteText, RoundTripsEveryByteAndMarksMissingCharacters)
     for (int i = 0; i < 256; ++i)
         all.append(static_cast<char>(i));
     EXPECT_EQ(encodeWindows1254(decodeWindows1254(all)), all);
-    EXPECT_EQ(encodeWindows1254(QStringLiteral("İğ€✓\U0001F600\x1a")), QByteArray("\xDD\xF0\x80??\x1a"));
+    EXPECT_EQ(encodeWindows1254(QStringLiteral("İğ€✓\U0001F600\x1a")),
+              QByteArray("\xDD\xF0\x80??\x1a"));
     EXPECT_EQ(withCrLf(QStringLiteral("a\nb\r\nc\rd\n")), QStringLiteral("a\r\nb\r\nc\r\nd\r\n"));
 }
 

@@ -1,5 +1,5 @@
-#include "hex_value.h"
 #include "page_packing.h"
+#include "hex_value.h"
 #include "run_error.h"
 #include "test_paths.h"
 
@@ -37,15 +37,19 @@ TEST(PagePacking, PacksColumnsOfPagesTopRowAsBitZero)
     for (int y = 0; y < 8; ++y)
         column.set(0, y, 1);
     const QList<PackingCase> cases = {
-        {"top-left pixel", gridWith(8, 8, {{0, 0}}), repeated(QStringLiteral("00"), 8, {QStringLiteral("01")})},
-        {"bottom-left pixel", gridWith(8, 8, {{0, 7}}), repeated(QStringLiteral("00"), 8, {QStringLiteral("80")})},
+        {"top-left pixel", gridWith(8, 8, {{0, 0}}),
+         repeated(QStringLiteral("00"), 8, {QStringLiteral("01")})},
+        {"bottom-left pixel", gridWith(8, 8, {{0, 7}}),
+         repeated(QStringLiteral("00"), 8, {QStringLiteral("80")})},
         {"full column", column, {QStringLiteral("FF")}},
         {"rows 1 and 3", gridWith(1, 8, {{0, 1}, {0, 3}}), {QStringLiteral("0A")}},
         // W = 2, H = 16: column 0 and 1 of page 0, then of page 1.
-        {"page order", gridWith(2, 16, {{0, 0}, {1, 1}, {0, 8 + 2}, {1, 8 + 7}}),
+        {"page order",
+         gridWith(2, 16, {{0, 0}, {1, 1}, {0, 8 + 2}, {1, 8 + 7}}),
          {QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("04"), QStringLiteral("80")}},
         // A 12-row grid: the missing rows of the last page are light.
-        {"padded last page", gridWith(1, 12, {{0, 0}, {0, 8}, {0, 11}}),
+        {"padded last page",
+         gridWith(1, 12, {{0, 0}, {0, 8}, {0, 11}}),
          {QStringLiteral("01"), QStringLiteral("09")}},
         {"zeros", PixelGrid(3, 8), repeated(QStringLiteral("00"), 3)},
     };
