@@ -1,0 +1,508 @@
+#include "cli_run.h"
+#include "code_layout.h"
+#include "event_yield.h"
+#include "page_packing.h"
+#include "picture_loading.h"
+#include "picture_road.h"
+#include "single_byte_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pixmint::cli {
+namespace {
+
+using testing::CliResult;
+using testing::runCli;
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class CliCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_picture = path("sample.png");
+        ASSERT_TRUE(testing::samplePicture(100, 52).save(m_picture));
+    }
+    QString path(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
+    QString writeText(const char* name, const QString& text) const
+    {
+        const QString file = path(name);
+        writeSingleByteFile(file, text);
+        return file;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_picture;
+};
+
+// The text "Dönüştür" makes of the sample for these settings, built from the routines.
+QString expectedPictureText(const QString& picturePath, CodeLanguage language,
+                            const CodeFormat& format, int width, int height, bool invert)
+{
+    QImage picture = loadPicture(picturePath);
+    EventYield none;
+    const ConvertedPicture converted =
+        convertPicture(picture, width, height, invert, nullptr, none);
+    QStringList table;
+    BaytlaraÇevir(converted.grid, table);
+    return buildCodeText(language, table, format).text;
+}
+
+TEST_F(CliCommands, PictureChecksComeInTheWindowsOrderAndWriteNothing)
+{
+    const QString missing = path("missing.png");
+    const QString notAPicture = writeText("words.png", QStringLiteral("no picture"));
+    const QString sizeMessage = *targetSizeProblem(0, 0);
+    const struct {
+        QStringList arguments;
+        QString message;
+    } cases[] = {
+        {{QStringLiteral("--width=abc"), QStringLiteral("--lang=Pascal")},
+         QStringLiteral("Hata: Önce bir resim yükleyin.")},
+        {{QString(), QStringLiteral("--width=abc")},
+         QStringLiteral("Hata: Önce bir resim yükleyin.")},
+        {{missing, QStringLiteral("--width=abc"), QStringLiteral("--lang=Pascal")},
+         QStringLiteral("Hata: ") + sizeMessage},
+        {{missing, QStringLiteral("--height=0")}, QStringLiteral("Hata: ") + sizeMessage},
+        {{missing, QStringLiteral("--width=-8")}, QStringLiteral("Hata: ") + sizeMessage},
+        {{missing, QStringLiteral("--width=16385"), QStringLiteral("--height=8")},
+         QStringLiteral("Hata: ") + sizeMessage},
+        {{missing, QStringLiteral("--width=4096"), QStringLiteral("--height=4104")},
+         QStringLiteral("Hata: ") + sizeMessage},
+        {{missing, QStringLiteral("--lang=Pascal")},
+         QStringLiteral("Hata: Resim dosyası okunamadı: ") + missing},
+        {{notAPicture}, QStringLiteral("Hata: Resim dosyası okunamadı: ") + notAPicture},
+        {{m_picture, QStringLiteral("--lang=Pascal"), QStringLiteral("--columns=x")},
+         QStringLiteral("Hata: ") + unknownLanguageMessage(QStringLiteral("Pascal"))},
+        {{m_picture, QStringLiteral("--lang=Asm "), QStringLiteral("--columns=x")},
+         QStringLiteral("Hata: ") + unknownLanguageMessage(QStringLiteral("Asm "))},
+        {{m_picture, QStringLiteral("--columns=x")},
+         QStringLiteral("Hata: ") + badNumbersPerLineMessage()},
+        {{m_picture, QStringLiteral("--columns=99999999999")},
+         QStringLiteral("Hata: ") + badNumbersPerLineMessage()},
+    };
+    const QString output = path("out.inc");
+    const QString bitmap = path("out.bmp");
+    for (const auto& c : cases) {
+        QStringList arguments = QStringList{QStringLiteral("picture")} + c.arguments;
+        arguments << QStringLiteral("--output") << output << QStringLiteral("--save-bmp") << bitmap;
+        const CliResult result = runCli(arguments);
+        EXPECT_EQ(result.status, Failed) << c.message.toStdString();
+        EXPECT_EQ(result.err, QStringLiteral("pixmint-cli: ") + c.message + QLatin1Char('\n'));
+        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_FALSE(QFile::exists(output)) << c.message.toStdString();
+        EXPECT_FALSE(QFile::exists(bitmap)) << c.message.toStdString();
+    }
+}
+
+TEST_F(CliCommands, PictureAppliesTheLanguagePresetsThenTheOptions)
+{
+    const struct {
+        QStringList options;
+        CodeLanguage language;
+        CodeFormat format;
+        int width;
+        int height;
+        bool invert;
+    } cases[] = {
+        {{},
+         CodeLanguage::Asm,
+         {QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         128,
+         64,
+         false},
+        {{QStringLiteral("--lang=ccs")},
+         CodeLanguage::Ccs,
+         {QStringLiteral("Resim[]="), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         128,
+         64,
+         false},
+        {{QStringLiteral("--lang"), QStringLiteral("PROTON BASIC"), QStringLiteral("--invert")},
+         CodeLanguage::ProtonBasic,
+         {QStringLiteral("CData"), QStringLiteral("$"), {}, QStringLiteral(","), 16, {}},
+         128,
+         64,
+         true},
+        // A width or height is read as the window reads its box.
+        {{QStringLiteral("--width= 40px"), QStringLiteral("--height=24.9"),
+          QStringLiteral("--columns=8"), QStringLiteral("--prefix="), QStringLiteral("--suffix=h"),
+          QStringLiteral("--separator=, ")},
+         CodeLanguage::Asm,
+         {QStringLiteral("Dt"), {}, QStringLiteral("h"), QStringLiteral(", "), 8, {}},
+         40,
+         24,
+         false},
+        // The command is used as given, also when the list has no such entry.
+        {{QStringLiteral("--lang=CCS"), QStringLiteral("--command=Logo[]=")},
+         CodeLanguage::Ccs,
+         {QStringLiteral("Logo[]="), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         128,
+         64,
+         false},
+        {{QStringLiteral("--command=RETLW"), QStringLiteral("--width=16"),
+          QStringLiteral("--height=8")},
+         CodeLanguage::Asm,
+         {QStringLiteral("RETLW"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         16,
+         8,
+         false},
+    };
+    for (const auto& c : cases) {
+        const CliResult result =
+            runCli(QStringList{QStringLiteral("picture"), m_picture} + c.options);
+        EXPECT_EQ(result.status, Done) << c.options.join(u' ').toStdString();
+        EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+        CodeFormat format = c.format;
+        format.commentPath = m_picture;
+        const QString expected =
+            expectedPictureText(m_picture, c.language, format, c.width, c.height, c.invert);
+        EXPECT_EQ(result.out, encodeWindows1254(expected)) << c.options.join(u' ').toStdString();
+    }
+}
+
+TEST_F(CliCommands, TheCommentLineHoldsTheInputAsGiven)
+{
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    const CliResult result = runCli({QStringLiteral("picture"), QStringLiteral("./sample.png"),
+                                     QStringLiteral("--lang=Proton Basic")});
+    QDir::setCurrent(before);
+    EXPECT_EQ(result.status, Done);
+    EXPECT_TRUE(result.out.startsWith("'./sample.png\r\n\tCData\t$"));
+}
+
+TEST_F(CliCommands, AnIncompleteLineIsReportedAndTheTextStillWritten)
+{
+    const QString output = path("table.inc");
+    const CliResult result =
+        runCli({QStringLiteral("picture"), m_picture, QStringLiteral("--columns"),
+                QStringLiteral("24"), QStringLiteral("--output"), output});
+    EXPECT_EQ(result.status, Done);
+    EXPECT_EQ(result.err, QStringLiteral("pixmint-cli: HATA :9: Dizin aralık dışında\n"));
+    EXPECT_TRUE(result.out.isEmpty());
+    CodeFormat format{
+        QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 24, m_picture};
+    EXPECT_EQ(fileBytes(output), encodeWindows1254(expectedPictureText(m_picture, CodeLanguage::Asm,
+                                                                       format, 128, 64, false)));
+}
+
+TEST_F(CliCommands, SaveBmpWritesTheTargetAsABitmapWhateverItsName)
+{
+    const QString bitmap = path("target.png");
+    const CliResult result =
+        runCli({QStringLiteral("picture"), m_picture, QStringLiteral("--width=40"),
+                QStringLiteral("--height=24"), QStringLiteral("--invert"),
+                QStringLiteral("--save-bmp"), bitmap});
+    EXPECT_EQ(result.status, Done);
+    const QByteArray bytes = fileBytes(bitmap);
+    ASSERT_TRUE(bytes.startsWith("BM"));
+    QImage expected = loadPicture(m_picture);
+    EventYield none;
+    const ConvertedPicture converted = convertPicture(expected, 40, 24, true, nullptr, none);
+    const QImage saved = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(saved, converted.target.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(CliCommands, AFailedSaveBmpWritesNothingElse)
+{
+    const QString output = path("out.inc");
+    const QString bitmap = path("no-such-folder/target.bmp");
+    const CliResult toFile =
+        runCli({QStringLiteral("picture"), m_picture, QStringLiteral("--save-bmp"), bitmap,
+                QStringLiteral("--output"), output});
+    EXPECT_EQ(toFile.status, Failed);
+    EXPECT_EQ(toFile.err, QStringLiteral("pixmint-cli: Hata :76: Yol bulunamadı ") + bitmap +
+                              QLatin1Char('\n'));
+    EXPECT_FALSE(QFile::exists(output));
+    // The incomplete-line message belongs to a text that is never written.
+    const CliResult toStdout =
+        runCli({QStringLiteral("picture"), m_picture, QStringLiteral("--columns=24"),
+                QStringLiteral("--save-bmp"), m_dir.path()});
+    EXPECT_EQ(toStdout.status, Failed);
+    EXPECT_TRUE(toStdout.out.isEmpty());
+    EXPECT_EQ(toStdout.err, QStringLiteral("pixmint-cli: Hata :70: Erişim reddedildi ") +
+                                m_dir.path() + QLatin1Char('\n'));
+}
+
+TEST_F(CliCommands, AFailedOutputIsAFailure)
+{
+    const QString output = path("no-such-folder/out.inc");
+    const CliResult result =
+        runCli({QStringLiteral("picture"), m_picture, QStringLiteral("--output"), output});
+    EXPECT_EQ(result.status, Failed);
+    EXPECT_EQ(result.err, QStringLiteral("pixmint-cli: Hata :76: Yol bulunamadı ") + output +
+                              QLatin1Char('\n'));
+    EXPECT_TRUE(result.out.isEmpty());
+}
+
+// A table of 40 entries: two full lines of 16 and a short one.
+QStringList sampleTable()
+{
+    QStringList table;
+    for (int i = 0; i < 40; ++i)
+        table << twoHexDigits((i * 37 + 11) % 256);
+    return table;
+}
+
+TEST_F(CliCommands, RecodeReadsBackEveryLanguageTheLayoutWrites)
+{
+    const QStringList table = sampleTable();
+    QStringList withCcsGaps;  // a CCS line's trailing separator gives one empty entry more
+    for (int i = 0; i < table.size(); ++i) {
+        withCcsGaps << table[i];
+        if (i % 16 == 15)
+            withCcsGaps << QString();
+    }
+    const struct {
+        const char* name;
+        CodeLanguage language;
+        CodeFormat format;
+        QStringList fromOptions;
+        QStringList expected;
+    } cases[] = {
+        {"asm.inc",
+         CodeLanguage::Asm,
+         {QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         {},
+         table},
+        {"retlw.inc",
+         CodeLanguage::Asm,
+         {QStringLiteral("Retlw"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         {},
+         table},
+        {"proton.bas",
+         CodeLanguage::ProtonBasic,
+         {QStringLiteral("CData"), QStringLiteral("$"), {}, QStringLiteral(","), 16, {}},
+         {},
+         table},
+        {"ccs.h",
+         CodeLanguage::Ccs,
+         {QStringLiteral("Resim[]="), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         {},
+         withCcsGaps},
+        {"own.inc",
+         CodeLanguage::Asm,
+         {QStringLiteral("db"), QString(), QStringLiteral("h"), QStringLiteral("| "), 8, {}},
+         {QStringLiteral("--from-command=db"), QStringLiteral("--from-prefix="),
+          QStringLiteral("--from-suffix=H"), QStringLiteral("--from-separator"),
+          QStringLiteral("| ")},
+         table},
+        {"basic.bas",
+         CodeLanguage::ProtonBasic,
+         {QStringLiteral("Data"), QStringLiteral("&H"), {}, QStringLiteral(","), 16, {}},
+         {QStringLiteral("--from-lang"), QStringLiteral("Proton Basic"),
+          QStringLiteral("--from-command=data"), QStringLiteral("--from-prefix=&h")},
+         table},
+    };
+    for (const auto& c : cases) {
+        CodeFormat written = c.format;
+        written.commentPath = QStringLiteral("C:\\pictures\\logo.bmp");
+        const QString source = writeText(c.name, buildCodeText(c.language, table, written).text);
+        const CliResult result =
+            runCli(QStringList{QStringLiteral("recode"), source} + c.fromOptions);
+        EXPECT_EQ(result.status, Done) << c.name;
+        // 40 entries are not a multiple of 16; the CCS gaps make 42.
+        EXPECT_EQ(result.err, QStringLiteral("pixmint-cli: HATA :9: Dizin aralık dışında\n"))
+            << c.name;
+        const CodeFormat target{
+            QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, source};
+        EXPECT_EQ(result.out,
+                  encodeWindows1254(buildCodeText(CodeLanguage::Asm, c.expected, target).text))
+            << c.name;
+    }
+}
+
+TEST_F(CliCommands, RecodeTargetStartsFromAsmThenLangThenTheOptions)
+{
+    QStringList table = sampleTable().mid(0, 32);
+    const CodeFormat written{
+        QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}};
+    const QString source =
+        writeText("in.inc", buildCodeText(CodeLanguage::Asm, table, written).text);
+    QStringList inverted;
+    for (const QString& entry : table)
+        inverted << twoHexDigits(255 - entry.toInt(nullptr, 16));
+    const struct {
+        QStringList options;
+        CodeLanguage language;
+        CodeFormat format;
+        QStringList expected;
+    } cases[] = {
+        {{},
+         CodeLanguage::Asm,
+         {QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         table},
+        {{QStringLiteral("--lang=proton basic")},
+         CodeLanguage::ProtonBasic,
+         {QStringLiteral("CData"), QStringLiteral("$"), {}, QStringLiteral(","), 16, {}},
+         table},
+        {{QStringLiteral("--prefix=$"), QStringLiteral("--lang=CCS")},
+         CodeLanguage::Ccs,
+         {QStringLiteral("Resim[]="), QStringLiteral("$"), {}, QStringLiteral(","), 16, {}},
+         table},
+        {{QStringLiteral("--lang=CCS"), QStringLiteral("--command"), QStringLiteral("Logo[]="),
+          QStringLiteral("--suffix=U")},
+         CodeLanguage::Ccs,
+         {QStringLiteral("Logo[]="),
+          QStringLiteral("0X"),
+          QStringLiteral("U"),
+          QStringLiteral(","),
+          16,
+          {}},
+         table},
+        {{QStringLiteral("--command=retlw"), QStringLiteral("--invert")},
+         CodeLanguage::Asm,
+         {QStringLiteral("retlw"), QStringLiteral("0X"), {}, QStringLiteral(","), 1, {}},
+         inverted},
+    };
+    for (const auto& c : cases) {
+        const CliResult result = runCli(QStringList{QStringLiteral("recode"), source} + c.options);
+        EXPECT_EQ(result.status, Done);
+        EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+        CodeFormat format = c.format;
+        format.commentPath = source;
+        EXPECT_EQ(result.out, encodeWindows1254(buildCodeText(c.language, c.expected, format).text))
+            << c.options.join(u' ').toStdString();
+    }
+}
+
+TEST_F(CliCommands, RecodeReportsWhatTheConverterWindowWouldShow)
+{
+    const QString missing = path("missing.inc");
+    const CliResult unreadable = runCli({QStringLiteral("recode"), missing});
+    EXPECT_EQ(unreadable.status, Failed);
+    EXPECT_EQ(unreadable.err, QStringLiteral("pixmint-cli: Hata :53: Dosya bulunamadı ") + missing +
+                                  QLatin1Char('\n'));
+    EXPECT_TRUE(unreadable.out.isEmpty());
+
+    const QString source = writeText("odd.inc", QStringLiteral(";x\r\n\tDt\t0X01,0XZZ,0X1FF\r\n"));
+    const QString output = path("odd-out.inc");
+    const CliResult unknown =
+        runCli({QStringLiteral("recode"), source, QStringLiteral("--lang=Pascal"),
+                QStringLiteral("--output"), output});
+    EXPECT_EQ(unknown.status, Failed);
+    EXPECT_EQ(unknown.err, QStringLiteral("pixmint-cli: Hata: ") +
+                               unknownLanguageMessage(QStringLiteral("Pascal")) +
+                               QLatin1Char('\n'));
+    EXPECT_FALSE(QFile::exists(output));
+
+    const CliResult inverted = runCli({QStringLiteral("recode"), source, QStringLiteral("--invert"),
+                                       QStringLiteral("--output"), output});
+    EXPECT_EQ(inverted.status, Done);
+    EXPECT_EQ(inverted.err, QStringLiteral("pixmint-cli: HATA :9: Dizin aralık dışında\n"
+                                           "pixmint-cli: Hata: 2 sayı terslenemedi; bunlar olduğu "
+                                           "gibi bırakıldı.\n"));
+    EXPECT_EQ(fileBytes(output),
+              encodeWindows1254(QStringLiteral(";") + source +
+                                QStringLiteral("\r\n\tDt\t0XFE,0XZZ,0X1FF\r\n")));
+}
+
+TEST_F(CliCommands, RenderDrawsAKnownTableExactly)
+{
+    const QString source =
+        writeText("small.inc", QStringLiteral(";small\r\n\tDt\t0X01,0X80,0XFF\r\n\tDt\t0X0F\r\n"));
+    const QString png = path("small.png");
+    const CliResult plain = runCli({QStringLiteral("render"), source, QStringLiteral("--width=3"),
+                                    QStringLiteral("--output"), png});
+    ASSERT_EQ(plain.status, Done) << plain.err.toStdString();
+    EXPECT_TRUE(plain.err.isEmpty());
+    EXPECT_TRUE(fileBytes(png).startsWith("\x89PNG"));
+    const QImage drawn = QImage(png).convertToFormat(QImage::Format_RGB32);
+    const char* rows[] = {"#.#", "..#", "..#", "..#", "..#", "..#", "..#", ".##",
+                          "#..", "#..", "#..", "#..", "...", "...", "...", "..."};
+    ASSERT_EQ(drawn.size(), QSize(3, 16));
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            EXPECT_EQ(drawn.pixel(x, y), rows[y][x] == '#' ? qRgb(0, 0, 0) : qRgb(255, 255, 255))
+                << x << "," << y;
+        }
+    }
+
+    // Inverted, the entries found are complemented; the missing ones stay white.
+    const CliResult inverted = runCli(
+        {QStringLiteral("render"), source, QStringLiteral("--width=3"), QStringLiteral("--invert"),
+         QStringLiteral("--scale=2"), QStringLiteral("--output"), png});
+    ASSERT_EQ(inverted.status, Done) << inverted.err.toStdString();
+    const QImage big = QImage(png).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(big.size(), QSize(6, 32));
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            const bool missing = y >= 16 && x >= 2;
+            const bool black = missing ? false : rows[y / 2][x / 2] != '#';
+            EXPECT_EQ(big.pixel(x, y), black ? qRgb(0, 0, 0) : qRgb(255, 255, 255))
+                << x << "," << y;
+        }
+    }
+}
+
+TEST_F(CliCommands, RenderRefusesAnEntryThatIsNoByte)
+{
+    const QString png = path("bad.png");
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {";x\r\n\tDt\t0X01,0X1G,0X03\r\n",
+         "Girdi 1 (\"1G\") 00 ile FF arasında onaltılık bir sayı değil."},
+        {";x\r\n\tDt\t0X01,0X02,0X100\r\n",
+         "Girdi 2 (\"100\") 00 ile FF arasında onaltılık bir sayı değil."},
+        {";x\r\n\tDt\t0X01,,0X03\r\n\tDt\t0X04,0X 5,0X06\r\n", "Girdi 3 (\" 5\")"},
+        {";nothing here\r\n", "Tabloda çizilecek sayı yok."},
+    };
+    for (const auto& c : cases) {
+        const QString source = writeText("bad.inc", QString::fromUtf8(c.text));
+        const CliResult result =
+            runCli({QStringLiteral("render"), source, QStringLiteral("--width=8"),
+                    QStringLiteral("--output"), png});
+        EXPECT_EQ(result.status, Failed) << c.text;
+        EXPECT_TRUE(result.err.startsWith(QStringLiteral("pixmint-cli: Hata: ")));
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.message))) << result.err.toStdString();
+        EXPECT_FALSE(QFile::exists(png));
+    }
+}
+
+TEST_F(CliCommands, RenderOfThePictureTextGivesTheTargetPictureBack)
+{
+    for (const char* lang : {"Asm", "CCS", "Proton Basic"}) {
+        for (const bool invert : {false, true}) {
+            for (const char* command : {"", "Retlw"}) {
+                if (*command && QByteArray(lang) != "Asm")
+                    continue;
+                const QString code = path("road.inc");
+                const QString bitmap = path("road.bmp");
+                const QString png = path("road.png");
+                QStringList arguments = {
+                    QStringLiteral("picture"),    m_picture,
+                    QStringLiteral("--width=72"), QStringLiteral("--height=40"),
+                    QStringLiteral("--lang"),     QString::fromUtf8(lang),
+                    QStringLiteral("--output"),   code,
+                    QStringLiteral("--save-bmp"), bitmap};
+                if (invert)
+                    arguments << QStringLiteral("--invert");
+                if (*command)
+                    arguments << QStringLiteral("--command") << QString::fromUtf8(command);
+                ASSERT_EQ(runCli(arguments).status, Done);
+                const CliResult rendered =
+                    runCli({QStringLiteral("render"), code, QStringLiteral("--width=72"),
+                            QStringLiteral("--output"), png});
+                ASSERT_EQ(rendered.status, Done) << lang << ": " << rendered.err.toStdString();
+                const QImage target = QImage(bitmap).convertToFormat(QImage::Format_RGB32);
+                const QImage drawn = QImage(png).convertToFormat(QImage::Format_RGB32);
+                ASSERT_EQ(target.size(), QSize(72, 40));
+                EXPECT_EQ(drawn, target) << lang << (invert ? " inverted " : " ") << command;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pixmint::cli

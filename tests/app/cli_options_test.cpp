@@ -1,0 +1,164 @@
+#include "cli_options.h"
+#include "cli_run.h"
+#include "test_paths.h"
+
+#include <gtest/gtest.h>
+
+namespace pixmint::cli {
+namespace {
+
+using testing::runCli;
+
+QStringList words(const char* line)
+{
+    return QString::fromUtf8(line).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+}
+
+struct AcceptedCase {
+    const char* arguments;  // separated by "|"
+    std::optional<QString> CliOptions::*member;
+    const char* value;
+    const char* input;
+};
+
+TEST(CliOptions, ValuesAreTakenInBothFormsAndTheLastRepeatWins)
+{
+    const AcceptedCase cases[] = {
+        {"picture|in.png|--width|96", &CliOptions::width, "96", "in.png"},
+        {"picture|--width=96|in.png", &CliOptions::width, "96", "in.png"},
+        {"picture|in.png|--prefix|-0x", &CliOptions::prefix, "-0x", "in.png"},
+        {"picture|--prefix=-0x|in.png", &CliOptions::prefix, "-0x", "in.png"},
+        {"picture|in.png|--separator|--", &CliOptions::separator, "--", "in.png"},
+        {"picture|in.png|--separator|-", &CliOptions::separator, "-", "in.png"},
+        {"picture|in.png|--separator=a=b", &CliOptions::separator, "a=b", "in.png"},
+        {"picture|in.png|--width|8|--width=16", &CliOptions::width, "16", "in.png"},
+        {"picture|--lang=CCS|in.png|--lang|Proton Basic", &CliOptions::lang, "Proton Basic",
+         "in.png"},
+        {"picture|--command|--help|in.png", &CliOptions::command, "--help", "in.png"},
+        {"picture|--save-bmp|-|in.png", &CliOptions::saveBmp, "-", "in.png"},
+        {"picture|--height|-8|--|-odd.png", &CliOptions::height, "-8", "-odd.png"},
+        {"recode|in.inc|--from-lang|ccs|--from-prefix|&H", &CliOptions::fromPrefix, "&H", "in.inc"},
+        {"recode|--from-separator=;|in.inc", &CliOptions::fromSeparator, ";", "in.inc"},
+        {"render|in.inc|--width|8|--scale=3|--output|o.png", &CliOptions::scale, "3", "in.inc"},
+    };
+    for (const AcceptedCase& c : cases) {
+        const ParsedCommandLine parsed = parseCommandLine(words(c.arguments));
+        ASSERT_TRUE(parsed.usageError.isEmpty())
+            << c.arguments << ": " << parsed.usageError.toStdString();
+        const std::optional<QString>& value = parsed.options.*(c.member);
+        ASSERT_TRUE(value.has_value()) << c.arguments;
+        EXPECT_EQ(*value, QString::fromUtf8(c.value)) << c.arguments;
+        EXPECT_EQ(parsed.options.input.value_or(QString()), QString::fromUtf8(c.input))
+            << c.arguments;
+    }
+}
+
+TEST(CliOptions, AnEmptyValueIsAValue)
+{
+    const ParsedCommandLine joined = parseCommandLine(
+        {QStringLiteral("picture"), QStringLiteral("in.png"), QStringLiteral("--separator=")});
+    ASSERT_TRUE(joined.options.separator.has_value());
+    EXPECT_EQ(*joined.options.separator, QString());
+    const ParsedCommandLine apart = parseCommandLine(
+        {QStringLiteral("picture"), QStringLiteral("--suffix"), QString(), QStringLiteral("a")});
+    ASSERT_TRUE(apart.options.suffix.has_value());
+    EXPECT_EQ(*apart.options.suffix, QString());
+    EXPECT_EQ(apart.options.input, QStringLiteral("a"));
+}
+
+TEST(CliOptions, InvertIsASwitch)
+{
+    EXPECT_FALSE(parseCommandLine(words("picture|in.png")).options.invert);
+    EXPECT_TRUE(parseCommandLine(words("picture|--invert|in.png")).options.invert);
+    EXPECT_TRUE(parseCommandLine(words("render|in|--invert|--width|8")).options.invert);
+}
+
+struct UsageCase {
+    const char* arguments;
+    const char* messagePart;
+};
+
+TEST(CliOptions, UsageErrorsExitWithTwoAndSayWhy)
+{
+    const UsageCase cases[] = {
+        {"", "Bir komut verin"},
+        {"draw|in.png", "Bilinmeyen komut: \"draw\""},
+        {"in.png", "Bilinmeyen komut: \"in.png\""},
+        {"--width|8|picture|in.png", "Önce bir komut verin"},
+        {"picture|in.png|--bogus", "Bilinmeyen seçenek: --bogus"},
+        {"picture|in.png|--bogus=1", "Bilinmeyen seçenek: --bogus"},
+        {"picture|in.png|-w|8", "Bilinmeyen seçenek: -w"},
+        {"picture|in.png|--scale|2", "--scale seçeneği picture komutunda kullanılamaz."},
+        {"picture|in.png|--from-lang|Asm", "--from-lang seçeneği picture"},
+        {"recode|in.inc|--save-bmp|x.bmp", "--save-bmp seçeneği recode"},
+        {"recode|in.inc|--columns|8", "--columns seçeneği recode"},
+        {"render|in.inc|--lang|Asm", "--lang seçeneği render"},
+        {"picture|in.png|--width", "--width bir değer ister."},
+        {"picture|in.png|--invert=yes", "--invert bir değer almaz."},
+        {"picture|a.png|b.png", "Yalnız bir girdi dosyası verilebilir; fazlası: \"b.png\"."},
+        {"recode", "recode bir girdi dosyası ister."},
+        {"render|--width|8|--output|o.png", "render bir girdi dosyası ister."},
+        {"render|in.inc|--output|o.png", "render --width ister."},
+        {"render|in.inc|--width|8", "render --output ister"},
+        {"render|in.inc|--width|0|--output|o.png", "--width 1 ile 16384 arasında"},
+        {"render|in.inc|--width|16385|--output|o.png", "--width 1 ile 16384 arasında"},
+        {"render|in.inc|--width|8px|--output|o.png", "\"8px\""},
+        {"render|in.inc|--width|8|--scale|0|--output|o.png", "--scale 1 ile 16 arasında"},
+        {"render|in.inc|--width|8|--scale|17|--output|o.png", "--scale 1 ile 16 arasında"},
+    };
+    for (const UsageCase& c : cases) {
+        const testing::CliResult result = runCli(words(c.arguments));
+        EXPECT_EQ(result.status, UsageError) << c.arguments;
+        EXPECT_TRUE(result.out.isEmpty()) << c.arguments;
+        EXPECT_TRUE(result.err.startsWith(QStringLiteral("pixmint-cli: "))) << c.arguments;
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.messagePart)))
+            << c.arguments << ": " << result.err.toStdString();
+        EXPECT_TRUE(result.err.endsWith(QStringLiteral("Yardım için: pixmint-cli --help\n")))
+            << c.arguments;
+    }
+}
+
+TEST(CliOptions, HelpNamesEveryOptionWithItsDefault)
+{
+    for (const char* form : {"--help", "-h", "picture|--help", "render|x|--help"}) {
+        const testing::CliResult result = runCli(words(form));
+        EXPECT_EQ(result.status, Done) << form;
+        EXPECT_TRUE(result.err.isEmpty()) << form;
+        const QString help = QString::fromUtf8(result.out);
+        EXPECT_EQ(help, helpText()) << form;
+    }
+    const QString help = helpText();
+    QStringList names = {QStringLiteral("invert"), QStringLiteral("help"),
+                         QStringLiteral("version")};
+    for (const ValueOption& option : valueOptions())
+        names << option.name;
+    for (const QString& name : names) {
+        // Each option is listed on a line of its own, and every listing gives a default
+        // (or says there is none) before the next option begins.
+        const QString listed = QStringLiteral("\n  --") + name;
+        const qsizetype at = help.indexOf(listed + QLatin1Char(' '));
+        const qsizetype atList = help.indexOf(listed + QLatin1Char(','));
+        EXPECT_TRUE(at >= 0 || atList >= 0) << name.toStdString();
+    }
+    for (const QString& line : help.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("  --")) && !line.contains(QStringLiteral("--help")) &&
+            !line.contains(QStringLiteral("--version")) &&
+            !line.contains(QStringLiteral("--from-lang,"))) {
+            const qsizetype next = help.indexOf(line) + line.size();
+            const QString rest =
+                help.mid(next, help.indexOf(QStringLiteral("\n  --"), next) - next);
+            EXPECT_TRUE((line + rest).contains(QStringLiteral("varsayılan"))) << line.toStdString();
+        }
+    }
+}
+
+TEST(CliOptions, VersionIsTheProgramsVersion)
+{
+    const testing::CliResult result = runCli({QStringLiteral("--version")});
+    EXPECT_EQ(result.status, Done);
+    EXPECT_EQ(result.out, QByteArray("pixmint-cli 1.06\n"));
+    EXPECT_TRUE(result.err.isEmpty());
+}
+
+}  // namespace
+}  // namespace pixmint::cli

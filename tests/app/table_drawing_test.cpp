@@ -1,0 +1,115 @@
+#include "table_drawing.h"
+
+#include <gtest/gtest.h>
+
+namespace pixmint {
+namespace {
+
+TEST(TableDrawing, AnEntryIsAByteOnlyWhenItHoldsHexDigitsUpToFF)
+{
+    const struct {
+        const char* entry;
+        std::optional<int> value;
+    } cases[] = {
+        {"00", 0},
+        {"7F", 127},
+        {"ff", 255},
+        {"Ff", 255},
+        {"3", 3},
+        {"00FF", 255},
+        {"000000001", 1},
+        {"100", std::nullopt},
+        {"FFF", std::nullopt},
+        {"", std::nullopt},
+        {" 1", std::nullopt},
+        {"1 ", std::nullopt},
+        {"G", std::nullopt},
+        {"0X1", std::nullopt},
+        {"-1", std::nullopt},
+        {"1,", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tableByte(QString::fromUtf8(c.entry)), c.value) << c.entry;
+}
+
+// The picture as rows of '#' (black) and '.' (white).
+QStringList rowsOf(const QImage& picture)
+{
+    QStringList rows;
+    for (int y = 0; y < picture.height(); ++y) {
+        QString row;
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            EXPECT_TRUE(pixel == qRgb(0, 0, 0) || pixel == qRgb(255, 255, 255));
+            row += pixel == qRgb(0, 0, 0) ? QLatin1Char('#') : QLatin1Char('.');
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+TEST(TableDrawing, EachEntryIsAColumnOfItsPageWithBitZeroOnTop)
+{
+    // Four entries three to a page: the second page holds one entry and two missing ones.
+    const TableDrawing drawing = drawTable(
+        {QStringLiteral("01"), QStringLiteral("80"), QStringLiteral("FF"), QStringLiteral("0F")},
+        3);
+    ASSERT_FALSE(drawing.picture.isNull()) << drawing.problem.toStdString();
+    EXPECT_EQ(rowsOf(drawing.picture),
+              (QStringList{QStringLiteral("#.#"), QStringLiteral("..#"), QStringLiteral("..#"),
+                           QStringLiteral("..#"), QStringLiteral("..#"), QStringLiteral("..#"),
+                           QStringLiteral("..#"), QStringLiteral(".##"), QStringLiteral("#.."),
+                           QStringLiteral("#.."), QStringLiteral("#.."), QStringLiteral("#.."),
+                           QStringLiteral("..."), QStringLiteral("..."), QStringLiteral("..."),
+                           QStringLiteral("...")}));
+}
+
+TEST(TableDrawing, ScaleDrawsEveryPixelAsASquare)
+{
+    // Wider than one byte of the mono picture, so that the squares cross byte borders.
+    QStringList table;
+    for (int x = 0; x < 7; ++x)
+        table << (x % 2 ? QStringLiteral("AA") : QStringLiteral("55"));
+    const TableDrawing plain = drawTable(table, 7, 1);
+    const TableDrawing scaled = drawTable(table, 7, 3);
+    ASSERT_FALSE(scaled.picture.isNull());
+    ASSERT_EQ(scaled.picture.size(), QSize(21, 24));
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 21; ++x) {
+            ASSERT_EQ(scaled.picture.pixel(x, y), plain.picture.pixel(x / 3, y / 3))
+                << x << "," << y;
+        }
+    }
+}
+
+TEST(TableDrawing, RefusesWhatItCannotDraw)
+{
+    const struct {
+        QStringList table;
+        int width;
+        int scale;
+        const char* problemPart;
+    } cases[] = {
+        {{QStringLiteral("00"), QStringLiteral("1G")}, 2, 1, "Girdi 1 (\"1G\")"},
+        {{QStringLiteral("00"), QString(), QStringLiteral("00")}, 2, 1, "Girdi 1 (\"\")"},
+        {{QStringLiteral("FF"), QStringLiteral("100")}, 8, 1, "Girdi 1 (\"100\")"},
+        {{}, 8, 1, "Tabloda çizilecek sayı yok."},
+        {{QStringLiteral("00")}, 0, 1, "Çizim eni 1 ile 16384"},
+        {{QStringLiteral("00")}, 16385, 1, "Çizim eni 1 ile 16384"},
+        {{QStringLiteral("00")}, 8, 0, "Ölçek 1 ile 16"},
+        {{QStringLiteral("00")}, 8, 17, "Ölçek 1 ile 16"},
+        {QStringList(16385, QStringLiteral("00")), 1, 1, "en fazla 131072 piksel yüksek"},
+        {QStringList(16384 * 9, QStringLiteral("00")), 16384, 16, "en fazla 268435456 piksel"},
+    };
+    for (const auto& c : cases) {
+        const TableDrawing drawing = drawTable(c.table, c.width, c.scale);
+        EXPECT_TRUE(drawing.picture.isNull()) << c.problemPart;
+        EXPECT_TRUE(drawing.problem.contains(QString::fromUtf8(c.problemPart)))
+            << drawing.problem.toStdString();
+    }
+    // The largest table of one column still draws.
+    EXPECT_FALSE(drawTable(QStringList(16384, QStringLiteral("01")), 1).picture.isNull());
+}
+
+}  // namespace
+}  // namespace pixmint
