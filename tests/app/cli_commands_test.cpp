@@ -104,7 +104,7 @@ TEST_F(CliCommands, PictureChecksComeInTheWindowsOrderAndWriteNothing)
     }
 }
 
-TEST_F(CliCommands, PictureAppliesTheLanguagePresetsThenTheOptions)
+TEST_F(CliCommands, PictureOptionsOverrideTheLanguagePresets)
 {
     const struct {
         QStringList options;
@@ -114,18 +114,6 @@ TEST_F(CliCommands, PictureAppliesTheLanguagePresetsThenTheOptions)
         int height;
         bool invert;
     } cases[] = {
-        {{},
-         CodeLanguage::Asm,
-         {QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
-         128,
-         64,
-         false},
-        {{QStringLiteral("--lang=ccs")},
-         CodeLanguage::Ccs,
-         {QStringLiteral("Resim[]="), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
-         128,
-         64,
-         false},
         {{QStringLiteral("--lang"), QStringLiteral("PROTON BASIC"), QStringLiteral("--invert")},
          CodeLanguage::ProtonBasic,
          {QStringLiteral("CData"), QStringLiteral("$"), {}, QStringLiteral(","), 16, {}},

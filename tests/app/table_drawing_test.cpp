@@ -32,38 +32,6 @@ TEST(TableDrawing, AnEntryIsAByteOnlyWhenItHoldsHexDigitsUpToFF)
         EXPECT_EQ(tableByte(QString::fromUtf8(c.entry)), c.value) << c.entry;
 }
 
-// The picture as rows of '#' (black) and '.' (white).
-QStringList rowsOf(const QImage& picture)
-{
-    QStringList rows;
-    for (int y = 0; y < picture.height(); ++y) {
-        QString row;
-        for (int x = 0; x < picture.width(); ++x) {
-            const QRgb pixel = picture.pixel(x, y);
-            EXPECT_TRUE(pixel == qRgb(0, 0, 0) || pixel == qRgb(255, 255, 255));
-            row += pixel == qRgb(0, 0, 0) ? QLatin1Char('#') : QLatin1Char('.');
-        }
-        rows << row;
-    }
-    return rows;
-}
-
-TEST(TableDrawing, EachEntryIsAColumnOfItsPageWithBitZeroOnTop)
-{
-    // Four entries three to a page: the second page holds one entry and two missing ones.
-    const TableDrawing drawing = drawTable(
-        {QStringLiteral("01"), QStringLiteral("80"), QStringLiteral("FF"), QStringLiteral("0F")},
-        3);
-    ASSERT_FALSE(drawing.picture.isNull()) << drawing.problem.toStdString();
-    EXPECT_EQ(rowsOf(drawing.picture),
-              (QStringList{QStringLiteral("#.#"), QStringLiteral("..#"), QStringLiteral("..#"),
-                           QStringLiteral("..#"), QStringLiteral("..#"), QStringLiteral("..#"),
-                           QStringLiteral("..#"), QStringLiteral(".##"), QStringLiteral("#.."),
-                           QStringLiteral("#.."), QStringLiteral("#.."), QStringLiteral("#.."),
-                           QStringLiteral("..."), QStringLiteral("..."), QStringLiteral("..."),
-                           QStringLiteral("...")}));
-}
-
 TEST(TableDrawing, ScaleDrawsEveryPixelAsASquare)
 {
     // Wider than one byte of the mono picture, so that the squares cross byte borders.
