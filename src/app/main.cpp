@@ -5,6 +5,7 @@
 #include "qt_dialog_service.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pixmint"));
     QApplication::setApplicationVersion(QStringLiteral(PIXMINT_VERSION_TEXT));
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pixmint-256.png")));
+    QApplication::setDesktopFileName(QStringLiteral("pixmint"));
 
     pixmint::ProgramState state;
     pixmint::QtDialogService dialogs;
