@@ -3,8 +3,11 @@
 #include "form1.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
+#include "test_paths.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -337,6 +340,69 @@ TEST(ConverterWindowLife, OneWindowThatStartsAnewAfterClosing)
     EXPECT_EQ(state.DosyaYolu, QStringLiteral("x.inc"));
     main.close();
     EXPECT_FALSE(main.converterWindow()->isVisible());
+}
+
+}  // namespace
+}  // namespace pixmint
+
+namespace pixmint {
+namespace {
+
+// Include files written by others, through "Aç" and "Dönüştür"/"Tersle" into every target
+// language: nothing crashes, the source group is what the markers say, and the only messages
+// are the layout's incomplete-line message and the count of entries that cannot be inverted.
+TEST_F(Form2Test, IncludeFilesWrittenByOthers)
+{
+    const QDir corpus(testing::testData(QStringLiteral("corpus/includes")));
+    QStringList files;
+    QDirIterator it(corpus.path(), {QStringLiteral("*.h"), QStringLiteral("*.inc")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    ASSERT_GE(files.size(), 8);
+    for (const QString& file : files) {
+        open(file);
+        EXPECT_FALSE(pane("Text1")->toPlainText().isEmpty()) << file.toStdString();
+        for (const QString& language :
+             {QStringLiteral("Asm"), QStringLiteral("CCS"), QStringLiteral("Proton Basic")}) {
+            typeLanguage("Combo1(1)", language);
+            for (bool invert : {false, true}) {
+                m_dialogs.clearCalls();
+                invert ? m_form->Command4_Click() : m_form->Command2_Click();
+                EXPECT_FALSE(pane("Text2")->toPlainText().isEmpty());
+                for (const DialogCall& call : m_dialogs.messages()) {
+                    EXPECT_TRUE(call.title == QStringLiteral("HATA :9") ||
+                                call.text.endsWith(QStringLiteral("sayı terslenemedi; bunlar "
+                                                                  "olduğu gibi bırakıldı.")))
+                        << file.toStdString() << ": " << call.title.toStdString();
+                }
+            }
+        }
+    }
+}
+
+// The ks0108 font file holds its tables as C arrays of lower-case 0x numbers; read as CCS
+// with the preset prefix, its icon table comes out in order.
+TEST_F(Form2Test, LowerCaseHexTablesReadAsCcs)
+{
+    QDirIterator it(testing::testData(QStringLiteral("corpus/includes")),
+                    {QStringLiteral("*fontAndImageData.h")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    ASSERT_TRUE(it.hasNext());
+    open(it.next());
+    typeLanguage("Combo1(0)", QStringLiteral("CCS"));
+    m_form->Command2_Click();
+    // The first icon: two lines of 16 numbers, in the file's order; the first line ends with
+    // a comma, which gives the empty entry between them.
+    const QStringList icon = QStringLiteral(
+                                 "FF FF 1F E7 F7 9B 9B 63 3B 63 9B 37 27 1F FF FF  "
+                                 "FF FF F8 E7 EC D8 C3 DF C0 DF C1 E9 E7 F8 FF FF")
+                                 .split(QLatin1Char(' '));
+    const QStringList& table = m_state.BaytTablosu;
+    bool found = false;
+    for (qsizetype i = 0; i + icon.size() <= table.size() && !found; ++i)
+        found = table.mid(i, icon.size()) == icon;
+    EXPECT_TRUE(found);
 }
 
 }  // namespace
