@@ -1,0 +1,88 @@
+#include "cli_run.h"
+#include "code_layout.h"
+#include "code_saving.h"
+#include "form2.h"
+#include "program_state.h"
+#include "scripted_dialogs.h"
+#include "single_byte_text.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace pixmint {
+namespace {
+
+using testing::runCli;
+using testing::ScriptedDialogs;
+
+// The converter window and `pixmint-cli recode` on the same files with the same target
+// settings give the same bytes, messages included.
+TEST(RecodeSideBySide, WindowAndToolWriteTheSameText)
+{
+    QTemporaryDir dir;
+    QStringList table;
+    for (int i = 0; i < 200; ++i)
+        table << QStringLiteral("%1").arg((i * 37) % 256, 2, 16, QLatin1Char('0')).toUpper();
+    CodeFormat format;
+    format.prefix = QStringLiteral("0X");
+    format.separator = QStringLiteral(",");
+    format.commentPath = QStringLiteral("C:\\Şekiller\\logo.bmp");
+    struct Source {
+        const char* name;
+        CodeLanguage language;
+        const char* command;
+        const char* prefix;
+    };
+    const QList<Source> sources = {
+        {"dt.inc", CodeLanguage::Asm, "Dt", "0X"},
+        {"retlw.inc", CodeLanguage::Asm, "retlw", "0X"},
+        {"ccs.h", CodeLanguage::Ccs, "Resim[]=", "0X"},
+        {"proton.bas", CodeLanguage::ProtonBasic, "CData", "$"},
+    };
+    for (const Source& source : sources) {
+        format.command = QString::fromUtf8(source.command);
+        format.prefix = QString::fromUtf8(source.prefix);
+        const QString path = dir.filePath(QString::fromUtf8(source.name));
+        writeSingleByteFile(path, buildCodeText(source.language, table, format).text);
+        for (const char* language : {"Asm", "CCS", "Proton Basic"}) {
+            for (bool invert : {false, true}) {
+                ProgramState state;
+                ScriptedDialogs dialogs;
+                Form2 window(state, dialogs);
+                dialogs.queueFile(path);
+                window.Command1_Click();
+                QComboBox* target = window.findChild<QComboBox*>(QStringLiteral("Combo1(1)"));
+                target->setEditText(QString::fromUtf8(language));
+                Q_EMIT target->lineEdit()->textEdited(target->currentText());
+                invert ? window.Command4_Click() : window.Command2_Click();
+                const QString windowText = withCrLf(
+                    window.findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText());
+                QStringList windowMessages;
+                for (const auto& call : dialogs.messages())
+                    windowMessages << QStringLiteral("pixmint-cli: ") + call.title +
+                                          QStringLiteral(": ") + call.text;
+
+                QStringList arguments = {QStringLiteral("recode"), path, QStringLiteral("--lang"),
+                                         QString::fromUtf8(language)};
+                if (invert)
+                    arguments << QStringLiteral("--invert");
+                const testing::CliResult tool = runCli(arguments);
+                const std::string what =
+                    std::string(source.name) + " → " + language + (invert ? " inverted" : "");
+                EXPECT_EQ(tool.status, 0) << what;
+                EXPECT_EQ(tool.out, encodeWindows1254(windowText)) << what;
+                EXPECT_EQ(tool.err.trimmed().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                          windowMessages)
+                    << what;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pixmint
