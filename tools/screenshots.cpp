@@ -82,13 +82,13 @@ int main(int argc, char** argv)
     ListedDialogs dialogs;
     pixmint::Form1 form1(state, dialogs);
     form1.move(0, 0);
-    dialogs.files = {examples.filePath(QStringLiteral("photo.jpg"))};
+    dialogs.files = {examples.filePath(QStringLiteral("line-drawing.png"))};
     form1.Command1_Click();
     form1.Command2_Click();
     bool ok = save(&form1, out.filePath(QStringLiteral("form1.png")));
 
     // The converter reads back the main window's own table and writes it as Proton Basic.
-    const QString include = work.filePath(QStringLiteral("photo.inc"));
+    const QString include = work.filePath(QStringLiteral("line-drawing.inc"));
     dialogs.files = {include, include};
     form1.Command3_Click();
     pixmint::Form2 form2(state, dialogs);
