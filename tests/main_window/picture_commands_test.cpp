@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -255,6 +256,54 @@ TEST_F(PictureCommandsTest, CommandsDoNothingWhileAConversionRuns)
     m_form->Command5_Click();
     EXPECT_EQ(m_dialogs.calls().size(), 1);
     EXPECT_EQ(text1(), QStringLiteral("Text1"));
+}
+
+}  // namespace
+}  // namespace pixmint
+
+namespace pixmint {
+namespace {
+
+// While "Dönüştür" works on a large picture the window keeps processing events: commands
+// pressed meanwhile do nothing, and closing the window stops the work cleanly.
+TEST_F(PictureCommandsTest, TheWindowReactsDuringAConversionAndCanBeClosed)
+{
+    QImage big(3000, 2000, QImage::Format_RGB32);
+    big.fill(Qt::white);
+    QPainter(&big).fillRect(100, 100, 1500, 900, Qt::black);
+    load(picture(QStringLiteral("büyük.bmp"), big));
+    m_form->show();
+    m_dialogs.clearCalls();
+
+    int pressed = 0;
+    QTimer presser;
+    QObject::connect(&presser, &QTimer::timeout, [&] {
+        ++pressed;
+        m_form->Command1_Click();
+        m_form->Command4_Click();
+        m_form->Command5_Click();
+        m_form->Command6_Click();
+    });
+    presser.start(1);
+    m_form->Command2_Click();
+    presser.stop();
+    EXPECT_GT(pressed, 0);
+    EXPECT_TRUE(m_dialogs.calls().isEmpty());
+    EXPECT_EQ(m_state.BaytTablosu.size(), 1024);
+    EXPECT_FALSE(m_state.busy);
+
+    // Closed half-way: the work stops at its next yield and leaves the table as it was.
+    const QStringList before = m_state.BaytTablosu;
+    m_state.BaytTablosu.clear();
+    bool closed = false;
+    QObject::connect(m_form.get(), &Form1::closed, [&] { closed = true; });
+    QTimer::singleShot(1, m_form.get(), [&] { m_form->close(); });
+    m_form->Command4_Click();
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(m_state.BaytTablosu.isEmpty());
+    EXPECT_FALSE(m_state.busy);
+    EXPECT_TRUE(m_dialogs.calls().isEmpty());
+    EXPECT_EQ(before.size(), 1024);
 }
 
 }  // namespace
