@@ -58,21 +58,32 @@ QString decodeWindows1254(const QByteArray& bytes)
 QByteArray encodeWindows1254(const QString& text)
 {
     QStringEncoder encoder(kCodePage);
-    QByteArray bytes = encoder.encode(text);
-    // The encoder marks a character it cannot write with the control byte 0x1A, one byte
-    // per code point; put "?" there unless the text itself held that control character.
-    if (!bytes.contains('\x1a'))
+    const QByteArray bytes = encoder.encode(text);
+    // One byte per character and no 0x1A: every character was written as itself.
+    if (bytes.size() == text.size() && !bytes.contains('\x1a'))
         return bytes;
-    qsizetype at = 0;
-    for (auto it = text.cbegin(); it != text.cend() && at < bytes.size(); ++it, ++at) {
-        const bool pair =
-            it->isHighSurrogate() && it + 1 != text.cend() && (it + 1)->isLowSurrogate();
-        if (bytes[at] == '\x1a' && it->unicode() != 0x1a)
-            bytes[at] = '?';
-        if (pair)
-            ++it;
+    // Otherwise the encoder's bytes cannot be matched to the characters: it marks a
+    // character it cannot write with 0x1A, one byte per code point, but drops others
+    // without a trace (U+FEFF, the zero-width and direction marks, a high surrogate at the
+    // end). Write such text one character at a time, "?" for any that gives no byte of its
+    // own.
+    QStringEncoder single(kCodePage, QStringConverter::Flag::Stateless);
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u < 0x80) {
+            out.append(static_cast<char>(u));
+            continue;
+        }
+        const qsizetype length =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        const QByteArray one = single.encode(QStringView(text).mid(i, length));
+        out.append(one.size() == 1 && one[0] != '\x1a' ? one[0] : '?');
+        i += length - 1;
     }
-    return bytes;
+    return out;
 }
 
 QString readSingleByteFile(const QString& path)
