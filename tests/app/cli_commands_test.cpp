@@ -460,33 +460,48 @@ TEST_F(CliCommands, RenderRefusesAnEntryThatIsNoByte)
 
 TEST_F(CliCommands, RenderOfThePictureTextGivesTheTargetPictureBack)
 {
-    for (const char* lang : {"Asm", "CCS", "Proton Basic"}) {
-        for (const bool invert : {false, true}) {
-            for (const char* command : {"", "Retlw"}) {
-                if (*command && QByteArray(lang) != "Asm")
-                    continue;
-                const QString code = path("road.inc");
-                const QString bitmap = path("road.bmp");
-                const QString png = path("road.png");
-                QStringList arguments = {
-                    QStringLiteral("picture"),    m_picture,
-                    QStringLiteral("--width=72"), QStringLiteral("--height=40"),
-                    QStringLiteral("--lang"),     QString::fromUtf8(lang),
-                    QStringLiteral("--output"),   code,
-                    QStringLiteral("--save-bmp"), bitmap};
-                if (invert)
-                    arguments << QStringLiteral("--invert");
-                if (*command)
-                    arguments << QStringLiteral("--command") << QString::fromUtf8(command);
-                ASSERT_EQ(runCli(arguments).status, Done);
-                const CliResult rendered =
-                    runCli({QStringLiteral("render"), code, QStringLiteral("--width=72"),
-                            QStringLiteral("--output"), png});
-                ASSERT_EQ(rendered.status, Done) << lang << ": " << rendered.err.toStdString();
-                const QImage target = QImage(bitmap).convertToFormat(QImage::Format_RGB32);
-                const QImage drawn = QImage(png).convertToFormat(QImage::Format_RGB32);
-                ASSERT_EQ(target.size(), QSize(72, 40));
-                EXPECT_EQ(drawn, target) << lang << (invert ? " inverted " : " ") << command;
+    // The sample at an odd size, and the project's own examples at the display's size.
+    const QDir examples(QStringLiteral(PIXMINT_EXAMPLES));
+    const QList<std::pair<QString, QSize>> pictures = {
+        {m_picture, {72, 40}},
+        {examples.filePath(QStringLiteral("logo-128x64.png")), {128, 64}},
+        {examples.filePath(QStringLiteral("line-drawing.png")), {128, 64}},
+        {examples.filePath(QStringLiteral("photo.jpg")), {128, 64}},
+    };
+    for (const auto& [picture, size] : pictures) {
+        const QString width = QStringLiteral("--width=%1").arg(size.width());
+        for (const char* lang : {"Asm", "CCS", "Proton Basic"}) {
+            for (const bool invert : {false, true}) {
+                for (const char* command : {"", "Retlw"}) {
+                    if (*command && QByteArray(lang) != "Asm")
+                        continue;
+                    const QString code = path("road.inc");
+                    const QString bitmap = path("road.bmp");
+                    const QString png = path("road.png");
+                    QStringList arguments = {QStringLiteral("picture"),
+                                             picture,
+                                             width,
+                                             QStringLiteral("--height=%1").arg(size.height()),
+                                             QStringLiteral("--lang"),
+                                             QString::fromUtf8(lang),
+                                             QStringLiteral("--output"),
+                                             code,
+                                             QStringLiteral("--save-bmp"),
+                                             bitmap};
+                    if (invert)
+                        arguments << QStringLiteral("--invert");
+                    if (*command)
+                        arguments << QStringLiteral("--command") << QString::fromUtf8(command);
+                    ASSERT_EQ(runCli(arguments).status, Done);
+                    const CliResult rendered = runCli(
+                        {QStringLiteral("render"), code, width, QStringLiteral("--output"), png});
+                    ASSERT_EQ(rendered.status, Done) << lang << ": " << rendered.err.toStdString();
+                    const QImage target = QImage(bitmap).convertToFormat(QImage::Format_RGB32);
+                    const QImage drawn = QImage(png).convertToFormat(QImage::Format_RGB32);
+                    ASSERT_EQ(target.size(), size);
+                    EXPECT_EQ(drawn, target) << picture.toStdString() << " " << lang
+                                             << (invert ? " inverted " : " ") << command;
+                }
             }
         }
     }
