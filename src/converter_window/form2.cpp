@@ -19,6 +19,43 @@
 #include <QPushButton>
 
 namespace pixmint {
+namespace {
+
+// A text pane lays out a very long line slowly (seconds for a few megabytes) and a huge file
+// takes much memory: larger files are left to pixmint-cli.
+constexpr qint64 kMaxOpenedBytes = 16 * 1024 * 1024;
+constexpr qsizetype kMaxOpenedLine = 65536;
+
+qsizetype longestLine(const QString& text)
+{
+    qsizetype longest = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == QLatin1Char('\n') || text[i] == QLatin1Char('\r')) {
+            longest = std::max(longest, i - start);
+            start = i + 1;
+        }
+    }
+    return longest;
+}
+
+QString fileTooLargeMessage(const QString& path)
+{
+    return QStringLiteral("Dosya çok büyük:\r\n") + path +
+           QStringLiteral(
+               "\r\nBu pencere en fazla 16 MB açar; daha büyük dosyalar için "
+               "pixmint-cli recode kullanın.");
+}
+
+QString lineTooLongMessage(const QString& path)
+{
+    return QStringLiteral("Dosyada çok uzun bir satır var:\r\n") + path +
+           QStringLiteral(
+               "\r\nBu pencere en fazla 65536 karakterlik satırları açar; bu dosya "
+               "için pixmint-cli recode kullanın.");
+}
+
+}  // namespace
 
 Form2::Form2(ProgramState& state, DialogService& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), m_state(state), m_dialogs(dialogs)
@@ -103,7 +140,14 @@ void Form2::metindosyası_Ac()
     if (chosen->isEmpty())
         return;
     try {
-        showCodeText(m_text1, readSingleByteFile(*chosen));
+        const QString text = readSingleByteFile(*chosen, kMaxOpenedBytes);
+        if (longestLine(text) > kMaxOpenedLine) {
+            m_dialogs.showMessage(QStringLiteral("Hata"), lineTooLongMessage(*chosen));
+            return;
+        }
+        showCodeText(m_text1, text);
+    } catch (const FileTooLarge&) {
+        m_dialogs.showMessage(QStringLiteral("Hata"), fileTooLargeMessage(*chosen));
     } catch (const RunError& error) {
         m_dialogs.showMessage(error.title(), error.description());
     }

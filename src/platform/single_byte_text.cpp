@@ -86,7 +86,7 @@ QByteArray encodeWindows1254(const QString& text)
     return out;
 }
 
-QString readSingleByteFile(const QString& path)
+QString readSingleByteFile(const QString& path, qint64 maxBytes)
 {
     if (path.isEmpty())
         throw RunError(BadFileName, path);
@@ -97,9 +97,13 @@ QString readSingleByteFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw RunError(fileErrorNumber(path, errno), path);
     errno = 0;
-    const QByteArray bytes = file.readAll();
+    // A limited read stops one byte past the limit, so a huge file (or an endless one such
+    // as a device) is never read whole.
+    const QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw RunError(fileErrorNumber(path, errno), path);
+    if (maxBytes >= 0 && bytes.size() > maxBytes)
+        throw FileTooLarge(path, maxBytes);
     return decodeWindows1254(bytes);
 }
 

@@ -372,6 +372,18 @@ TEST_F(CliCommands, RecodeReportsWhatTheConverterWindowWouldShow)
                                   QLatin1Char('\n'));
     EXPECT_TRUE(unreadable.out.isEmpty());
 
+    // A file larger than any table is refused before it is read whole.
+    const QString huge = path("huge.inc");
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(64 * 1024 * 1024 + 1));
+    file.close();
+    const CliResult tooLarge = runCli({QStringLiteral("recode"), huge});
+    EXPECT_EQ(tooLarge.status, Failed);
+    EXPECT_EQ(tooLarge.err, QStringLiteral("pixmint-cli: Hata: Dosya çok büyük: ") + huge +
+                                QStringLiteral("; en fazla 64 MB okunur.\n"));
+    EXPECT_TRUE(tooLarge.out.isEmpty());
+
     const QString source = writeText("odd.inc", QStringLiteral(";x\r\n\tDt\t0X01,0XZZ,0X1FF\r\n"));
     const QString output = path("odd-out.inc");
     const CliResult unknown =

@@ -219,6 +219,35 @@ TEST_F(Form2Test, CancelAndFailureKeepTheSourceText)
     EXPECT_EQ(pane("Text1")->toPlainText(), text);
 }
 
+// Files the text pane cannot show in reasonable time are refused with a message; the pane
+// keeps its text and DosyaYolu names the chosen file, as after any failed open.
+TEST_F(Form2Test, HugeFilesAndHugeLinesAreRefused)
+{
+    open(writeFile(QStringLiteral("a.inc"), "\tDt\t0X01,0X02,0X03\r\n"));
+    const QString text = pane("Text1")->toPlainText();
+    const QString huge = m_dir.filePath(QStringLiteral("huge.inc"));
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(16 * 1024 * 1024 + 1));
+    file.close();
+    QByteArray longLine(70000, '1');
+    longLine.prepend("\tDt\t");
+    const QList<std::pair<QString, QString>> cases = {
+        {huge, QStringLiteral("Dosya çok büyük:")},
+        {writeFile(QStringLiteral("long.inc"), "\tDt\t0X01\n" + longLine),
+         QStringLiteral("Dosyada çok uzun bir satır var:")},
+    };
+    for (const auto& [path, message] : cases) {
+        m_dialogs.clearCalls();
+        open(path);
+        ASSERT_EQ(m_dialogs.messages().size(), 1);
+        EXPECT_EQ(m_dialogs.messages()[0].title, QStringLiteral("Hata"));
+        EXPECT_TRUE(m_dialogs.messages()[0].text.startsWith(message));
+        EXPECT_EQ(pane("Text1")->toPlainText(), text);
+        EXPECT_EQ(m_state.DosyaYolu, path);
+    }
+}
+
 TEST_F(Form2Test, EditingOneGroupNeverTouchesTheOther)
 {
     box("ÖnEk(0)")->setText(QStringLiteral("s"));

@@ -77,6 +77,17 @@ TEST(SingleByteFiles, ReadingFailuresHaveTheirNumbers)
     }
 }
 
+TEST(SingleByteFiles, LimitedReadsStopPastTheLimit)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.inc"));
+    writeSingleByteFile(path, QStringLiteral("0123456789"));
+    EXPECT_EQ(readSingleByteFile(path, 10), QStringLiteral("0123456789"));
+    EXPECT_THROW(readSingleByteFile(path, 9), FileTooLarge);
+    // An endless device is not read whole.
+    EXPECT_THROW(readSingleByteFile(QStringLiteral("/dev/zero"), 1 << 20), FileTooLarge);
+}
+
 TEST(EventYield, ProcessesEventsOnlyWhenASliceIsOverAndStopsWhenAsked)
 {
     EventYield inactive;

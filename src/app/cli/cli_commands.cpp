@@ -135,8 +135,16 @@ SourceFormat sourceFormatFor(const QString& text, const CliOptions& options)
 // Reads the input include file; says why not and returns nothing when it cannot.
 std::optional<QString> readInclude(const QString& path, std::ostream& err)
 {
+    // 64 MB holds a table of ten million numbers; a larger include file is no table a
+    // microcontroller could take, and reading it whole would only exhaust memory.
+    constexpr qint64 kMaxIncludeBytes = 64 * 1024 * 1024;
     try {
-        return readSingleByteFile(path);
+        return readSingleByteFile(path, kMaxIncludeBytes);
+    } catch (const FileTooLarge&) {
+        tell(err, kHata,
+             QStringLiteral("Dosya çok büyük: ") + path +
+                 QStringLiteral("; en fazla 64 MB okunur."));
+        return std::nullopt;
     } catch (const RunError& error) {
         tell(err, error);
         return std::nullopt;
@@ -170,14 +178,14 @@ int run(const QStringList& arguments, std::ostream& out, std::ostream& err)
         return Done;
     }
     switch (options.subcommand) {
-        case Subcommand::Picture:
-            return runPicture(options, out, err);
-        case Subcommand::Recode:
-            return runRecode(options, out, err);
-        case Subcommand::Render:
-            return runRender(options, out, err);
-        case Subcommand::None:
-            break;
+    case Subcommand::Picture:
+        return runPicture(options, out, err);
+    case Subcommand::Recode:
+        return runRecode(options, out, err);
+    case Subcommand::Render:
+        return runRender(options, out, err);
+    case Subcommand::None:
+        break;
     }
     return usage(err, QStringLiteral("Bir komut verin: picture, recode veya render."));
 }
