@@ -96,6 +96,8 @@ QString readSingleByteFile(const QString& path, qint64 maxBytes)
         throw RunError(PermissionDenied, path);
     if (!file.open(QIODevice::ReadOnly))
         throw RunError(fileErrorNumber(path, errno), path);
+    if (maxBytes >= 0 && file.size() > maxBytes)
+        throw FileTooLarge(path, maxBytes);
     errno = 0;
     // A limited read stops one byte past the limit, so a huge file (or an endless one such
     // as a device) is never read whole.
