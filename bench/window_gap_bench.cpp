@@ -1,0 +1,208 @@
+// How long the main window goes without processing events while "Dönüştür" converts a
+// picture. The real Form1 runs on the offscreen platform; a repeating 1 ms timer notes the
+// time whenever the event loop gets a turn, and the gaps between those notes are what a
+// person would feel as a window that does not react.
+//
+// "Dönüştür" decodes the file anew before anything else, and a decoder cannot yield: the
+// first gap of a round holds the decoding and the smooth scaling of the source preview,
+// which runs before the first yield. It is reported apart, next to the times of decoding
+// alone (loadPicture on the same file) and of the preview scaling alone; the longest of the
+// other gaps is the figure that the time-sliced yields are responsible for.
+//
+//   pixmint_window_gap_bench PICTURE [--rounds=N] [--width=128] [--height=64]
+
+#include "dialog_service.h"
+#include "fitting.h"
+#include "form1.h"
+#include "picture_box.h"
+#include "picture_loading.h"
+#include "program_state.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using namespace pixmint;
+
+// Answers the open dialog with the picture, cancels every other file dialog, and lets
+// message boxes pass (printing them, since a message means the round did not convert).
+class BenchDialogs : public DialogService {
+public:
+    explicit BenchDialogs(QString path) : m_path(std::move(path)) {}
+
+    std::optional<QString> chooseOpenFile(const FileDialogRequest&) override { return m_path; }
+    std::optional<QString> chooseSaveFile(const FileDialogRequest&) override
+    {
+        return std::nullopt;
+    }
+    MessageAnswer showMessage(const QString& title, const QString& text,
+                              MessageButtons buttons) override
+    {
+        std::fprintf(stderr, "message box \"%s\": %s\n", qUtf8Printable(title),
+                     qUtf8Printable(text));
+        ++messages;
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+
+    int messages = 0;
+
+private:
+    QString m_path;
+};
+
+double ms(qint64 nanoseconds)
+{
+    return static_cast<double>(nanoseconds) / 1e6;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Round {
+    double total = 0;       // the whole of Command2_Click
+    double firstGap = 0;    // from the start to the first turn of the event loop
+    double longestGap = 0;  // the longest gap after the first one
+    int turns = 0;          // turns of the event loop seen during the command
+};
+
+Round convertOnce(Form1& form)
+{
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<qint64> notes;
+    notes.reserve(100000);
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    ticker.setInterval(1);
+    QObject::connect(&ticker, &QTimer::timeout, [&] { notes.push_back(clock.nsecsElapsed()); });
+
+    qint64 start = 0;
+    qint64 end = 0;
+    QEventLoop loop;
+    // The command runs from the event loop, as a click would run it, with the ticker going.
+    QTimer::singleShot(20, [&] {
+        start = clock.nsecsElapsed();
+        form.Command2_Click();
+        end = clock.nsecsElapsed();
+        loop.quit();
+    });
+    ticker.start();
+    loop.exec();
+    ticker.stop();
+
+    std::vector<qint64> during{start};
+    for (qint64 note : notes) {
+        if (note > start && note < end)
+            during.push_back(note);
+    }
+    during.push_back(end);
+
+    Round round;
+    round.total = ms(end - start);
+    round.turns = static_cast<int>(during.size()) - 2;
+    round.firstGap = ms(during[1] - during[0]);
+    for (std::size_t i = 2; i < during.size(); ++i)
+        round.longestGap = std::max(round.longestGap, ms(during[i] - during[i - 1]));
+    return round;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QString path;
+    int rounds = 5;
+    QString width = QStringLiteral("128");
+    QString height = QStringLiteral("64");
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--rounds=", 9) == 0)
+            rounds = std::max(1, std::atoi(argv[i] + 9));
+        else if (std::strncmp(argv[i], "--width=", 8) == 0)
+            width = QString::fromLocal8Bit(argv[i] + 8);
+        else if (std::strncmp(argv[i], "--height=", 9) == 0)
+            height = QString::fromLocal8Bit(argv[i] + 9);
+        else if (path.isEmpty() && argv[i][0] != '-')
+            path = QString::fromLocal8Bit(argv[i]);
+    }
+    if (path.isEmpty()) {
+        std::fprintf(stderr, "usage: %s PICTURE [--rounds=N] [--width=N] [--height=N]\n", argv[0]);
+        return 2;
+    }
+
+    // Decoding alone, for comparison with the first gap.
+    std::vector<double> decodes;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        const QImage picture = loadPicture(path);
+        decodes.push_back(ms(clock.nsecsElapsed()));
+        if (picture.isNull()) {
+            std::fprintf(stderr, "%s: cannot read %s\n", argv[0], qUtf8Printable(path));
+            return 2;
+        }
+    }
+
+    ProgramState state;
+    BenchDialogs dialogs(path);
+    Form1 form(state, dialogs);
+    form.findChild<QLineEdit*>(QStringLiteral("BmpEn"))->setText(width);
+    form.findChild<QLineEdit*>(QStringLiteral("BmpYükseklik"))->setText(height);
+    form.show();
+
+    // The preview scaling alone, at the size of the source preview.
+    std::vector<double> previews;
+    {
+        const auto* box = form.findChild<PictureBox*>(QStringLiteral("Picture1(0)"));
+        const QImage picture = loadPicture(path);
+        for (int i = 0; i < rounds; ++i) {
+            QElapsedTimer clock;
+            clock.start();
+            const QImage preview = smoothPreview(picture, box->innerSize(), true);
+            previews.push_back(ms(clock.nsecsElapsed()));
+        }
+    }
+
+    QCoreApplication::processEvents();
+    form.Command1_Click();
+    QCoreApplication::processEvents();
+    if (dialogs.messages > 0)
+        return 1;
+
+    std::vector<double> totals, firstGaps, longestGaps;
+    std::printf("round  total_ms  first_gap_ms  longest_other_gap_ms  turns\n");
+    for (int i = 0; i < rounds; ++i) {
+        const Round round = convertOnce(form);
+        if (dialogs.messages > 0)
+            return 1;
+        std::printf("%5d  %8.1f  %12.1f  %20.1f  %5d\n", i + 1, round.total, round.firstGap,
+                    round.longestGap, round.turns);
+        totals.push_back(round.total);
+        firstGaps.push_back(round.firstGap);
+        longestGaps.push_back(round.longestGap);
+    }
+    std::printf("median decode alone (loadPicture): %.1f ms\n", median(decodes));
+    std::printf("median Dönüştür: %.1f ms\n", median(totals));
+    std::printf("median first gap (decoding and what precedes the first yield): %.1f ms\n",
+                median(firstGaps));
+    std::printf("median preview scaling alone (in the first gap): %.1f ms\n", median(previews));
+    std::printf("median longest gap after the first: %.1f ms\n", median(longestGaps));
+    return 0;
+}
