@@ -4,6 +4,7 @@
 #include "program_state.h"
 #include "scripted_dialogs.h"
 #include "test_paths.h"
+#include "window_test.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -26,28 +27,8 @@ namespace {
 using testing::DialogCall;
 using testing::ScriptedDialogs;
 
-class Form2Test : public ::testing::Test {
+class Form2Test : public testing::WindowTest<Form2> {
 protected:
-    void SetUp() override
-    {
-        m_form = std::make_unique<Form2>(m_state, m_dialogs);
-        m_form->show();
-        m_form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    template <typename T = QWidget>
-    T* control(const QString& name) const
-    {
-        T* found = m_form->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    QComboBox* combo(const char* name) const { return control<QComboBox>(QString::fromUtf8(name)); }
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(QString::fromUtf8(name)); }
-    QPlainTextEdit* pane(const char* name) const
-    {
-        return control<QPlainTextEdit>(QString::fromUtf8(name));
-    }
     QString writeFile(const QString& name, const QByteArray& bytes)
     {
         const QString path = m_dir.filePath(name);
@@ -61,14 +42,7 @@ protected:
         m_dialogs.queueFile(path);
         m_form->Command1_Click();
     }
-    void typeLanguage(const char* list, const QString& text)
-    {
-        QComboBox* c = combo(list);
-        c->setFocus(Qt::TabFocusReason);
-        c->lineEdit()->selectAll();
-        QTest::keyClick(c->lineEdit(), Qt::Key_Backspace);
-        QTest::keyClicks(c->lineEdit(), text);
-    }
+    void typeLanguage(const char* list, const QString& text) { typeInto(combo(list), text); }
     QString sourceGroup() const
     {
         return QStringList{combo("Combo1(0)")->currentText(), combo("Combo2(0)")->currentText(),
@@ -78,9 +52,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    ProgramState m_state;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<Form2> m_form;
 };
 
 TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
@@ -155,10 +126,7 @@ TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
     pane("Text1")->setFocus(Qt::TabFocusReason);
     QStringList seen;
     for (int i = 0; i < order.size(); ++i) {
-        QWidget* w = QApplication::focusWidget();
-        if (w && qobject_cast<QComboBox*>(w->parentWidget()))
-            w = w->parentWidget();
-        seen << (w ? w->objectName() : QString());
+        seen << focusName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     EXPECT_EQ(seen, order);

@@ -2,6 +2,7 @@
 #include "program_state.h"
 #include "scripted_dialogs.h"
 #include "test_paths.h"
+#include "window_test.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,50 +23,7 @@ namespace {
 
 using testing::ScriptedDialogs;
 
-class Form1Test : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_form = std::make_unique<Form1>(m_state, m_dialogs);
-        m_form->show();
-        m_form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
-    }
-
-    template <typename T = QWidget>
-    T* control(const QString& name) const
-    {
-        T* found = m_form->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(QString::fromUtf8(name)); }
-    QComboBox* combo(const char* name) const { return control<QComboBox>(QString::fromUtf8(name)); }
-    QString focusName() const
-    {
-        QWidget* w = QApplication::focusWidget();
-        // An editable list's edit line stands for the list.
-        if (w && qobject_cast<QComboBox*>(w->parentWidget()))
-            w = w->parentWidget();
-        return w ? w->objectName() : QString();
-    }
-    void focus(QWidget* w)
-    {
-        w->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
-    }
-    void typeInto(QComboBox* c, const QString& text)
-    {
-        focus(c);
-        c->lineEdit()->selectAll();
-        QTest::keyClick(c->lineEdit(), Qt::Key_Backspace);
-        QTest::keyClicks(c->lineEdit(), text);
-    }
-
-    ProgramState m_state;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<Form1> m_form;
-};
+using Form1Test = testing::WindowTest<Form1>;
 
 // Where two controls would overlap by a pixel, the label or button is one pixel smaller.
 struct ControlRow {
