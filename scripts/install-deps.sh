@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick time
 )
 if [ "${PIXMINT_FUZZ:-0}" = 1 ]; then
     packages+=(clang libclang-rt-dev)
