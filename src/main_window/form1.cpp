@@ -2,20 +2,17 @@
 
 #include "code_saving.h"
 #include "dialog_service.h"
-#include "event_yield.h"
 #include "language_boxes.h"
 #include "language_presets.h"
 #include "number_reading.h"
 #include "picture_box.h"
 #include "picture_commands.h"
 #include "program_state.h"
-#include "run_error.h"
 #include "window_style.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,7 +62,7 @@ void Form1::buildControls()
 {
     m_command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Resim Yükle"),
                             {8, 8, 137, 41});
-    // The titles and "Resmi Kaydet" are one pixel lower than drawn at first, so that they do
+    // The titles and "Resmi Kaydet" are one pixel shorter than drawn at first, so that they do
     // not overlap the previews below them.
     m_label4[0] = makeLabel(this, QStringLiteral("Label4(0)"), QStringLiteral("Kaynak Resim"),
                             {168, 8, 177, 16});

@@ -11,9 +11,7 @@
 #include "picture_road.h"
 #include "program_state.h"
 #include "run_error.h"
-#include "single_byte_text.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -147,13 +145,8 @@ void PictureCommands::savePicture()
         surface = QImage(m_controls.targetPicture->size(), QImage::Format_RGB32);
         surface.fill(Qt::white);
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
     try {
-        if (!surface.save(&buffer, "BMP"))
-            throw RunError(PathFileAccessError, m_state.ResimYolu);
-        writeFileReplacing(m_state.ResimYolu, bytes);
+        pixmint::savePicture(surface, "BMP", m_state.ResimYolu);
     } catch (const RunError& error) {
         // A failed save must not look like a success.
         m_dialogs.showMessage(error.title(), error.description());

@@ -1,5 +1,8 @@
 #include "picture_loading.h"
 
+#include "run_error.h"
+#include "single_byte_text.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -15,7 +18,8 @@ namespace {
 // in advance.
 constexpr int kAllocationLimitMb = static_cast<int>(kMaxPicturePixels * 8 / (1024 * 1024)) + 1;
 
-void raiseAllocationLimitOnce() {
+void raiseAllocationLimitOnce()
+{
     static const bool done = [] {
         if (QImageReader::allocationLimit() < kAllocationLimitMb)
             QImageReader::setAllocationLimit(kAllocationLimitMb);
@@ -24,12 +28,14 @@ void raiseAllocationLimitOnce() {
     Q_UNUSED(done);
 }
 
-bool tooLarge(QSize size) {
+bool tooLarge(QSize size)
+{
     return static_cast<qint64>(size.width()) * size.height() > kMaxPicturePixels;
 }
 
 // (c × a + 255 × (255 − a) + 127) div 255 for each channel: the colour as it shows on white.
-inline QRgb onWhite(QRgb pixel) {
+inline QRgb onWhite(QRgb pixel)
+{
     const quint32 a = qAlpha(pixel);
     const quint32 back = 255 * (255 - a) + 127;
     const quint32 r = (qRed(pixel) * a + back) / 255;
@@ -39,7 +45,8 @@ inline QRgb onWhite(QRgb pixel) {
 }
 
 // Lays a picture with transparency on white, in place where the format allows it.
-void flattenOnWhite(QImage& image) {
+void flattenOnWhite(QImage& image)
+{
     if (image.format() == QImage::Format_Indexed8) {
         // A palette picture: the colour table is all there is to flatten.
         QList<QRgb> table = image.colorTable();
@@ -61,7 +68,8 @@ void flattenOnWhite(QImage& image) {
     image.reinterpretAsFormat(QImage::Format_RGB32);
 }
 
-QImage decode(QIODevice& device) {
+QImage decode(QIODevice& device)
+{
     raiseAllocationLimitOnce();
     QImageReader reader(&device);
     reader.setAutoTransform(true);
@@ -85,7 +93,8 @@ QImage decode(QIODevice& device) {
 
 }  // namespace
 
-QImage loadPicture(const QString& path) {
+QImage loadPicture(const QString& path)
+{
     // The file is opened here rather than handed to QImageReader by name: given a name
     // that does not exist, the reader would try the name with picture suffixes appended
     // and might load some other file.
@@ -95,7 +104,8 @@ QImage loadPicture(const QString& path) {
     return decode(file);
 }
 
-QImage loadPictureFromData(const QByteArray& bytes) {
+QImage loadPictureFromData(const QByteArray& bytes)
+{
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly))
@@ -103,7 +113,23 @@ QImage loadPictureFromData(const QByteArray& bytes) {
     return decode(buffer);
 }
 
-QString unreadablePictureMessage(const QString& path) {
+QByteArray encodePicture(const QImage& picture, const char* format, const QString& path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (picture.isNull() || !picture.save(&buffer, format))
+        throw RunError(PathFileAccessError, path);
+    return bytes;
+}
+
+void savePicture(const QImage& picture, const char* format, const QString& path)
+{
+    writeFileReplacing(path, encodePicture(picture, format, path));
+}
+
+QString unreadablePictureMessage(const QString& path)
+{
     return QStringLiteral("Resim dosyası okunamadı:\r\n") + path;
 }
 

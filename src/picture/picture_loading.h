@@ -19,6 +19,14 @@ QImage loadPicture(const QString& path);
 // The same for a picture held in memory (the bytes of a file).
 QImage loadPictureFromData(const QByteArray& bytes);
 
+// The bytes of a picture file in the given format ("BMP", "PNG"). Throws RunError 75
+// naming the path when the picture cannot be encoded.
+QByteArray encodePicture(const QImage& picture, const char* format, const QString& path);
+
+// Writes the picture as a file of the given format, whatever the name's extension; an
+// existing file is replaced only by a completely written new one. Throws RunError.
+void savePicture(const QImage& picture, const char* format, const QString& path);
+
 // "Resim dosyası okunamadı:" CR LF and the path.
 QString unreadablePictureMessage(const QString& path);
 

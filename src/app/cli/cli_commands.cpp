@@ -13,8 +13,6 @@
 #include "single_byte_text.h"
 #include "table_drawing.h"
 
-#include <QBuffer>
-
 #include <ostream>
 
 namespace pixmint::cli {
@@ -242,10 +240,7 @@ int runPicture(const CliOptions& options, std::ostream& out, std::ostream& err)
         picture = QImage();
         if (options.saveBmp) {
             // A BMP whatever the name's extension, as "Resmi Kaydet" writes it.
-            QBuffer buffer(&bitmap);
-            buffer.open(QIODevice::WriteOnly);
-            if (!converted.target.save(&buffer, "BMP"))
-                throw RunError(PathFileAccessError, *options.saveBmp);
+            bitmap = encodePicture(converted.target, "BMP", *options.saveBmp);
         }
         BaytlaraÇevir(converted.grid, table);
         code = buildCodeText(preset->language, table, format);
@@ -353,13 +348,8 @@ int runRender(const CliOptions& options, std::ostream& /*out*/, std::ostream& er
         tell(err, kHata, drawing.problem);
         return Failed;
     }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
     try {
-        if (!drawing.picture.save(&buffer, "PNG"))
-            throw RunError(PathFileAccessError, *options.output);
-        writeFileReplacing(*options.output, png);
+        savePicture(drawing.picture, "PNG", *options.output);
     } catch (const RunError& error) {
         tell(err, error);
         return Failed;
