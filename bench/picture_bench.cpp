@@ -20,7 +20,8 @@ namespace {
 using namespace pixmint;
 
 // Smooth gradients with some shapes on them, like a photo with edges.
-const QImage& photo() {
+const QImage& photo()
+{
     static const QImage picture = [] {
         QImage image(4000, 3000, QImage::Format_RGB32);
         for (int y = 0; y < image.height(); ++y) {
@@ -37,7 +38,8 @@ const QImage& photo() {
     return picture;
 }
 
-const QImage& blackAndWhite() {
+const QImage& blackAndWhite()
+{
     static const QImage picture = [] {
         QImage image = photo();
         SiyahBeyazYap(image, false);
@@ -46,11 +48,13 @@ const QImage& blackAndWhite() {
     return picture;
 }
 
-QSize targetOf(const benchmark::State& state) {
+QSize targetOf(const benchmark::State& state)
+{
     return {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
 }
 
-void BM_LoadJpeg(benchmark::State& state) {
+void BM_LoadJpeg(benchmark::State& state)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -60,7 +64,8 @@ void BM_LoadJpeg(benchmark::State& state) {
     state.counters["MB"] = static_cast<double>(bytes.size()) / 1e6;
 }
 
-void BM_SiyahBeyazYap(benchmark::State& state) {
+void BM_SiyahBeyazYap(benchmark::State& state)
+{
     for (auto _ : state) {
         state.PauseTiming();
         QImage picture = photo().copy();
@@ -70,29 +75,34 @@ void BM_SiyahBeyazYap(benchmark::State& state) {
     }
 }
 
-void BM_ResmiAktar(benchmark::State& state) {
+void BM_ResmiAktar(benchmark::State& state)
+{
     for (auto _ : state)
         benchmark::DoNotOptimize(ResmiAktar(blackAndWhite(), targetOf(state), true));
 }
 
-void BM_SmoothPreview(benchmark::State& state) {
+void BM_SmoothPreview(benchmark::State& state)
+{
     for (auto _ : state)
         benchmark::DoNotOptimize(smoothPreview(photo(), targetOf(state), true));
 }
 
-void BM_PikselleriOku(benchmark::State& state) {
+void BM_PikselleriOku(benchmark::State& state)
+{
     const QSize size = targetOf(state);
     const QImage target = ResmiAktar(blackAndWhite(), size, true);
     for (auto _ : state)
         benchmark::DoNotOptimize(PikselleriOku(target, size.width(), size.height(), false));
 }
 
-PixelGrid gridOf(QSize size) {
+PixelGrid gridOf(QSize size)
+{
     return PikselleriOku(ResmiAktar(blackAndWhite(), size, true), size.width(), size.height(),
                          false);
 }
 
-void BM_BaytlaraCevir(benchmark::State& state) {
+void BM_BaytlaraCevir(benchmark::State& state)
+{
     const PixelGrid grid = gridOf(targetOf(state));
     QStringList table;
     for (auto _ : state) {
@@ -101,7 +111,8 @@ void BM_BaytlaraCevir(benchmark::State& state) {
     }
 }
 
-void BM_BuildCodeText(benchmark::State& state) {
+void BM_BuildCodeText(benchmark::State& state)
+{
     QStringList table;
     BaytlaraÇevir(gridOf(targetOf(state)), table);
     CodeFormat format;
@@ -125,7 +136,8 @@ BENCHMARK(BM_BuildCodeText)->TARGETS;
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     // QPainter and the picture plugins want an application object; no window is shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -12,7 +12,8 @@ using namespace pixmint;
 
 constexpr int kNumbers = 1000000;
 
-const QString& asmText() {
+const QString& asmText()
+{
     static const QString text = [] {
         QStringList table;
         table.reserve(kNumbers);
@@ -40,7 +41,8 @@ const CodeFormat kProtonTarget{QStringLiteral("CData"),
                                16,
                                QStringLiteral("C:\\Resimler\\büyük.inc")};
 
-void BM_ReadAsm(benchmark::State& state) {
+void BM_ReadAsm(benchmark::State& state)
+{
     const QString& text = asmText();
     QStringList table;
     for (auto _ : state) {
@@ -52,7 +54,8 @@ void BM_ReadAsm(benchmark::State& state) {
 BENCHMARK(BM_ReadAsm)->Arg(0)->Arg(1)->ArgName("invert")->Unit(benchmark::kMillisecond);
 
 // The whole command: read, invert and lay out again.
-void BM_RecodeAsmToProtonBasic(benchmark::State& state) {
+void BM_RecodeAsmToProtonBasic(benchmark::State& state)
+{
     const QString& text = asmText();
     QStringList table;
     for (auto _ : state) {

@@ -17,9 +17,10 @@ int main(int argc, char** argv)
                              !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
                              !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (!haveDisplay) {
-        std::fputs("pixmint: ekran bulunamadı (DISPLAY boş); pencereli bir oturumda başlatın "
-                   "ya da xvfb-run ile çalıştırın.\n",
-                   stderr);
+        std::fputs(
+            "pixmint: ekran bulunamadı (DISPLAY boş); pencereli bir oturumda başlatın "
+            "ya da xvfb-run ile çalıştırın.\n",
+            stderr);
         return 1;
     }
     QApplication app(argc, argv);

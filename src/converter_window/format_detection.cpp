@@ -10,7 +10,8 @@ constexpr int kProtonBasic = 2;
 
 }  // namespace
 
-DetectedFormat KoduTespitEt(const QString& text) {
+DetectedFormat KoduTespitEt(const QString& text)
+{
     // Comments and the path in the first line are searched too: the markers are plain
     // texts, and a file is not parsed before its language is known.
     const QString upper = text.toUpper();

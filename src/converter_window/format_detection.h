@@ -6,8 +6,8 @@ namespace pixmint {
 
 // What the four markers of a code text say about its format.
 struct DetectedFormat {
-    int languageIndex = -1;      // entry of the language list to select; -1: keep
-    bool selectRetlw = false;    // select entry 1 ("Retlw") after the presets
+    int languageIndex = -1;    // entry of the language list to select; -1: keep
+    bool selectRetlw = false;  // select entry 1 ("Retlw") after the presets
 };
 
 // Searches the whole text in capitals, comments included, for "DT" (Asm), "CDATA"

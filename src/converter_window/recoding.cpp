@@ -13,7 +13,8 @@ namespace {
 
 // The first occurrence of needle in text, or -1; an empty needle never occurs, so an
 // empty prefix or cut text leaves a piece whole.
-qsizetype findIn(QStringView text, QStringView needle) {
+qsizetype findIn(QStringView text, QStringView needle)
+{
     if (needle.isEmpty())
         return -1;
     if (needle.size() == 1)
@@ -22,26 +23,30 @@ qsizetype findIn(QStringView text, QStringView needle) {
 }
 
 // The cut of a piece already in capitals, by a cut text already in capitals.
-QStringView cutAt(QStringView piece, QStringView cutUpper) {
+QStringView cutAt(QStringView piece, QStringView cutUpper)
+{
     const qsizetype at = findIn(piece, cutUpper);
     return at < 0 ? piece : piece.left(at);
 }
 
 // The number text of a cut piece already in capitals, by a prefix already in capitals.
-QStringView numberIn(QStringView cutPiece, QStringView prefixUpper) {
+QStringView numberIn(QStringView cutPiece, QStringView prefixUpper)
+{
     const QStringView trimmed = cutPiece.trimmed();
     const qsizetype at = findIn(trimmed, prefixUpper);
     return at < 0 ? trimmed : trimmed.mid(at + prefixUpper.size());
 }
 
-bool isUpperHexDigit(char16_t c) {
+bool isUpperHexDigit(char16_t c)
+{
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
 }
 
 // Replaces an entry holding a hexadecimal number from 0 to FF by its 8-bit complement in
 // two digits; returns false and leaves any other entry as it is. The digits are checked
 // here first, so that a file full of words costs no exception per entry.
-bool invertEntry(QString& entry) {
+bool invertEntry(QString& entry)
+{
     qsizetype significant = 0;
     for (const QChar c : std::as_const(entry)) {
         if (!isUpperHexDigit(c.unicode()))
@@ -77,12 +82,15 @@ public:
           m_prefix(format.prefix.toUpper()),
           m_separator(format.separator),
           m_invert(invert),
-          m_entries(entries) {}
+          m_entries(entries)
+    {
+    }
 
     int notInverted() const { return m_notInverted; }
 
     // Converts one line of the working text (in capitals, without its line end).
-    void read(QStringView line) {
+    void read(QStringView line)
+    {
         const qsizetype comment = findIn(line, m_marker);
         if (comment >= 0)
             line = line.left(comment);
@@ -113,7 +121,8 @@ public:
 private:
     // A line of one or two pieces counts when its first piece holds a number written with
     // the source prefix: the last line of a table and the lines of a "Retlw" table.
-    bool beginsWithPrefix(QStringView firstPiece) const {
+    bool beginsWithPrefix(QStringView firstPiece) const
+    {
         if (m_prefix.isEmpty())
             return false;
         QString noTabs;
@@ -122,7 +131,8 @@ private:
     }
 
     // The piece without TABs; copies only when there is one to remove.
-    static QStringView withoutTabs(QStringView piece, QString& storage) {
+    static QStringView withoutTabs(QStringView piece, QString& storage)
+    {
         if (!piece.contains(u'\t'))
             return piece;
         storage = piece.toString();
@@ -130,7 +140,8 @@ private:
         return storage;
     }
 
-    void append(QStringView piece) {
+    void append(QStringView piece)
+    {
         QString noTabs;
         QString entry = numberIn(cutAt(withoutTabs(piece, noTabs), m_cut), m_prefix).toString();
         if (m_invert && !invertEntry(entry))
@@ -149,23 +160,27 @@ private:
 
 }  // namespace
 
-QString sourceCommentMarker(const QString& languageText) {
+QString sourceCommentMarker(const QString& languageText)
+{
     const LanguagePreset* preset = presetFor(languageText);
     return commentMarker(preset ? preset->language : CodeLanguage::ProtonBasic);
 }
 
-QString Karakter_Kes(const QString& piece, const QString& cutText) {
+QString Karakter_Kes(const QString& piece, const QString& cutText)
+{
     const QString upper = piece.toUpper();
     return cutAt(upper, cutText.toUpper()).toString();
 }
 
-QString Sayı_Bul(const QString& piece, const QString& prefix) {
+QString Sayı_Bul(const QString& piece, const QString& prefix)
+{
     const QString upper = piece.toUpper();
     return numberIn(upper, prefix.toUpper()).toString();
 }
 
 int Kodu_dönüştür(const QString& sourceText, const SourceFormat& format, QStringList& table,
-                  bool invert) {
+                  bool invert)
+{
     // The command goes everywhere in one pass, comments and paths included; what is left
     // of a comment is dropped line by line below.
     QString working = sourceText.toUpper();
@@ -202,7 +217,8 @@ int Kodu_dönüştür(const QString& sourceText, const SourceFormat& format, QSt
     return reader.notInverted();
 }
 
-QString notInvertedMessage(int count) {
+QString notInvertedMessage(int count)
+{
     return QString::number(count) +
            QStringLiteral(" sayı terslenemedi; bunlar olduğu gibi bırakıldı.");
 }

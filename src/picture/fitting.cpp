@@ -18,7 +18,8 @@ struct Span {
     bool operator==(const Span&) const = default;
 };
 
-Span spanOf(qint64 i, qint64 s, qint64 t) {
+Span spanOf(qint64 i, qint64 s, qint64 t)
+{
     const qint64 first = i * s / t;
     const qint64 last = std::max(first, (i + 1) * s / t - 1);
     return {static_cast<int>(first), static_cast<int>(last)};
@@ -28,13 +29,15 @@ Span spanOf(qint64 i, qint64 s, qint64 t) {
 constexpr QRgb kColourBits = 0x00FFFFFFu;
 constexpr QRgb kOpaque = 0xFF000000u;
 
-QImage asColourPixels(const QImage& source) {
+QImage asColourPixels(const QImage& source)
+{
     if (source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32)
         return source;
     return source.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage cutToFrame(const QImage& source, QSize frame) {
+QImage cutToFrame(const QImage& source, QSize frame)
+{
     const int width = std::min(source.width(), frame.width());
     const int height = std::min(source.height(), frame.height());
     if (width < 1 || height < 1)
@@ -44,7 +47,8 @@ QImage cutToFrame(const QImage& source, QSize frame) {
 
 }  // namespace
 
-QImage ResmiAktar(const QImage& source, QSize target, bool fit, EventYield& yield) {
+QImage ResmiAktar(const QImage& source, QSize target, bool fit, EventYield& yield)
+{
     if (source.isNull() || target.width() < 1 || target.height() < 1)
         return {};
     if (!fit)
@@ -100,12 +104,14 @@ QImage ResmiAktar(const QImage& source, QSize target, bool fit, EventYield& yiel
     return result;
 }
 
-QImage ResmiAktar(const QImage& source, QSize target, bool fit) {
+QImage ResmiAktar(const QImage& source, QSize target, bool fit)
+{
     EventYield idle;
     return ResmiAktar(source, target, fit, idle);
 }
 
-QImage smoothPreview(const QImage& source, QSize target, bool fit) {
+QImage smoothPreview(const QImage& source, QSize target, bool fit)
+{
     if (source.isNull() || target.width() < 1 || target.height() < 1)
         return {};
     if (!fit)

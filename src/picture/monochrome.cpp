@@ -5,7 +5,8 @@
 
 namespace pixmint {
 
-void SiyahBeyazYap(QImage& picture, bool invert, ProgressSink* progress, EventYield& yield) {
+void SiyahBeyazYap(QImage& picture, bool invert, ProgressSink* progress, EventYield& yield)
+{
     // The step count of the progress covers one row and one column more than the picture
     // has; the bar reaches its maximum only at the very end.
     const qint64 width = picture.width();
@@ -41,7 +42,8 @@ void SiyahBeyazYap(QImage& picture, bool invert, ProgressSink* progress, EventYi
     }
 }
 
-void SiyahBeyazYap(QImage& picture, bool invert, ProgressSink* progress) {
+void SiyahBeyazYap(QImage& picture, bool invert, ProgressSink* progress)
+{
     EventYield idle;
     SiyahBeyazYap(picture, invert, progress, idle);
 }

@@ -7,7 +7,8 @@
 
 namespace pixmint {
 
-std::optional<QString> targetSizeProblem(qint64 width, qint64 height) {
+std::optional<QString> targetSizeProblem(qint64 width, qint64 height)
+{
     const bool sidesFit =
         width >= 1 && width <= kMaxTargetSide && height >= 1 && height <= kMaxTargetSide;
     if (sidesFit && width * height <= kMaxTargetPixels)
@@ -18,7 +19,8 @@ std::optional<QString> targetSizeProblem(qint64 width, qint64 height) {
 }
 
 ConvertedPicture convertPicture(QImage& picture, int width, int height, bool invert,
-                                ProgressSink* progress, EventYield& yield) {
+                                ProgressSink* progress, EventYield& yield)
+{
     // The window checks the size first and shows the message; reaching here with a size
     // out of bounds is a caller's fault, refused before the picture is touched.
     if (targetSizeProblem(width, height))

@@ -8,7 +8,8 @@
 
 namespace pixmint {
 
-PixelGrid PikselleriOku(const QImage& surface, int width, int height, bool invert) {
+PixelGrid PikselleriOku(const QImage& surface, int width, int height, bool invert)
+{
     if (width < 1 || height < 1)
         throw RunError(IndexOutOfRange);
 

@@ -6,15 +6,18 @@
 
 namespace pixmint {
 
-qint32 EşikRengi(qint32 colour, bool invert) {
+qint32 EşikRengi(qint32 colour, bool invert)
+{
     return isLight(colour) != invert ? kWhite : kBlack;
 }
 
-std::uint8_t EşikBiti(qint32 colour, bool invert) {
+std::uint8_t EşikBiti(qint32 colour, bool invert)
+{
     return isLight(colour) != invert ? 0 : 1;
 }
 
-qint32 SatırGenişliği(qint32 width) {
+qint32 SatırGenişliği(qint32 width)
+{
     // Computed wide, then checked: 3 × width + 3 must itself fit 32 bits, as the
     // platform field it fills does.
     const qint64 bytes = 3 * static_cast<qint64>(width) + 3;

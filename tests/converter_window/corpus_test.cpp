@@ -20,11 +20,13 @@ namespace {
 
 using testing::testData;
 
-QString s(const char16_t* text) {
+QString s(const char16_t* text)
+{
     return QString::fromUtf16(text);
 }
 
-SourceFormat detectedFormat(const QString& text) {
+SourceFormat detectedFormat(const QString& text)
+{
     const DetectedFormat found = KoduTespitEt(text);
     // The window starts with "Asm"; no marker keeps it.
     const LanguagePreset& preset =
@@ -35,7 +37,8 @@ SourceFormat detectedFormat(const QString& text) {
 
 // Every "0x" number of a text with two digits, in capitals: what a reader of the file
 // sees as its table, found without the converter's rules.
-QStringList hexNumbersIn(const QString& text) {
+QStringList hexNumbersIn(const QString& text)
+{
     static const QRegularExpression number(QStringLiteral("0[xX]([0-9A-Fa-f]{2})\\b"));
     QStringList numbers;
     for (const QRegularExpressionMatch& m : number.globalMatch(text))
@@ -43,7 +46,8 @@ QStringList hexNumbersIn(const QString& text) {
     return numbers;
 }
 
-QStringList corpusFiles() {
+QStringList corpusFiles()
+{
     QStringList files;
     const QDir root(testData(QStringLiteral("corpus/includes")));
     for (const QString& dir :
@@ -56,7 +60,8 @@ QStringList corpusFiles() {
     return files;
 }
 
-TEST(IncludeCorpus, EveryFileRecodesIntoEveryLanguage) {
+TEST(IncludeCorpus, EveryFileRecodesIntoEveryLanguage)
+{
     const QStringList files = corpusFiles();
     ASSERT_EQ(files.size(), 8);
     for (const QString& path : files) {
@@ -84,7 +89,8 @@ TEST(IncludeCorpus, EveryFileRecodesIntoEveryLanguage) {
 // The LCD Assistant tables hold 64 lines of 16 numbers, each line but the last ending in
 // a separator; some files end with a C function whose one line of three pieces gives text
 // entries after the table.
-TEST(IncludeCorpus, RowTablesGiveEveryNumberInOrder) {
+TEST(IncludeCorpus, RowTablesGiveEveryNumberInOrder)
+{
     const QDir folder(testData(QStringLiteral("corpus/includes/GandhyAmaya_Sistema-economizador")));
     const QStringList names = folder.entryList({QStringLiteral("*.h")}, QDir::Files, QDir::Name);
     ASSERT_EQ(names.size(), 7);
@@ -125,7 +131,8 @@ TEST(IncludeCorpus, RowTablesGiveEveryNumberInOrder) {
 // comments are no comments to the reader. The licence lines with commas give text
 // entries; then come the eleven 16 x 16 icons, two lines of 16 numbers each, the first
 // ending in a separator.
-TEST(IncludeCorpus, Ks0108IconsFollowTheLicenceLines) {
+TEST(IncludeCorpus, Ks0108IconsFollowTheLicenceLines)
+{
     const QString text = readSingleByteFile(testData(QStringLiteral(
         "corpus/includes/c_lowerhex__ali-bingol_Ks0108-GLCD-128x64__fontAndImageData.h")));
     const SourceFormat format = detectedFormat(text);

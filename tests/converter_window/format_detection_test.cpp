@@ -7,12 +7,14 @@
 namespace pixmint {
 namespace {
 
-QString s(const char16_t* text) {
+QString s(const char16_t* text)
+{
     return QString::fromUtf16(text);
 }
 
 // A short table as the picture window writes it.
-QString written(CodeLanguage language, const QString& command, const QString& path) {
+QString written(CodeLanguage language, const QString& command, const QString& path)
+{
     const QStringList table{s(u"00"), s(u"3F"), s(u"FF"), s(u"81")};
     const QString prefix = language == CodeLanguage::ProtonBasic ? s(u"$") : s(u"0X");
     return buildCodeText(language, table, {command, prefix, {}, s(u","), 16, path}).text;
@@ -25,13 +27,15 @@ struct DetectionCase {
     bool selectRetlw;
 };
 
-void PrintTo(const DetectionCase& c, std::ostream* os) {
+void PrintTo(const DetectionCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
 class Detection : public ::testing::TestWithParam<DetectionCase> {};
 
-TEST_P(Detection, LastMatchingMarkerDecides) {
+TEST_P(Detection, LastMatchingMarkerDecides)
+{
     const DetectionCase& c = GetParam();
     const DetectedFormat found = KoduTespitEt(c.text);
     EXPECT_EQ(found.languageIndex, c.languageIndex);

@@ -9,35 +9,41 @@
 namespace pixmint {
 namespace {
 
-SourceFormat asmDt() {
+SourceFormat asmDt()
+{
     return {
         QStringLiteral("Asm"), QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(",")};
 }
-SourceFormat asmRetlw() {
+SourceFormat asmRetlw()
+{
     SourceFormat f = asmDt();
     f.command = QStringLiteral("Retlw");
     return f;
 }
-SourceFormat ccs() {
+SourceFormat ccs()
+{
     return {QStringLiteral("CCS"),
             QStringLiteral("Resim[]="),
             QStringLiteral("0X"),
             {},
             QStringLiteral(",")};
 }
-SourceFormat proton() {
+SourceFormat proton()
+{
     return {QStringLiteral("Proton Basic"),
             QStringLiteral("CData"),
             QStringLiteral("$"),
             {},
             QStringLiteral(",")};
 }
-SourceFormat with(SourceFormat f, QString SourceFormat::*field, const QString& value) {
+SourceFormat with(SourceFormat f, QString SourceFormat::*field, const QString& value)
+{
     f.*field = value;
     return f;
 }
 
-QString s(const char16_t* text) {
+QString s(const char16_t* text)
+{
     return QString::fromUtf16(text);
 }
 
@@ -50,13 +56,15 @@ struct ExtractionCase {
     int notInverted = 0;
 };
 
-void PrintTo(const ExtractionCase& c, std::ostream* os) {
+void PrintTo(const ExtractionCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
 class Extraction : public ::testing::TestWithParam<ExtractionCase> {};
 
-TEST_P(Extraction, GivesTheEntriesInOrder) {
+TEST_P(Extraction, GivesTheEntriesInOrder)
+{
     const ExtractionCase& c = GetParam();
     QStringList table{QStringLiteral("old"), QStringLiteral("entries")};
     const int notInverted = Kodu_dönüştür(c.text, c.format, table, c.invert);
@@ -137,7 +145,8 @@ struct CutCase {
     QString expected;
 };
 
-TEST(KarakterKes, CutsBeforeTheFirstOccurrenceInCapitals) {
+TEST(KarakterKes, CutsBeforeTheFirstOccurrenceInCapitals)
+{
     const CutCase cases[] = {
         {s(u"0x3fh"), s(u"H"), s(u"0X3F")},        {s(u"0X3FH"), s(u"h"), s(u"0X3F")},
         {s(u"0XFF ;yorum"), s(u";"), s(u"0XFF ")}, {s(u"a//b//c"), s(u"//"), s(u"A")},
@@ -148,7 +157,8 @@ TEST(KarakterKes, CutsBeforeTheFirstOccurrenceInCapitals) {
         EXPECT_EQ(Karakter_Kes(c.piece, c.cutText), c.expected) << c.piece.toStdString();
 }
 
-TEST(SayiBul, TakesTheTextAfterTheFirstPrefix) {
+TEST(SayiBul, TakesTheTextAfterTheFirstPrefix)
+{
     const CutCase cases[] = {
         {s(u"  0x3f "), s(u"0X"), s(u"3F")}, {s(u"0X0X12"), s(u"0x"), s(u"0X12")},
         {s(u"3F"), s(u"0X"), s(u"3F")},      {s(u" 3 f "), QString(), s(u"3 F")},
@@ -159,7 +169,8 @@ TEST(SayiBul, TakesTheTextAfterTheFirstPrefix) {
         EXPECT_EQ(Sayı_Bul(c.piece, c.cutText), c.expected) << c.piece.toStdString();
 }
 
-TEST(SourceCommentMarker, FollowsTheLanguageInAnyCase) {
+TEST(SourceCommentMarker, FollowsTheLanguageInAnyCase)
+{
     const std::pair<QString, QString> cases[] = {
         {s(u"CCS"), s(u"//")}, {s(u"ccs"), s(u"//")},         {s(u"Asm"), s(u";")},
         {s(u"ASM"), s(u";")},  {s(u"Proton Basic"), s(u"'")}, {s(u"PIC"), s(u"'")},
@@ -169,14 +180,16 @@ TEST(SourceCommentMarker, FollowsTheLanguageInAnyCase) {
         EXPECT_EQ(sourceCommentMarker(language), marker) << language.toStdString();
 }
 
-TEST(NotInvertedMessage, NamesTheCount) {
+TEST(NotInvertedMessage, NamesTheCount)
+{
     EXPECT_EQ(notInvertedMessage(3), s(u"3 sayı terslenemedi; bunlar olduğu gibi bırakıldı."));
 }
 
 // Round trips through the program's own layout: whatever the picture window writes, the
 // converter reads back, with the format that detection and the presets choose.
 
-QStringList sampleTable(int count) {
+QStringList sampleTable(int count)
+{
     QStringList table;
     for (int i = 0; i < count; ++i)
         table << QStringLiteral("%1").arg((i * 37 + 11) % 256, 2, 16, QLatin1Char('0')).toUpper();
@@ -184,7 +197,8 @@ QStringList sampleTable(int count) {
 }
 
 // The source group as the window sets it: detection, then the presets of the language.
-SourceFormat detectedFormat(const QString& text) {
+SourceFormat detectedFormat(const QString& text)
+{
     const DetectedFormat found = KoduTespitEt(text);
     const LanguagePreset& preset =
         languagePresets().at(found.languageIndex < 0 ? 0 : found.languageIndex);
@@ -199,13 +213,15 @@ struct RoundTripCase {
     int count;
 };
 
-void PrintTo(const RoundTripCase& c, std::ostream* os) {
+void PrintTo(const RoundTripCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
 class RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
 
-TEST_P(RoundTrip, ReadsBackTheSameEntries) {
+TEST_P(RoundTrip, ReadsBackTheSameEntries)
+{
     const RoundTripCase& c = GetParam();
     const QStringList table = sampleTable(c.count);
     const LanguagePreset& preset = languagePresets().at(static_cast<int>(c.language));
@@ -253,7 +269,8 @@ INSTANTIATE_TEST_SUITE_P(Recoding, RoundTrip, ::testing::Values(
 
 // Texts of the characters that matter to the rules, in any order: the routines must
 // neither crash nor give more entries than the text has pieces.
-TEST(Recoding, AnyTextIsReadWithoutHarm) {
+TEST(Recoding, AnyTextIsReadWithoutHarm)
+{
     const QString alphabet = s(u"0xX$hH,;/'\t\r\n DTdtıiß[]=ABFZ");
     const SourceFormat formats[] = {asmDt(),
                                     asmRetlw(),

@@ -22,7 +22,8 @@ struct ScalingCase {
     QStringList expected;
 };
 
-TEST(ResmiAktar, BlackWinsScalingTable) {
+TEST(ResmiAktar, BlackWinsScalingTable)
+{
     const ScalingCase cases[] = {
         {"shrinking keeps a lone black pixel",
          drawn({"....", "....", "...#", "...."}),
@@ -67,7 +68,8 @@ TEST(ResmiAktar, BlackWinsScalingTable) {
 }
 
 // The rule applied pixel by pixel, the slow way, to check the fast one against.
-QRgb andOfCovered(const QImage& source, QSize target, int x, int y) {
+QRgb andOfCovered(const QImage& source, QSize target, int x, int y)
+{
     auto span = [](qint64 i, qint64 s, qint64 t) {
         const qint64 first = i * s / t;
         return std::pair<qint64, qint64>{first, std::max(first, (i + 1) * s / t - 1)};
@@ -81,7 +83,8 @@ QRgb andOfCovered(const QImage& source, QSize target, int x, int y) {
     return value;
 }
 
-TEST(ResmiAktar, EveryTargetPixelIsTheAndOfTheSourcePixelsItCovers) {
+TEST(ResmiAktar, EveryTargetPixelIsTheAndOfTheSourcePixelsItCovers)
+{
     const std::pair<QSize, QSize> sizes[] = {
         {{256, 128}, {128, 64}}, {{100, 100}, {128, 64}}, {{7, 3}, {3, 7}},   {{5, 5}, {1, 1}},
         {{1, 1}, {4, 3}},        {{13, 1}, {5, 9}},       {{3, 50}, {40, 7}},
@@ -100,20 +103,23 @@ TEST(ResmiAktar, EveryTargetPixelIsTheAndOfTheSourcePixelsItCovers) {
     }
 }
 
-TEST(ResmiAktar, EmptySourceOrFrameGivesNoPicture) {
+TEST(ResmiAktar, EmptySourceOrFrameGivesNoPicture)
+{
     EXPECT_TRUE(ResmiAktar(QImage(), {128, 64}, true).isNull());
     EXPECT_TRUE(ResmiAktar(drawn({"#"}), {0, 64}, true).isNull());
     EXPECT_TRUE(ResmiAktar(drawn({"#"}), {128, -1}, false).isNull());
     EXPECT_TRUE(smoothPreview(QImage(), {128, 64}, true).isNull());
 }
 
-TEST(ResmiAktar, YieldsOncePerTargetRow) {
+TEST(ResmiAktar, YieldsOncePerTargetRow)
+{
     EventYield yield(nullptr, 0);  // a zero slice: every tick processes events
     ResmiAktar(noise(40, 30), {20, 17}, true, yield);
     EXPECT_EQ(yield.yields(), 17);
 }
 
-TEST(SmoothPreview, FitStretchesToTheFrameWithoutFitCuts) {
+TEST(SmoothPreview, FitStretchesToTheFrameWithoutFitCuts)
+{
     const QImage source = noise(300, 200);
     const QImage fitted = smoothPreview(source, {120, 90}, true);
     EXPECT_EQ(fitted.size(), QSize(120, 90));
@@ -122,7 +128,8 @@ TEST(SmoothPreview, FitStretchesToTheFrameWithoutFitCuts) {
     EXPECT_EQ(cut, source.copy(0, 0, 200, 150));
 }
 
-TEST(PikselleriOku, DarkReadsAsOneAndBeyondTheSurfaceAsLight) {
+TEST(PikselleriOku, DarkReadsAsOneAndBeyondTheSurfaceAsLight)
+{
     const QImage surface = drawn({"#.", ".#", "r."});
     const PixelGrid grid = PikselleriOku(surface, 4, 4, false);
     ASSERT_EQ(grid.width(), 4);
@@ -139,7 +146,8 @@ TEST(PikselleriOku, DarkReadsAsOneAndBeyondTheSurfaceAsLight) {
             EXPECT_EQ(inverted.at(x, y), 1 - expected[y][x]) << "at " << x << "," << y;
 }
 
-TEST(PikselleriOku, ReadsOtherPixelFormatsAndAnEmptySurface) {
+TEST(PikselleriOku, ReadsOtherPixelFormatsAndAnEmptySurface)
+{
     const QImage surface = drawn({"#..#", ".##."});
     const PixelGrid reference = PikselleriOku(surface, 4, 2, false);
     for (const auto format : {QImage::Format_RGB888, QImage::Format_Mono, QImage::Format_ARGB32,
@@ -150,7 +158,8 @@ TEST(PikselleriOku, ReadsOtherPixelFormatsAndAnEmptySurface) {
     EXPECT_EQ(PikselleriOku(QImage(), 128, 64, false), PixelGrid(128, 64));
 }
 
-TEST(PikselleriOku, SizeBelowOneRaisesError9) {
+TEST(PikselleriOku, SizeBelowOneRaisesError9)
+{
     for (const auto& [w, h] : {std::pair{0, 64}, {128, 0}, {-1, 5}, {0, 0}}) {
         try {
             PikselleriOku(drawn({"#"}), w, h, false);

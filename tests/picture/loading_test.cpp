@@ -18,7 +18,8 @@
 namespace pixmint {
 namespace {
 
-QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
+QByteArray encoded(const QImage& image, const char* format, int quality = -1)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -28,13 +29,15 @@ QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
     return bytes;
 }
 
-void appendLe(QByteArray& bytes, quint32 value, int size) {
+void appendLe(QByteArray& bytes, quint32 value, int size)
+{
     for (int i = 0; i < size; ++i)
         bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 // A BMP whose header claims the size but that holds only a few pixel bytes.
-QByteArray bmpClaiming(qint32 width, qint32 height) {
+QByteArray bmpClaiming(qint32 width, qint32 height)
+{
     QByteArray bytes("BM");
     appendLe(bytes, 54 + 16, 4);  // file size
     appendLe(bytes, 0, 4);
@@ -51,7 +54,8 @@ QByteArray bmpClaiming(qint32 width, qint32 height) {
 }
 
 // A GIF whose screen and image both claim the size, with a tiny code stream.
-QByteArray gifClaiming(quint16 width, quint16 height) {
+QByteArray gifClaiming(quint16 width, quint16 height)
+{
     QByteArray bytes("GIF89a");
     appendLe(bytes, width, 2);
     appendLe(bytes, height, 2);
@@ -69,7 +73,8 @@ QByteArray gifClaiming(quint16 width, quint16 height) {
 
 class LoadPicture : public ::testing::Test {
 protected:
-    QString write(const QString& name, const QByteArray& bytes) {
+    QString write(const QString& name, const QByteArray& bytes)
+    {
         const QString path = m_dir.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -79,7 +84,8 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(LoadPicture, RefusesWhatIsNoReadablePicture) {
+TEST_F(LoadPicture, RefusesWhatIsNoReadablePicture)
+{
     const QByteArray png = encoded(testing::noise(24, 16), "png");
     const QByteArray jpeg = encoded(testing::noise(24, 16), "jpg");
     const struct {
@@ -110,7 +116,8 @@ TEST_F(LoadPicture, RefusesWhatIsNoReadablePicture) {
     EXPECT_FALSE(loadPicture(m_dir.filePath(QStringLiteral("twin.png"))).isNull());
 }
 
-TEST_F(LoadPicture, TransparentPixelsAreLaidOnWhite) {
+TEST_F(LoadPicture, TransparentPixelsAreLaidOnWhite)
+{
     // Expected channels worked out by hand from (c × a + 255 × (255 − a) + 127) div 255.
     struct Case {
         int channel, alpha, expected;
@@ -148,7 +155,8 @@ TEST_F(LoadPicture, TransparentPixelsAreLaidOnWhite) {
     }
 }
 
-TEST_F(LoadPicture, PhotoStandsAsItsExifOrientationSays) {
+TEST_F(LoadPicture, PhotoStandsAsItsExifOrientationSays)
+{
     // 16 × 8, left half black. Orientation 6: shown turned a quarter clockwise, so the
     // left half becomes the top.
     QImage picture(16, 8, QImage::Format_RGB32);
@@ -176,7 +184,8 @@ TEST_F(LoadPicture, PhotoStandsAsItsExifOrientationSays) {
     EXPECT_GT(qRed(loaded.pixel(4, 12)), 192);
 }
 
-TEST(UnreadablePicture, MessageNamesThePathOnASecondLine) {
+TEST(UnreadablePicture, MessageNamesThePathOnASecondLine)
+{
     EXPECT_EQ(unreadablePictureMessage(QStringLiteral("C:\\resim\\a.bmp")),
               QStringLiteral("Resim dosyası okunamadı:\r\nC:\\resim\\a.bmp"));
 }
@@ -184,7 +193,8 @@ TEST(UnreadablePicture, MessageNamesThePathOnASecondLine) {
 // Every file of the picture corpus: good, questionable, damaged and hostile ones. Each
 // either loads and converts, or is refused with a null image; none may crash, hang or
 // claim memory without bound (the test build runs under AddressSanitizer).
-TEST(PictureCorpus, EveryFileConvertsOrIsRefused) {
+TEST(PictureCorpus, EveryFileConvertsOrIsRefused)
+{
     const QString root = testing::testData(QStringLiteral("corpus/pictures"));
     QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
     int files = 0, loaded = 0;

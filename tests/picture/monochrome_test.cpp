@@ -24,7 +24,8 @@ public:
     std::vector<qint64> events;
 };
 
-TEST(SiyahBeyazYap, ProgressRunsToOneRowAndColumnMoreThanThePictureThenBackToZero) {
+TEST(SiyahBeyazYap, ProgressRunsToOneRowAndColumnMoreThanThePictureThenBackToZero)
+{
     const std::pair<QSize, qint64> cases[] = {{{2, 2}, 9}, {{5, 3}, 24}, {{1, 7}, 16}};
     for (const auto& [size, maximum] : cases) {
         SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
@@ -42,7 +43,8 @@ TEST(SiyahBeyazYap, ProgressRunsToOneRowAndColumnMoreThanThePictureThenBackToZer
     }
 }
 
-TEST(SiyahBeyazYap, TurnsEveryPixelBlackOrWhiteAndInvertSwaps) {
+TEST(SiyahBeyazYap, TurnsEveryPixelBlackOrWhiteAndInvertSwaps)
+{
     struct Case {
         QRgb colour;
         QRgb plain;
@@ -75,7 +77,8 @@ TEST(SiyahBeyazYap, TurnsEveryPixelBlackOrWhiteAndInvertSwaps) {
     }
 }
 
-TEST(SiyahBeyazYap, WorksInPlaceAndYieldsOncePerRow) {
+TEST(SiyahBeyazYap, WorksInPlaceAndYieldsOncePerRow)
+{
     QImage picture = testing::noise(64, 23);
     const uchar* before = picture.constBits();
     EventYield yield(nullptr, 0);
@@ -84,7 +87,8 @@ TEST(SiyahBeyazYap, WorksInPlaceAndYieldsOncePerRow) {
     EXPECT_EQ(yield.yields(), 23);
 }
 
-TEST(ConvertPicture, DarkBecomesOneAndInvertingTurnsThePictureOver) {
+TEST(ConvertPicture, DarkBecomesOneAndInvertingTurnsThePictureOver)
+{
     struct Case {
         const char* name;
         QImage source;
@@ -116,7 +120,8 @@ TEST(ConvertPicture, DarkBecomesOneAndInvertingTurnsThePictureOver) {
     }
 }
 
-TEST(ConvertPicture, RefusesASizeOutOfBoundsBeforeTouchingThePicture) {
+TEST(ConvertPicture, RefusesASizeOutOfBoundsBeforeTouchingThePicture)
+{
     QImage picture = drawn({"r"});
     EventYield idle;
     EXPECT_THROW(convertPicture(picture, 0, 64, false, nullptr, idle), RunError);

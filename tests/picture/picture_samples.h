@@ -10,7 +10,8 @@ namespace pixmint::testing {
 // A picture drawn as text: '#' black, '.' white, 'r' red, 'g' green, 'b' blue; one string
 // per row, all rows the same length.
 inline QImage drawn(std::initializer_list<const char*> rows,
-                    QImage::Format format = QImage::Format_RGB32) {
+                    QImage::Format format = QImage::Format_RGB32)
+{
     const int height = static_cast<int>(rows.size());
     const int width = height > 0 ? static_cast<int>(qstrlen(*rows.begin())) : 0;
     QImage image(width, height, QImage::Format_RGB32);
@@ -19,20 +20,20 @@ inline QImage drawn(std::initializer_list<const char*> rows,
         for (int x = 0; x < width; ++x) {
             QRgb colour = qRgb(255, 255, 255);
             switch (row[x]) {
-                case '#':
-                    colour = qRgb(0, 0, 0);
-                    break;
-                case 'r':
-                    colour = qRgb(255, 0, 0);
-                    break;
-                case 'g':
-                    colour = qRgb(0, 255, 0);
-                    break;
-                case 'b':
-                    colour = qRgb(0, 0, 255);
-                    break;
-                default:
-                    break;
+            case '#':
+                colour = qRgb(0, 0, 0);
+                break;
+            case 'r':
+                colour = qRgb(255, 0, 0);
+                break;
+            case 'g':
+                colour = qRgb(0, 255, 0);
+                break;
+            case 'b':
+                colour = qRgb(0, 0, 255);
+                break;
+            default:
+                break;
             }
             image.setPixel(x, y, colour);
         }
@@ -42,7 +43,8 @@ inline QImage drawn(std::initializer_list<const char*> rows,
 }
 
 // The picture written back as text: '#' for a dark pixel, '.' for a light one.
-inline QStringList asText(const QImage& image) {
+inline QStringList asText(const QImage& image)
+{
     QStringList rows;
     for (int y = 0; y < image.height(); ++y) {
         QString row;
@@ -55,7 +57,8 @@ inline QStringList asText(const QImage& image) {
     return rows;
 }
 
-inline QStringList textRows(std::initializer_list<const char*> rows) {
+inline QStringList textRows(std::initializer_list<const char*> rows)
+{
     QStringList list;
     for (const char* row : rows)
         list << QString::fromLatin1(row);
@@ -63,7 +66,8 @@ inline QStringList textRows(std::initializer_list<const char*> rows) {
 }
 
 // A picture of pseudo-random colours (a fixed linear congruential sequence).
-inline QImage noise(int width, int height, quint32 seed = 1) {
+inline QImage noise(int width, int height, quint32 seed = 1)
+{
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));

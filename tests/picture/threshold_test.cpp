@@ -26,7 +26,8 @@ const ThresholdCase kThresholdCases[] = {
     {"invalid colour", kInvalidColour, 0},
 };
 
-TEST(Threshold, BitAndColourFollowTheLightDarkRuleAndInvertSwapsThem) {
+TEST(Threshold, BitAndColourFollowTheLightDarkRuleAndInvertSwapsThem)
+{
     for (const auto& c : kThresholdCases) {
         SCOPED_TRACE(c.name);
         const bool light = c.bit == 0;
@@ -37,7 +38,8 @@ TEST(Threshold, BitAndColourFollowTheLightDarkRuleAndInvertSwapsThem) {
     }
 }
 
-TEST(Threshold, RowWidthIsThreeBytesAPixelRoundedUpToFour) {
+TEST(Threshold, RowWidthIsThreeBytesAPixelRoundedUpToFour)
+{
     const std::pair<qint32, qint32> cases[] = {
         {0, 0}, {1, 4}, {2, 8}, {3, 12}, {4, 12}, {5, 16}, {128, 384}, {715827881, 2147483644},
     };
@@ -45,7 +47,8 @@ TEST(Threshold, RowWidthIsThreeBytesAPixelRoundedUpToFour) {
         EXPECT_EQ(SatırGenişliği(width), bytes) << "width " << width;
 }
 
-TEST(Threshold, RowWidthOverflowRaisesError6) {
+TEST(Threshold, RowWidthOverflowRaisesError6)
+{
     for (const qint32 width : {715827882, std::numeric_limits<qint32>::max()}) {
         try {
             SatırGenişliği(width);
@@ -56,7 +59,8 @@ TEST(Threshold, RowWidthOverflowRaisesError6) {
     }
 }
 
-TEST(TargetSize, SidesFrom1To16384AndAtMost16777216Pixels) {
+TEST(TargetSize, SidesFrom1To16384AndAtMost16777216Pixels)
+{
     struct Case {
         qint64 width, height;
         bool fits;

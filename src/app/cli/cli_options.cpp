@@ -6,14 +6,14 @@ namespace {
 QString subcommandName(Subcommand subcommand)
 {
     switch (subcommand) {
-        case Subcommand::Picture:
-            return QStringLiteral("picture");
-        case Subcommand::Recode:
-            return QStringLiteral("recode");
-        case Subcommand::Render:
-            return QStringLiteral("render");
-        case Subcommand::None:
-            break;
+    case Subcommand::Picture:
+        return QStringLiteral("picture");
+    case Subcommand::Recode:
+        return QStringLiteral("recode");
+    case Subcommand::Render:
+        return QStringLiteral("render");
+    case Subcommand::None:
+        break;
     }
     return {};
 }
@@ -21,14 +21,14 @@ QString subcommandName(Subcommand subcommand)
 bool accepts(const ValueOption& option, Subcommand subcommand)
 {
     switch (subcommand) {
-        case Subcommand::Picture:
-            return option.picture;
-        case Subcommand::Recode:
-            return option.recode;
-        case Subcommand::Render:
-            return option.render;
-        case Subcommand::None:
-            break;
+    case Subcommand::Picture:
+        return option.picture;
+    case Subcommand::Recode:
+        return option.recode;
+    case Subcommand::Render:
+        return option.render;
+    case Subcommand::None:
+        break;
     }
     return false;
 }
