@@ -63,6 +63,8 @@ void chooseLanguage(QComboBox* language, const QString& name)
 {
     language->setEditText(name);
     Q_EMIT language->lineEdit()->textEdited(name);
+    // As after leaving the list: its text is shown from the beginning.
+    language->lineEdit()->setCursorPosition(0);
 }
 
 }  // namespace
