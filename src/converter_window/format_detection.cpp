@@ -1,5 +1,7 @@
 #include "format_detection.h"
 
+#include "language_presets.h"
+
 namespace pixmint {
 namespace {
 
@@ -32,6 +34,15 @@ DetectedFormat KoduTespitEt(const QString& text)
         found.languageIndex = kCcs;
     found.selectRetlw = retlw && !ccs;
     return found;
+}
+
+SourceFormat detectedSourceFormat(const QString& text)
+{
+    const DetectedFormat found = KoduTespitEt(text);
+    const LanguagePreset& preset =
+        languagePresets().at(found.languageIndex < 0 ? kAsm : found.languageIndex);
+    return {preset.name, preset.commands.value(found.selectRetlw ? 1 : 0), preset.prefix,
+            preset.suffix, preset.separator};
 }
 
 }  // namespace pixmint

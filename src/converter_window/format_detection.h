@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recoding.h"
+
 #include <QString>
 
 namespace pixmint {
@@ -14,5 +16,10 @@ struct DetectedFormat {
 // (Proton Basic), "RETLW" (Asm with Retlw) and "[]=" (CCS), in this order; the last match
 // decides the language. Retlw is selected when "RETLW" matched and "[]=" did not.
 DetectedFormat KoduTespitEt(const QString& text);
+
+// The source group as "Aç" leaves it for a text when the window showed its start values:
+// the language the markers name ("Asm" when none matches), that language's presets, and
+// "Retlw" as the command when the markers say so.
+SourceFormat detectedSourceFormat(const QString& text);
 
 }  // namespace pixmint

@@ -64,23 +64,20 @@ void Form1::buildControls()
                             {8, 8, 137, 41});
     // The titles and "Resmi Kaydet" are one pixel shorter than drawn at first, so that they do
     // not overlap the previews below them.
-    m_label4[0] = makeLabel(this, QStringLiteral("Label4(0)"), QStringLiteral("Kaynak Resim"),
-                            {168, 8, 177, 16});
+    makeLabel(this, QStringLiteral("Label4(0)"), QStringLiteral("Kaynak Resim"), {168, 8, 177, 16});
     m_picture1[0] = new PictureBox(this);
     m_picture1[0]->setObjectName(QStringLiteral("Picture1(0)"));
     place(m_picture1[0], {168, 24, 249, 209});
     // The target title stops where "Resmi Kaydet" begins.
-    m_label4[1] = makeLabel(this, QStringLiteral("Label4(1)"), QStringLiteral("Hedef Resim"),
-                            {432, 8, 112, 16});
+    makeLabel(this, QStringLiteral("Label4(1)"), QStringLiteral("Hedef Resim"), {432, 8, 112, 16});
     m_picture1[1] = new PictureBox(this);
     m_picture1[1]->setObjectName(QStringLiteral("Picture1(1)"));
     place(m_picture1[1], {424, 24, 249, 209});
     m_command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("Resmi Kaydet"),
                             {552, 8, 89, 16});
-    m_label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("En :"), {8, 64, 19, 13});
+    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("En :"), {8, 64, 19, 13});
     m_bmpEn = makeBox(this, QStringLiteral("BmpEn"), QStringLiteral("128"), {64, 56, 81, 19});
-    m_label2 =
-        makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Yükseklik :"), {8, 88, 52, 13});
+    makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Yükseklik :"), {8, 88, 52, 13});
     m_bmpYükseklik =
         makeBox(this, QStringLiteral("BmpYükseklik"), QStringLiteral("64"), {64, 80, 81, 19});
     buildSettingsFrame();
@@ -125,10 +122,9 @@ void Form1::buildControls()
 
 void Form1::buildSettingsFrame()
 {
-    m_frame1 = new QGroupBox(QStringLiteral("Convert Bilgileri"), this);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    place(m_frame1, {0, 112, 161, 169});
-    QWidget* f = m_frame1;
+    auto* f = new QGroupBox(QStringLiteral("Convert Bilgileri"), this);
+    f->setObjectName(QStringLiteral("Frame1"));
+    place(f, {0, 112, 161, 169});
     makeLabel(f, QStringLiteral("Label3"), QStringLiteral("Kullanılan Dil :"), {8, 32, 66, 13});
     m_combo1 = makeList(f, QStringLiteral("Combo1"), languageNames(), {80, 24, 73, 21});
     makeLabel(f, QStringLiteral("Label5"), QStringLiteral("Komut :"), {8, 56, 36, 13});

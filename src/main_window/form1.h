@@ -8,8 +8,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
@@ -97,15 +95,11 @@ private:
     QPushButton* m_command5 = nullptr;
     QPushButton* m_command6 = nullptr;
     QPushButton* m_command7 = nullptr;
-    QLabel* m_label4[2] = {};
     PictureBox* m_picture1[2] = {};
     PictureBox* m_picture2 = nullptr;
     PictureBox* m_picture3 = nullptr;
-    QLabel* m_label1 = nullptr;
-    QLabel* m_label2 = nullptr;
     QLineEdit* m_bmpEn = nullptr;
     QLineEdit* m_bmpYükseklik = nullptr;
-    QGroupBox* m_frame1 = nullptr;
     QComboBox* m_combo1 = nullptr;
     QComboBox* m_combo2 = nullptr;
     QLineEdit* m_sütunSayısı = nullptr;

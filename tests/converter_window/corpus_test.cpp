@@ -25,16 +25,6 @@ QString s(const char16_t* text)
     return QString::fromUtf16(text);
 }
 
-SourceFormat detectedFormat(const QString& text)
-{
-    const DetectedFormat found = KoduTespitEt(text);
-    // The window starts with "Asm"; no marker keeps it.
-    const LanguagePreset& preset =
-        languagePresets().at(found.languageIndex < 0 ? 0 : found.languageIndex);
-    return {preset.name, preset.commands.at(found.selectRetlw ? 1 : 0), preset.prefix,
-            preset.suffix, preset.separator};
-}
-
 // Every "0x" number of a text with two digits, in capitals: what a reader of the file
 // sees as its table, found without the converter's rules.
 QStringList hexNumbersIn(const QString& text)
@@ -67,7 +57,7 @@ TEST(IncludeCorpus, EveryFileRecodesIntoEveryLanguage)
     for (const QString& path : files) {
         SCOPED_TRACE(path.toStdString());
         const QString text = readSingleByteFile(path);
-        const SourceFormat format = detectedFormat(text);
+        const SourceFormat format = detectedSourceFormat(text);
         for (const bool invert : {false, true}) {
             QStringList table;
             Kodu_dönüştür(text, format, table, invert);
@@ -97,7 +87,7 @@ TEST(IncludeCorpus, RowTablesGiveEveryNumberInOrder)
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
         const QString text = readSingleByteFile(folder.filePath(name));
-        const SourceFormat format = detectedFormat(text);
+        const SourceFormat format = detectedSourceFormat(text);
         EXPECT_EQ(format.language, s(u"Asm"));
 
         QStringList table;
@@ -122,7 +112,7 @@ TEST(IncludeCorpus, RowTablesGiveEveryNumberInOrder)
                                              {s(u"CData"), s(u"$"), {}, s(u","), 16, name})
                                    .text;
         QStringList again;
-        Kodu_dönüştür(proton, detectedFormat(proton), again, false);
+        Kodu_dönüştür(proton, detectedSourceFormat(proton), again, false);
         EXPECT_EQ(again, table);
     }
 }
@@ -135,7 +125,7 @@ TEST(IncludeCorpus, Ks0108IconsFollowTheLicenceLines)
 {
     const QString text = readSingleByteFile(testData(QStringLiteral(
         "corpus/includes/c_lowerhex__ali-bingol_Ks0108-GLCD-128x64__fontAndImageData.h")));
-    const SourceFormat format = detectedFormat(text);
+    const SourceFormat format = detectedSourceFormat(text);
     EXPECT_EQ(format.language, s(u"Asm"));
     EXPECT_EQ(format.command, s(u"Dt"));
 

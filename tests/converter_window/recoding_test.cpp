@@ -196,16 +196,6 @@ QStringList sampleTable(int count)
     return table;
 }
 
-// The source group as the window sets it: detection, then the presets of the language.
-SourceFormat detectedFormat(const QString& text)
-{
-    const DetectedFormat found = KoduTespitEt(text);
-    const LanguagePreset& preset =
-        languagePresets().at(found.languageIndex < 0 ? 0 : found.languageIndex);
-    return {preset.name, preset.commands.at(found.selectRetlw ? 1 : 0), preset.prefix,
-            preset.suffix, preset.separator};
-}
-
 struct RoundTripCase {
     const char* name;
     CodeLanguage language;
@@ -247,7 +237,7 @@ TEST_P(RoundTrip, ReadsBackTheSameEntries)
         }
     }
 
-    const SourceFormat format = detectedFormat(text);
+    const SourceFormat format = detectedSourceFormat(text);
     QStringList read;
     EXPECT_EQ(Kodu_dönüştür(text, format, read, false), 0);
     EXPECT_EQ(read, expected);

@@ -107,20 +107,12 @@ void override(QString& value, const std::optional<QString>& given)
         value = *given;
 }
 
-// The source group as "Aç" leaves it for this text, then the --from-* options. The group
-// starts as the window shows it: "Asm", "Dt", "0X", no suffix, ",".
+// The source group as "Aç" leaves it for this text, then the --from-* options.
 SourceFormat sourceFormatFor(const QString& text, const CliOptions& options)
 {
-    Group group{QStringLiteral("Asm"), QStringLiteral("Dt"), QStringLiteral("0X"), QString(),
-                QStringLiteral(",")};
-    const DetectedFormat detected = KoduTespitEt(text);
-    if (detected.languageIndex >= 0)
-        group.language = languageNames().value(detected.languageIndex);
-    applyPresets(group, group.language);
-    if (detected.selectRetlw) {
-        if (const LanguagePreset* preset = presetFor(group.language))
-            group.command = preset->commands.value(1, group.command);
-    }
+    const SourceFormat detected = detectedSourceFormat(text);
+    Group group{detected.language, detected.command, detected.prefix, detected.suffix,
+                detected.separator};
     if (options.fromLang)
         applyPresets(group, *options.fromLang);
     override(group.command, options.fromCommand);
