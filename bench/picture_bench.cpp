@@ -115,13 +115,11 @@ void BM_BuildCodeText(benchmark::State& state)
 {
     QStringList table;
     BaytlaraÇevir(gridOf(targetOf(state)), table);
-    CodeFormat format;
+    NumberFormat format = presetFormat(QStringLiteral("CCS"));
     format.command = QStringLiteral("const char resim[]");
     format.prefix = QStringLiteral("0x");
-    format.separator = QStringLiteral(",");
-    format.commentPath = QStringLiteral("C:\\resim\\foto.jpg");
     for (auto _ : state)
-        benchmark::DoNotOptimize(buildCodeText(CodeLanguage::Ccs, table, format));
+        benchmark::DoNotOptimize(codeTextFor(format, table, QStringLiteral("C:\\resim\\foto.jpg")));
 }
 
 #define TARGETS Args({128, 64})->Args({1024, 1024})->Unit(benchmark::kMillisecond)

@@ -20,26 +20,15 @@ const QString& asmText()
         for (int i = 0; i < kNumbers; ++i)
             table
                 << QStringLiteral("%1").arg((i * 37 + 11) % 256, 2, 16, QLatin1Char('0')).toUpper();
-        return buildCodeText(CodeLanguage::Asm, table,
-                             {QStringLiteral("Dt"),
-                              QStringLiteral("0X"),
-                              {},
-                              QStringLiteral(","),
-                              16,
-                              QStringLiteral("C:\\Resimler\\büyük.bmp")})
-            .text;
+        return codeTextFor(presetFormat(QStringLiteral("Asm")), table,
+                           QStringLiteral("C:\\Resimler\\büyük.bmp"))
+            .code.text;
     }();
     return text;
 }
 
-const SourceFormat kAsmSource{
-    QStringLiteral("Asm"), QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(",")};
-const CodeFormat kProtonTarget{QStringLiteral("CData"),
-                               QStringLiteral("$"),
-                               {},
-                               QStringLiteral(","),
-                               16,
-                               QStringLiteral("C:\\Resimler\\büyük.inc")};
+const NumberFormat kAsmSource = presetFormat(QStringLiteral("Asm"));
+const NumberFormat kProtonTarget = presetFormat(QStringLiteral("Proton Basic"));
 
 void BM_ReadAsm(benchmark::State& state)
 {
@@ -60,8 +49,9 @@ void BM_RecodeAsmToProtonBasic(benchmark::State& state)
     QStringList table;
     for (auto _ : state) {
         Kodu_dönüştür(text, kAsmSource, table, true);
-        const LaidOutLines out = buildCodeText(CodeLanguage::ProtonBasic, table, kProtonTarget);
-        benchmark::DoNotOptimize(out.text.size());
+        const CodeTextOutcome out =
+            codeTextFor(kProtonTarget, table, QStringLiteral("C:\\Resimler\\büyük.inc"));
+        benchmark::DoNotOptimize(out.code.text.size());
     }
     state.SetItemsProcessed(state.iterations() * kNumbers);
 }

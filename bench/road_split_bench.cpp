@@ -1,14 +1,10 @@
 // The road of `pixmint-cli picture` on a picture file, split in two: decoding the file, and
 // everything after it (black and white, stretching, reading the grid, packing the pages and
-// laying out the Asm code text), as runPicture does it.
+// laying out the Asm code text): the picture road on the decoded picture.
 //
 //   pixmint_road_split_bench PICTURE [--width=128] [--height=64] [benchmark options]
 
-#include "code_layout.h"
 #include "event_yield.h"
-#include "language_presets.h"
-#include "number_reading.h"
-#include "page_packing.h"
 #include "picture_loading.h"
 #include "picture_road.h"
 
@@ -41,26 +37,19 @@ void BM_Decode(benchmark::State& state)
 void BM_RoadAfterDecode(benchmark::State& state)
 {
     const QImage decoded = loadPicture(g_path);
-    const LanguagePreset* preset = presetFor(QStringLiteral("Asm"));
-    CodeFormat format;
-    format.command = preset->commands.value(0);
-    format.prefix = preset->prefix;
-    format.suffix = preset->suffix;
-    format.separator = preset->separator;
-    format.numbersPerLine = readWholeNumber(preset->numbersPerLine).value_or(16);
-    format.commentPath = g_path;
+    PictureRoadRequest request;
+    request.path = g_path;
+    request.widthText = QString::number(g_width);
+    request.heightText = QString::number(g_height);
     for (auto _ : state) {
         // The road works on the decoded picture in place; each round gets a fresh copy.
         state.PauseTiming();
         QImage picture = decoded.copy();
         state.ResumeTiming();
         EventYield none;
-        ConvertedPicture converted =
-            convertPicture(picture, g_width, g_height, false, nullptr, none);
-        QStringList table;
-        BaytlaraÇevir(converted.grid, table);
-        const LaidOutLines code = buildCodeText(preset->language, table, format);
-        benchmark::DoNotOptimize(code.text.constData());
+        const PictureRoadOutcome outcome = runPictureRoad(
+            request, [&picture] { return std::move(picture); }, nullptr, none);
+        benchmark::DoNotOptimize(outcome.code.code.text.constData());
     }
 }
 

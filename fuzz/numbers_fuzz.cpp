@@ -2,7 +2,7 @@
 // both as Latin-1 and as UTF-8.
 
 #include "fuzz_support.h"
-#include "hex_value.h"
+#include "hex_digits.h"
 #include "number_reading.h"
 #include "page_packing.h"
 #include "picture_road.h"

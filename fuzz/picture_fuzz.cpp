@@ -3,7 +3,6 @@
 
 #include "event_yield.h"
 #include "fuzz_support.h"
-#include "page_packing.h"
 #include "picture_loading.h"
 #include "picture_road.h"
 
@@ -20,17 +19,21 @@ constexpr qint64 kMostConvertedPixels = 4'000'000;
 
 void convertAndPack(const QImage& picture, int width, int height, bool invert)
 {
-    QImage copy = picture;
+    pixmint::PictureRoadRequest request;
+    request.path = QStringLiteral("fuzz.png");
+    request.widthText = QString::number(width);
+    request.heightText = QString::number(height);
+    request.invert = invert;
     pixmint::EventYield none;
-    const pixmint::ConvertedPicture converted =
-        pixmint::convertPicture(copy, width, height, invert, nullptr, none);
+    const pixmint::PictureRoadOutcome converted = pixmint::runPictureRoad(
+        request, [&picture] { return picture; }, nullptr, none);
+    check(converted.failure.isEmpty() && converted.code.failure.isEmpty(), "the road passes");
     check(converted.target.size() == QSize(width, height), "the target has the asked size");
     check(converted.grid.width() == width && converted.grid.height() == height,
           "the grid has the asked size");
-    QStringList table;
-    pixmint::BaytlaraÇevir(converted.grid, table);
+    const QStringList& table = converted.table;
     check(table.size() == qsizetype(width) * ((height + 7) / 8), "one entry per column and page");
-    for (const QString& entry : std::as_const(table))
+    for (const QString& entry : table)
         check(entry.size() == 2, "two digits per entry");
 }
 

@@ -4,8 +4,8 @@
 #include "code_layout.h"
 #include "format_detection.h"
 #include "fuzz_support.h"
-#include "hex_value.h"
-#include "language_presets.h"
+#include "hex_digits.h"
+#include "number_format.h"
 #include "recoding.h"
 #include "run_error.h"
 #include "single_byte_text.h"
@@ -113,20 +113,22 @@ void checkInverted(const QStringList& plain, const QStringList& inverted, int no
 }
 
 // The effective numbers per line of a layout.
-int perLine(pixmint::CodeLanguage language, const pixmint::CodeFormat& format)
+int perLine(const pixmint::NumberFormat& format, int numbersPerLine)
 {
-    if (language == pixmint::CodeLanguage::Asm &&
+    if (format.language == QStringLiteral("Asm") &&
         format.command.toUpper() == QStringLiteral("RETLW"))
         return 1;
-    return format.numbersPerLine < 1 ? 1 : format.numbersPerLine;
+    return numbersPerLine < 1 ? 1 : numbersPerLine;
 }
 
-void checkLayout(pixmint::CodeLanguage language, const QStringList& table,
-                 const pixmint::CodeFormat& format)
+void checkLayout(const QStringList& table, const pixmint::NumberFormat& format, int numbersPerLine,
+                 const QString& path)
 {
-    const pixmint::LaidOutLines code = pixmint::buildCodeText(language, table, format);
+    const pixmint::CodeTextOutcome outcome = pixmint::codeTextFor(format, table, path);
+    check(outcome.failure.isEmpty(), "a language of the list and a whole number pass the checks");
+    const pixmint::LaidOutLines& code = outcome.code;
     check(code.text.endsWith(QStringLiteral("\r\n")), "a code text ends with CR LF");
-    const int n = perLine(language, format);
+    const int n = perLine(format, numbersPerLine);
     check(code.incompleteLine == (table.isEmpty() || table.size() % n != 0),
           "the incomplete-line flag");
 }
@@ -139,18 +141,12 @@ void checkReadBack(const QStringList& table, const QString& path, int numbersPer
         if (preset.language == pixmint::CodeLanguage::Ccs)
             continue;
         for (const QString& command : preset.commands) {
-            pixmint::CodeFormat format;
+            pixmint::NumberFormat format = pixmint::presetFormat(preset.name);
             format.command = command;
-            format.prefix = preset.prefix;
-            format.suffix = preset.suffix;
-            format.separator = preset.separator;
-            format.numbersPerLine = numbersPerLine;
-            format.commentPath = path;
-            const QString text = pixmint::buildCodeText(preset.language, table, format).text;
-            const pixmint::SourceFormat source{preset.name, command, preset.prefix, preset.suffix,
-                                               preset.separator};
+            format.numbersPerLine = QString::number(numbersPerLine);
+            const QString text = pixmint::codeTextFor(format, table, path).code.text;
             QStringList readBack;
-            pixmint::Kodu_dönüştür(text, source, readBack, false);
+            pixmint::Kodu_dönüştür(text, format, readBack, false);
             check(readBack == table, "a table laid out with the presets reads back whole");
         }
     }
@@ -169,15 +165,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr std::size_t kSettingBytes = 6;
     if (size < kSettingBytes)
         return 0;
-    const pixmint::SourceFormat source{pick(languages(), data[0]), pick(commands(), data[1]),
-                                       pick(prefixes(), data[2]), pick(suffixes(), data[3]),
-                                       pick(separators(), data[4])};
+    pixmint::NumberFormat source;
+    source.language = pick(languages(), data[0]);
+    source.command = pick(commands(), data[1]);
+    source.prefix = pick(prefixes(), data[2]);
+    source.suffix = pick(suffixes(), data[3]);
+    source.separator = pick(separators(), data[4]);
     static constexpr std::array<int, 8> kPerLine = {16, 1, 3, 0, -5, 8, 255, 2};
     const int numbersPerLine = kPerLine[data[5] % kPerLine.size()];
     const QString text = pixmint::decodeWindows1254(
         pixmint_fuzz::bytesOf(data + kSettingBytes, size - kSettingBytes));
 
-    const pixmint::DetectedFormat detected = pixmint::KoduTespitEt(text);
+    const pixmint::DetectedFormat detected = pixmint::detectedFormat(text);
     check(detected.languageIndex >= -1 && detected.languageIndex <= 2, "a detected list entry");
     check(!detected.selectRetlw || detected.languageIndex == 0, "Retlw is selected with Asm");
 
@@ -188,16 +187,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int notInverted = pixmint::Kodu_dönüştür(text, source, inverted, true);
     checkInverted(plain, inverted, notInverted);
 
-    pixmint::CodeFormat format;
+    pixmint::NumberFormat format;
     format.command = pick(commands(), data[1] >> 4);
     format.prefix = pick(prefixes(), data[2] >> 4);
     format.suffix = pick(suffixes(), data[3] >> 4);
     format.separator = pick(separators(), data[4] >> 4);
-    format.numbersPerLine = numbersPerLine;
-    format.commentPath = text.left(40);
-    for (const auto language : {pixmint::CodeLanguage::Asm, pixmint::CodeLanguage::Ccs,
-                                pixmint::CodeLanguage::ProtonBasic})
-        checkLayout(language, plain, format);
+    format.numbersPerLine = QString::number(numbersPerLine);
+    for (const QString& language : pixmint::languageNames()) {
+        format.language = language;
+        checkLayout(plain, format, numbersPerLine, text.left(40));
+    }
 
     QStringList twoDigit;
     for (const QString& entry : std::as_const(inverted)) {

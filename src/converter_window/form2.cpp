@@ -1,9 +1,10 @@
 #include "form2.h"
 
+#include "code_output.h"
+#include "code_save_flow.h"
 #include "code_saving.h"
 #include "dialog_service.h"
-#include "format_detection.h"
-#include "language_presets.h"
+#include "format_group.h"
 #include "program_state.h"
 #include "recoding.h"
 #include "run_error.h"
@@ -12,8 +13,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -74,8 +73,8 @@ Form2::Form2(ProgramState& state, DialogService& dialogs, QWidget* parent)
         makeButton(this, QStringLiteral("Command3"), QStringLiteral("Kaydet"), {264, 384, 73, 17});
     m_command4 =
         makeButton(this, QStringLiteral("Command4"), QStringLiteral("Tersle"), {264, 408, 73, 17});
-    buildGroup(0, QStringLiteral("Kaynak Dosya Bilgileri"), {8, 336, 249, 89});
-    buildGroup(1, QStringLiteral("Hedef Dosya Bilgileri"), {344, 336, 249, 89});
+    m_groups[0] = buildGroup(0, QStringLiteral("Kaynak Dosya Bilgileri"), {8, 336, 249, 89});
+    m_groups[1] = buildGroup(1, QStringLiteral("Hedef Dosya Bilgileri"), {344, 336, 249, 89});
     buildTabOrder();
 
     connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -84,46 +83,41 @@ Form2::Form2(ProgramState& state, DialogService& dialogs, QWidget* parent)
     connect(m_command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
 }
 
-void Form2::buildGroup(int index, const QString& title, const QRect& geometry)
+FormatGroup* Form2::buildGroup(int index, const QString& title, const QRect& geometry)
 {
-    Group& g = m_groups[index];
-    g.frame = new QGroupBox(title, this);
-    g.frame->setObjectName(indexedName("Frame1", index));
-    place(g.frame, geometry);
-    QWidget* f = g.frame;
-    makeLabel(f, indexedName("Label5", index), QStringLiteral("Komut :"), {176, 8, 36, 13});
-    makeLabel(f, indexedName("Label3", index), QStringLiteral("Kullanılan Dil :"), {8, 32, 66, 13});
-    makeLabel(f, indexedName("Label7", index), QStringLiteral("Sayı Biçimi :"), {8, 56, 56, 13});
-    g.language = makeList(f, indexedName("Combo1", index), languageNames(), {88, 24, 73, 21});
-    g.command = makeList(f, indexedName("Combo2", index),
-                         {QStringLiteral("Dt"), QStringLiteral("retlw")}, {168, 24, 73, 21});
-    g.boxes.prefix = makeBox(f, indexedName("ÖnEk", index), QStringLiteral("0X"), {88, 48, 33, 19});
-    g.boxes.suffix = makeBox(f, indexedName("ArkaEk", index), QString(), {128, 48, 25, 19});
-    g.boxes.separator =
-        makeBox(f, indexedName("Ayraç", index), QStringLiteral(","), {160, 48, 25, 19});
-    g.boxes.sample =
-        makeBox(f, indexedName("Görünüş", index), QStringLiteral("FF"), {192, 48, 49, 19});
-    onLanguageEdited(g.language, [this, index] {
-        ListeOluştur(m_groups[index].language, m_groups[index].command, index);
-    });
+    FormatGroupLayout layout;
+    layout.title = title;
+    layout.frame = geometry;
+    layout.index = index;
+    layout.languageLabel = {8, 32, 66, 13};
+    layout.language = {88, 24, 73, 21};
+    layout.commandLabel = {176, 8, 36, 13};
+    layout.command = {168, 24, 73, 21};
+    layout.formatLabel = {8, 56, 56, 13};
+    layout.prefix = {88, 48, 33, 19};
+    layout.suffix = {128, 48, 25, 19};
+    layout.separator = {160, 48, 25, 19};
+    layout.sample = {192, 48, 49, 19};
+    layout.sampleText = QStringLiteral("FF");
+    return new FormatGroup(layout, this);
 }
 
 void Form2::buildTabOrder()
 {
-    const Group& s = m_groups[0];
-    const Group& t = m_groups[1];
+    const FormatGroup& s = *m_groups[0];
+    const FormatGroup& t = *m_groups[1];
     const QList<QWidget*> order = {
-        m_text1,           m_command1,        m_text2,        m_command2,     m_command3,
-        s.boxes.sample,    s.boxes.separator, s.boxes.suffix, s.boxes.prefix, s.language,
-        s.command,         t.command,         t.language,     t.boxes.prefix, t.boxes.suffix,
-        t.boxes.separator, t.boxes.sample,    m_command4};
+        m_text1,          m_command1,       m_text2,          m_command2,    m_command3,
+        s.sampleBox(),    s.separatorBox(), s.suffixBox(),    s.prefixBox(), s.languageList(),
+        s.commandList(),  t.commandList(),  t.languageList(), t.prefixBox(), t.suffixBox(),
+        t.separatorBox(), t.sampleBox(),    m_command4};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
-void Form2::ListeOluştur(QComboBox* Dil, QComboBox* Liste, int index)
+void Form2::ListeOluştur(int index)
 {
-    applyLanguagePreset(Dil, Liste, m_groups[index].boxes);
+    m_groups[index]->applyPresets();
 }
 
 void Form2::metindosyası_Ac()
@@ -155,19 +149,12 @@ void Form2::metindosyası_Ac()
 
 void Form2::KoduTespitEt()
 {
-    const DetectedFormat detected = pixmint::KoduTespitEt(m_text1->toPlainText());
-    Group& source = m_groups[0];
-    if (detected.languageIndex >= 0)
-        source.language->setCurrentIndex(detected.languageIndex);
-    ListeOluştur(source.language, source.command, 0);
-    if (detected.selectRetlw && source.command->count() > 1)
-        source.command->setCurrentIndex(1);
+    m_groups[0]->applyDetection(m_text1->toPlainText());
 }
 
-void Form2::KodaUyarla(QComboBox* Dil, QComboBox* Liste, QPlainTextEdit* Metin)
+void Form2::KodaUyarla(QPlainTextEdit* Metin)
 {
-    layOutCodeInto(Dil, Liste, Metin, m_groups[1].boxes, QStringLiteral("16"), m_state.DosyaYolu,
-                   m_state, m_dialogs);
+    layOutCodeInto(*m_groups[1], Metin, m_state.DosyaYolu, m_state, m_dialogs);
 }
 
 void Form2::convert(bool invert)
@@ -176,17 +163,10 @@ void Form2::convert(bool invert)
         return;
     BusyGuard busy(m_state);
     m_running = true;
-    const Group& source = m_groups[0];
-    SourceFormat format;
-    format.language = source.language->currentText();
-    format.command = source.command->currentText();
-    format.prefix = source.boxes.prefix->text();
-    format.suffix = source.boxes.suffix->text();
-    format.separator = source.boxes.separator->text();
     const int notInverted =
-        Kodu_dönüştür(m_text1->toPlainText(), format, m_state.BaytTablosu, invert);
+        Kodu_dönüştür(m_text1->toPlainText(), m_groups[0]->format(), m_state.BaytTablosu, invert);
     try {
-        KodaUyarla(m_groups[1].language, m_groups[1].command, m_text2);
+        KodaUyarla(m_text2);
     } catch (const WorkAborted&) {
         m_running = false;
         return;  // the window is closing
@@ -212,8 +192,8 @@ void Form2::Command2_Click()
 void Form2::Command3_Click()
 {
     if (!m_state.busy)
-        KoduKaydet(withCrLf(m_text2->toPlainText()), m_dialogs, m_groups[1].language->currentText(),
-                   m_state);
+        KoduKaydet(withCrLf(m_text2->toPlainText()), m_dialogs,
+                   m_groups[1]->languageList()->currentText(), m_state);
 }
 
 void Form2::Command4_Click()

@@ -1,18 +1,14 @@
 #pragma once
 
-#include "language_boxes.h"
-
 #include <QWidget>
 
-class QComboBox;
-class QGroupBox;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace pixmint {
 
 class DialogService;
+class FormatGroup;
 struct ProgramState;
 
 // The file converter window: reads an include file, detects its format into the source
@@ -27,10 +23,11 @@ public:
     void metindosyası_Ac();
     // Detects the format of the source pane into the source group and applies its presets.
     void KoduTespitEt();
-    // The presets of the language of one group, written into that group's boxes only.
-    void ListeOluştur(QComboBox* Dil, QComboBox* Liste, int index);
+    // The presets of the language of one group (0 source, 1 target), written into that
+    // group's boxes only.
+    void ListeOluştur(int index);
     // Lays the byte table out with the target group's settings, 16 numbers to a line.
-    void KodaUyarla(QComboBox* Dil, QComboBox* Liste, QPlainTextEdit* Metin);
+    void KodaUyarla(QPlainTextEdit* Metin);
 
     void Command1_Click();  // "Aç"
     void Command2_Click();  // "Dönüştür"
@@ -41,15 +38,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The controls of one group of settings.
-    struct Group {
-        QGroupBox* frame = nullptr;
-        QComboBox* language = nullptr;
-        QComboBox* command = nullptr;
-        FormatBoxes boxes;
-    };
-
-    void buildGroup(int index, const QString& title, const QRect& geometry);
+    FormatGroup* buildGroup(int index, const QString& title, const QRect& geometry);
     void buildTabOrder();
     void convert(bool invert);
 
@@ -61,8 +50,8 @@ private:
     QPushButton* m_command2 = nullptr;
     QPushButton* m_command3 = nullptr;
     QPushButton* m_command4 = nullptr;
-    Group m_groups[2];
-    bool m_running = false;  // a conversion of this window is under way
+    FormatGroup* m_groups[2] = {};  // Frame1(0) source, Frame1(1) target
+    bool m_running = false;         // a conversion of this window is under way
 };
 
 }  // namespace pixmint

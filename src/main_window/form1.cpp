@@ -1,9 +1,10 @@
 #include "form1.h"
 
+#include "code_output.h"
+#include "code_save_flow.h"
 #include "code_saving.h"
 #include "dialog_service.h"
-#include "language_boxes.h"
-#include "language_presets.h"
+#include "format_group.h"
 #include "number_reading.h"
 #include "picture_box.h"
 #include "picture_commands.h"
@@ -13,7 +14,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -44,8 +44,9 @@ Form1::Form1(ProgramState& state, DialogService& dialogs, QWidget* parent)
     controls.fitSource = m_check1;
     controls.fitTarget = m_check2;
     controls.progress = m_progressBar1;
-    m_pictureCommands = std::make_unique<PictureCommands>(
-        state, dialogs, controls, [this] { KodaUyarla(m_combo1, m_combo2, m_text1); });
+    controls.format = m_format;
+    controls.code = m_text1;
+    m_pictureCommands = std::make_unique<PictureCommands>(state, dialogs, controls);
 
     // The focus starts in the first box of the keyboard order, its whole text selected.
     m_bmpEn->setFocus(Qt::OtherFocusReason);
@@ -62,8 +63,7 @@ void Form1::buildControls()
 {
     m_command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Resim Yükle"),
                             {8, 8, 137, 41});
-    // The titles and "Resmi Kaydet" are one pixel shorter than drawn at first, so that they do
-    // not overlap the previews below them.
+    // The titles and "Resmi Kaydet" end where the previews below them begin.
     makeLabel(this, QStringLiteral("Label4(0)"), QStringLiteral("Kaynak Resim"), {168, 8, 177, 16});
     m_picture1[0] = new PictureBox(this);
     m_picture1[0]->setObjectName(QStringLiteral("Picture1(0)"));
@@ -122,43 +122,48 @@ void Form1::buildControls()
 
 void Form1::buildSettingsFrame()
 {
-    auto* f = new QGroupBox(QStringLiteral("Convert Bilgileri"), this);
-    f->setObjectName(QStringLiteral("Frame1"));
-    place(f, {0, 112, 161, 169});
-    makeLabel(f, QStringLiteral("Label3"), QStringLiteral("Kullanılan Dil :"), {8, 32, 66, 13});
-    m_combo1 = makeList(f, QStringLiteral("Combo1"), languageNames(), {80, 24, 73, 21});
-    makeLabel(f, QStringLiteral("Label5"), QStringLiteral("Komut :"), {8, 56, 36, 13});
-    m_combo2 = makeList(f, QStringLiteral("Combo2"),
-                        {QStringLiteral("Dt"), QStringLiteral("retlw")}, {80, 48, 73, 21});
-    makeLabel(f, QStringLiteral("Label6"), QStringLiteral("Sütun Sayısı :"), {8, 80, 64, 13});
-    m_sütunSayısı =
-        makeBox(f, QStringLiteral("SütunSayısı"), QStringLiteral("16"), {96, 72, 49, 19});
-    makeLabel(f, QStringLiteral("Label7"), QStringLiteral("Sayı Biçimi :"), {8, 104, 56, 13});
-    m_önEk = makeBox(f, QStringLiteral("ÖnEk"), QStringLiteral("0X"), {72, 96, 33, 19});
-    m_arkaEk = makeBox(f, QStringLiteral("ArkaEk"), QString(), {112, 96, 33, 19});
+    FormatGroupLayout layout;
+    layout.title = QStringLiteral("Convert Bilgileri");
+    layout.frame = {0, 112, 161, 169};
+    layout.languageLabel = {8, 32, 66, 13};
+    layout.language = {80, 24, 73, 21};
+    layout.commandLabel = {8, 56, 36, 13};
+    layout.command = {80, 48, 73, 21};
+    layout.numbersPerLineLabel = {8, 80, 64, 13};
+    layout.numbersPerLine = {96, 72, 49, 19};
+    layout.formatLabel = {8, 104, 56, 13};
+    layout.prefix = {72, 96, 33, 19};
+    layout.suffix = {112, 96, 33, 19};
     // Clear of the separator box beside it and the sample box below it.
-    makeLabel(f, QStringLiteral("Label9"), QStringLiteral("Sayı Ayracı :"), {8, 128, 64, 16});
-    m_ayraç = makeBox(f, QStringLiteral("Ayraç"), QStringLiteral(","), {72, 120, 73, 19});
-    m_görünüş = makeBox(f, QStringLiteral("Görünüş"), QStringLiteral("0xFF,"), {8, 144, 137, 19});
+    layout.separatorLabel = {8, 128, 64, 16};
+    layout.separator = {72, 120, 73, 19};
+    layout.sample = {8, 144, 137, 19};
+    layout.sampleText = QStringLiteral("0xFF,");
+    m_format = new FormatGroup(layout, this);
 }
 
 void Form1::buildTabOrder()
 {
-    const QList<QWidget*> order = {
-        m_bmpEn,    m_bmpYükseklik, m_picture1[0], m_picture1[1], m_command2, m_command3,
-        m_command4, m_command1,     m_text1,       m_command5,    m_command6, m_check1,
-        m_check2,   m_sütunSayısı,  m_combo2,      m_combo1,      m_önEk,     m_arkaEk,
-        m_ayraç,    m_görünüş,      m_command7};
+    const FormatGroup& f = *m_format;
+    const QList<QWidget*> order = {m_bmpEn,          m_bmpYükseklik,
+                                   m_picture1[0],    m_picture1[1],
+                                   m_command2,       m_command3,
+                                   m_command4,       m_command1,
+                                   m_text1,          m_command5,
+                                   m_command6,       m_check1,
+                                   m_check2,         f.numbersPerLineBox(),
+                                   f.commandList(),  f.languageList(),
+                                   f.prefixBox(),    f.suffixBox(),
+                                   f.separatorBox(), f.sampleBox(),
+                                   m_command7};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
 void Form1::connectHandlers()
 {
-    for (QWidget* box : {static_cast<QWidget*>(m_bmpEn), static_cast<QWidget*>(m_bmpYükseklik),
-                         static_cast<QWidget*>(m_sütunSayısı)})
+    for (QLineEdit* box : {m_bmpEn, m_bmpYükseklik, m_format->numbersPerLineBox()})
         box->installEventFilter(this);
-    onLanguageEdited(m_combo1, [this] { ListeOluştur(m_combo1, m_combo2); });
     connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(m_command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -179,8 +184,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
                 box->selectAll();
             else
                 checkAfterFocusLoss(box);
-        } else if (watched == m_sütunSayısı && focusOut) {
-            checkAfterFocusLoss(m_sütunSayısı);
+        } else if (watched == m_format->numbersPerLineBox() && focusOut) {
+            checkAfterFocusLoss(m_format->numbersPerLineBox());
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -212,20 +217,14 @@ void Form1::MetinKontrol(QLineEdit* Metin)
     m_checking = false;
 }
 
-void Form1::ListeOluştur(QComboBox* Dil, QComboBox* Liste)
+void Form1::ListeOluştur()
 {
-    applyLanguagePreset(Dil, Liste, formatBoxes());
+    m_format->applyPresets();
 }
 
-void Form1::KodaUyarla(QComboBox* Dil, QComboBox* Liste, QPlainTextEdit* Metin)
+void Form1::KodaUyarla(QPlainTextEdit* Metin)
 {
-    layOutCodeInto(Dil, Liste, Metin, formatBoxes(), m_sütunSayısı->text(), m_state.ResimYolu,
-                   m_state, m_dialogs);
-}
-
-FormatBoxes Form1::formatBoxes() const
-{
-    return {m_önEk, m_arkaEk, m_ayraç, m_görünüş, m_sütunSayısı};
+    layOutCodeInto(*m_format, Metin, m_state.ResimYolu, m_state, m_dialogs);
 }
 
 void Form1::ResimleriSil(QWidget* window)
@@ -249,7 +248,8 @@ void Form1::Command2_Click()
 void Form1::Command3_Click()
 {
     if (!m_state.busy)
-        KoduKaydet(withCrLf(m_text1->toPlainText()), m_dialogs, m_combo1->currentText(), m_state);
+        KoduKaydet(withCrLf(m_text1->toPlainText()), m_dialogs,
+                   m_format->languageList()->currentText(), m_state);
 }
 
 void Form1::Command4_Click()

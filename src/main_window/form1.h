@@ -7,7 +7,6 @@
 #include <memory>
 
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
@@ -15,8 +14,8 @@ class QPushButton;
 
 namespace pixmint {
 
-struct FormatBoxes;
 class DialogService;
+class FormatGroup;
 class PictureBox;
 class PictureCommands;
 struct ProgramState;
@@ -40,11 +39,11 @@ public:
     // Checks that a size or column box holds a multiple of 8; otherwise says so and puts
     // the focus back into the box with its whole text selected. An empty box passes.
     void MetinKontrol(QLineEdit* Metin);
-    // Applies the presets of the language in Dil: refills the command list Liste and the
+    // Applies the presets of the language in Combo1: refills the command list Combo2 and the
     // format boxes. A text that is no language empties the command list alone.
-    void ListeOluştur(QComboBox* Dil, QComboBox* Liste);
-    // Lays the byte table out as code text in the language of Dil into the output box.
-    void KodaUyarla(QComboBox* Dil, QComboBox* Liste, QPlainTextEdit* Metin);
+    void ListeOluştur();
+    // Lays the byte table out as code text with the settings of Frame1 into Metin.
+    void KodaUyarla(QPlainTextEdit* Metin);
     // Clears every picture box of the window.
     void ResimleriSil(QWidget* window);
 
@@ -69,7 +68,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    FormatBoxes formatBoxes() const;
     void buildControls();
     void buildSettingsFrame();
     void buildTabOrder();
@@ -100,13 +98,7 @@ private:
     PictureBox* m_picture3 = nullptr;
     QLineEdit* m_bmpEn = nullptr;
     QLineEdit* m_bmpYükseklik = nullptr;
-    QComboBox* m_combo1 = nullptr;
-    QComboBox* m_combo2 = nullptr;
-    QLineEdit* m_sütunSayısı = nullptr;
-    QLineEdit* m_önEk = nullptr;
-    QLineEdit* m_arkaEk = nullptr;
-    QLineEdit* m_ayraç = nullptr;
-    QLineEdit* m_görünüş = nullptr;
+    FormatGroup* m_format = nullptr;  // Frame1
     QCheckBox* m_check1 = nullptr;
     QCheckBox* m_check2 = nullptr;
     QProgressBar* m_progressBar1 = nullptr;

@@ -1,11 +1,11 @@
 #include "picture_commands.h"
 
+#include "code_output.h"
 #include "dialog_service.h"
 #include "event_yield.h"
 #include "fitting.h"
+#include "format_group.h"
 #include "monochrome.h"
-#include "number_reading.h"
-#include "page_packing.h"
 #include "picture_box.h"
 #include "picture_loading.h"
 #include "picture_road.h"
@@ -39,8 +39,8 @@ private:
 }  // namespace
 
 PictureCommands::PictureCommands(ProgramState& state, DialogService& dialogs,
-                                 const PictureControls& controls, std::function<void()> layOutCode)
-    : m_state(state), m_dialogs(dialogs), m_controls(controls), m_layOutCode(std::move(layOutCode))
+                                 const PictureControls& controls)
+    : m_state(state), m_dialogs(dialogs), m_controls(controls)
 {
 }
 
@@ -86,47 +86,50 @@ void PictureCommands::load(const std::function<void()>& clearPictures)
 
 void PictureCommands::convert(bool invert)
 {
-    if (m_state.ResimYolu.isEmpty()) {
-        m_dialogs.showMessage(QStringLiteral("Hata"), QStringLiteral("Önce bir resim yükleyin."));
-        return;
-    }
-    const qint64 width = leadingNumber(m_controls.width->text());
-    const qint64 height = leadingNumber(m_controls.height->text());
-    if (const std::optional<QString> problem = targetSizeProblem(width, height)) {
-        m_dialogs.showMessage(QStringLiteral("Hata"), *problem);
-        return;
-    }
-    BusyGuard busy(m_state);
+    PictureRoadRequest request;
+    request.path = m_state.ResimYolu;
+    request.widthText = m_controls.width->text();
+    request.heightText = m_controls.height->text();
+    request.invert = invert;
+    request.format = m_controls.format->formatForLayout();
+    PictureRoadOutcome outcome;
     try {
+        BusyGuard busy(m_state);
         EventYield yield(&m_state.abortRequested);
-        // The work surface is never shown and every conversion decodes the file anew, so
-        // its old picture goes first: two decoded pictures never sit in memory together.
-        m_controls.workPicture->clear();
-        QImage picture = loadPicture(m_state.ResimYolu);
-        if (picture.isNull()) {
-            m_dialogs.showMessage(QStringLiteral("Hata"),
-                                  unreadablePictureMessage(m_state.ResimYolu));
-            return;
-        }
-        showSource(picture);
-        yield.tickNow();
         ProgressBarSink progress(m_controls.progress);
-        ConvertedPicture converted = convertPicture(
-            picture, static_cast<int>(width), static_cast<int>(height), invert, &progress, yield);
-        m_controls.workPicture->setImage(std::move(picture));
-        PictureBox* preview = m_controls.targetPreview;
-        preview->setImage(ResmiAktar(converted.target, preview->innerSize(),
-                                     m_controls.fitTarget->isChecked(), yield));
-        m_controls.targetPicture->resize(converted.target.size());
-        m_controls.targetPicture->setImage(std::move(converted.target));
-        m_state.PikselDizisi = std::move(converted.grid);
-        BaytlaraÇevir(m_state.PikselDizisi, m_state.BaytTablosu, yield);
-        m_layOutCode();
+        const PictureDecoder decode = [&] {
+            // The work surface is never shown and every conversion decodes the file anew, so
+            // its old picture goes first: two decoded pictures never sit in memory together.
+            m_controls.workPicture->clear();
+            QImage picture = loadPicture(request.path);
+            if (!picture.isNull()) {
+                showSource(picture);
+                yield.tickNow();
+            }
+            return picture;
+        };
+        outcome = runPictureRoad(request, decode, &progress, yield);
+        if (outcome.failure.isEmpty()) {
+            PictureBox* preview = m_controls.targetPreview;
+            preview->setImage(ResmiAktar(outcome.target, preview->innerSize(),
+                                         m_controls.fitTarget->isChecked(), yield));
+        }
     } catch (const WorkAborted&) {
-        // The window is closing: nothing more to show.
+        return;  // the window is closing: nothing more to show
     } catch (const RunError& error) {
         m_dialogs.showMessage(error.title(), error.description());
+        return;
     }
+    if (!outcome.failure.isEmpty()) {
+        m_dialogs.showMessage(QStringLiteral("Hata"), outcome.failure);
+        return;
+    }
+    m_controls.workPicture->setImage(std::move(outcome.work));
+    m_controls.targetPicture->resize(outcome.target.size());
+    m_controls.targetPicture->setImage(std::move(outcome.target));
+    m_state.PikselDizisi = std::move(outcome.grid);
+    m_state.BaytTablosu = std::move(outcome.table);
+    showCodeOutcome(outcome.code, m_controls.code, m_dialogs);
 }
 
 void PictureCommands::savePicture()

@@ -6,11 +6,13 @@
 
 class QCheckBox;
 class QLineEdit;
+class QPlainTextEdit;
 class QProgressBar;
 
 namespace pixmint {
 
 class DialogService;
+class FormatGroup;
 class PictureBox;
 struct ProgramState;
 
@@ -25,15 +27,16 @@ struct PictureControls {
     QCheckBox* fitSource = nullptr;
     QCheckBox* fitTarget = nullptr;
     QProgressBar* progress = nullptr;
+    FormatGroup* format = nullptr;   // Frame1: the language and number format
+    QPlainTextEdit* code = nullptr;  // Text1
 };
 
 // The commands that carry a picture along its road: load, convert (or convert inverted)
-// and save the converted picture. They decide which box receives what; the picture
-// routines do the work.
+// and save the converted picture. They read the boxes, decide which box receives what, and
+// leave the work to the picture routines.
 class PictureCommands {
 public:
-    PictureCommands(ProgramState& state, DialogService& dialogs, const PictureControls& controls,
-                    std::function<void()> layOutCode);
+    PictureCommands(ProgramState& state, DialogService& dialogs, const PictureControls& controls);
 
     // "Resim Yükle": clearPictures runs as soon as the dialog closes, whatever its outcome.
     void load(const std::function<void()>& clearPictures);
@@ -51,7 +54,6 @@ private:
     ProgramState& m_state;
     DialogService& m_dialogs;
     PictureControls m_controls;
-    std::function<void()> m_layOutCode;
 };
 
 }  // namespace pixmint

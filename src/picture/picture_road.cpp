@@ -1,9 +1,12 @@
 #include "picture_road.h"
 
+#include "event_yield.h"
 #include "fitting.h"
 #include "monochrome.h"
+#include "number_reading.h"
+#include "page_packing.h"
+#include "picture_loading.h"
 #include "pixel_reading.h"
-#include "run_error.h"
 
 namespace pixmint {
 
@@ -18,19 +21,34 @@ std::optional<QString> targetSizeProblem(qint64 width, qint64 height)
         "piksel olabilir.");
 }
 
-ConvertedPicture convertPicture(QImage& picture, int width, int height, bool invert,
-                                ProgressSink* progress, EventYield& yield)
+PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const PictureDecoder& decode,
+                                  ProgressSink* progress, EventYield& yield)
 {
-    // The window checks the size first and shows the message; reaching here with a size
-    // out of bounds is a caller's fault, refused before the picture is touched.
-    if (targetSizeProblem(width, height))
-        throw RunError(InvalidArgument);
+    PictureRoadOutcome outcome;
+    if (request.path.isEmpty()) {
+        outcome.failure = QStringLiteral("Önce bir resim yükleyin.");
+        return outcome;
+    }
+    const qint64 width = leadingNumber(request.widthText);
+    const qint64 height = leadingNumber(request.heightText);
+    if (const std::optional<QString> problem = targetSizeProblem(width, height)) {
+        outcome.failure = *problem;
+        return outcome;
+    }
+    QImage picture = decode();
+    if (picture.isNull()) {
+        outcome.failure = unreadablePictureMessage(request.path);
+        return outcome;
+    }
 
-    SiyahBeyazYap(picture, invert, progress, yield);
-    ConvertedPicture converted;
-    converted.target = ResmiAktar(picture, QSize(width, height), true, yield);
-    converted.grid = PikselleriOku(converted.target, width, height, false);
-    return converted;
+    SiyahBeyazYap(picture, request.invert, progress, yield);
+    const QSize size(static_cast<int>(width), static_cast<int>(height));
+    outcome.target = ResmiAktar(picture, size, true, yield);
+    outcome.work = std::move(picture);
+    outcome.grid = PikselleriOku(outcome.target, size.width(), size.height(), false);
+    BaytlaraÇevir(outcome.grid, outcome.table, yield);
+    outcome.code = codeTextFor(request.format, outcome.table, request.path, yield);
+    return outcome;
 }
 
 }  // namespace pixmint

@@ -1,22 +1,12 @@
 #include "table_drawing.h"
 
+#include "hex_digits.h"
+
 #include <cstring>
 #include <vector>
 
 namespace pixmint {
 namespace {
-
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    return -1;
-}
 
 TableDrawing refused(const QString& problem)
 {
@@ -26,23 +16,6 @@ TableDrawing refused(const QString& problem)
 }
 
 }  // namespace
-
-std::optional<int> tableByte(const QString& entry)
-{
-    if (entry.isEmpty())
-        return std::nullopt;
-    int value = 0;
-    for (const QChar c : entry) {
-        const int digit = hexDigit(c);
-        if (digit < 0)
-            return std::nullopt;
-        value = value * 16 + digit;
-        // Leading zeros keep the value small; anything past FF is no byte.
-        if (value > 255)
-            return std::nullopt;
-    }
-    return value;
-}
 
 TableDrawing drawTable(const QStringList& table, int width, int scale)
 {
@@ -76,7 +49,7 @@ TableDrawing drawTable(const QStringList& table, int width, int scale)
     // Every entry is checked before memory is claimed for the picture.
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(pages * width), 0);
     for (qint64 i = 0; i < count; ++i) {
-        const std::optional<int> value = tableByte(table[i]);
+        const std::optional<int> value = hexByte(table[i], DigitCase::Any);
         if (!value) {
             return refused(QStringLiteral("Girdi %1 (\"%2\") 00 ile FF arasında onaltılık bir "
                                           "sayı değil.")

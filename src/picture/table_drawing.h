@@ -15,10 +15,6 @@ constexpr qint64 kMaxDrawingHeight = 16384 * 8;
 constexpr int kMaxDrawingScale = 16;
 constexpr qint64 kMaxDrawnPixels = 268'435'456;
 
-// The byte a table entry stands for: hexadecimal digits of either case, leading zeros
-// allowed, with a value from 0 to FF. Nothing for any other text, the empty one included.
-std::optional<int> tableByte(const QString& entry);
-
 // A drawn table, or the reason it could not be drawn.
 struct TableDrawing {
     QImage picture;   // null when the table cannot be drawn
@@ -29,8 +25,9 @@ struct TableDrawing {
 // bit j is row 8p + j, and a set bit is a black pixel on white. The picture is width
 // columns wide and 8 × ceil(N / width) rows high; the entries missing from the last page
 // count as 0. Every pixel becomes a scale × scale square. Refuses (with a problem naming
-// the entry's index and text) a table holding an entry that is not a byte, an empty table,
-// and sizes beyond the limits above. The picture is Format_Mono, colour 0 white, 1 black.
+// the entry's index and text) a table holding an entry that is not a byte (hexadecimal
+// digits of either case up to FF, leading zeros allowed), an empty table, and sizes beyond
+// the limits above. The picture is Format_Mono, colour 0 white, 1 black.
 TableDrawing drawTable(const QStringList& table, int width, int scale = 1);
 
 }  // namespace pixmint

@@ -17,13 +17,15 @@ public:
     EventYield() = default;
     explicit EventYield(const bool* abortRequested, int sliceMs = 15);
 
-    // Called after every small unit of work (a pixel, a number).
+    // Called after every small unit of work: a pixel of the page packing, a number of the
+    // layout.
     void tick()
     {
         if (m_active && --m_countdown <= 0)
             slowTick();
     }
-    // Processes events now if the slice is over, whatever the call count.
+    // Processes events now if the slice is over, whatever the call count; for loops whose
+    // unit of work is larger, such as a picture row.
     void tickNow();
 
     bool isActive() const { return m_active; }

@@ -78,15 +78,17 @@ QString commentMarker(CodeLanguage language)
     return QStringLiteral("'");
 }
 
+namespace {
+
 LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
-                           const CodeFormat& format, EventYield& yield)
+                           const NumberFormat& format, int numbersPerLine,
+                           const QString& commentPath, EventYield& yield)
 {
-    QString head = commentMarker(language) + format.commentPath + kLineEnd;
+    QString head = commentMarker(language) + commentPath + kLineEnd;
     LaidOutLines data;
     switch (language) {
     case CodeLanguage::Asm: {
-        const int n =
-            format.command.toUpper() == QStringLiteral("RETLW") ? 1 : format.numbersPerLine;
+        const int n = format.command.toUpper() == QStringLiteral("RETLW") ? 1 : numbersPerLine;
         data = SatırlarıOluştur(table, format.command, format.prefix, format.suffix,
                                 format.separator, n, false, yield);
         data.text.prepend(head);
@@ -95,13 +97,13 @@ LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
     case CodeLanguage::Ccs:
         head += QStringLiteral("   const int  ") + format.command + QStringLiteral("{") + kLineEnd;
         data = SatırlarıOluştur(table, QString(), format.prefix, format.suffix, format.separator,
-                                format.numbersPerLine, true, yield);
+                                numbersPerLine, true, yield);
         data.text.prepend(head);
         data.text += kLineEnd + kLineEnd + QStringLiteral("};") + kLineEnd;
         break;
     case CodeLanguage::ProtonBasic:
         data = SatırlarıOluştur(table, format.command, format.prefix, format.suffix,
-                                format.separator, format.numbersPerLine, false, yield);
+                                format.separator, numbersPerLine, false, yield);
         data.text.prepend(head);
         data.text += kLineEnd;
         break;
@@ -109,31 +111,31 @@ LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
     return data;
 }
 
-LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
-                           const CodeFormat& format)
-{
-    EventYield none;
-    return buildCodeText(language, table, format, none);
-}
+}  // namespace
 
-CodeTextOutcome codeTextFor(const QString& languageText, const QString& numbersPerLineText,
-                            const QStringList& table, const CodeFormat& format, EventYield& yield)
+CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table,
+                            const QString& commentPath, EventYield& yield)
 {
     CodeTextOutcome outcome;
-    const LanguagePreset* preset = presetFor(languageText);
+    const LanguagePreset* preset = presetFor(format.language);
     if (!preset) {
-        outcome.failure = unknownLanguageMessage(languageText);
+        outcome.failure = unknownLanguageMessage(format.language);
         return outcome;
     }
-    const std::optional<int> perLine = readWholeNumber(numbersPerLineText);
+    const std::optional<int> perLine = readWholeNumber(format.numbersPerLine);
     if (!perLine) {
         outcome.failure = badNumbersPerLineMessage();
         return outcome;
     }
-    CodeFormat checked = format;
-    checked.numbersPerLine = *perLine;
-    outcome.code = buildCodeText(preset->language, table, checked, yield);
+    outcome.code = buildCodeText(preset->language, table, format, *perLine, commentPath, yield);
     return outcome;
+}
+
+CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table,
+                            const QString& commentPath)
+{
+    EventYield none;
+    return codeTextFor(format, table, commentPath, none);
 }
 
 QString unknownLanguageMessage(const QString& languageText)

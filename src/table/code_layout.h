@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language_presets.h"
+#include "number_format.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,36 +26,23 @@ LaidOutLines SatırlarıOluştur(const QStringList& table, const QString& comman
                               const QString& separator, int numbersPerLine, bool keepLastSeparator,
                               EventYield& yield);
 
-// The settings a code text is made with.
-struct CodeFormat {
-    QString command;  // the table command, or for CCS the table name
-    QString prefix;
-    QString suffix;
-    QString separator;
-    int numbersPerLine = 16;
-    QString commentPath;  // written after the comment marker of the first line
-};
-
 // The comment marker of a language: ";", "//" or "'".
 QString commentMarker(CodeLanguage language);
 
-// The whole code text of a language: the comment line, the frame and the data lines, every
-// line ending in CR LF. With "Asm" and the command "RETLW" (any case) every line holds one
-// number. The same code serves both windows and the command-line tool.
-LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
-                           const CodeFormat& format, EventYield& yield);
-LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
-                           const CodeFormat& format);
-
-// What the windows and the tool make of their settings: the checked language and numbers
-// per line, then the laid-out text. When a check fails, failure holds the message (shown
-// under the title "Hata") and nothing is laid out.
+// What the windows and the tool make of a format: the language and the numbers per line are
+// checked, then the whole code text is laid out: the comment line (marker and
+// commentPath), the frame of the language and the data lines, every line ending in CR LF.
+// With "Asm" and the command "RETLW" (any case) every line holds one number. When a check
+// fails, failure holds the message (shown under the title "Hata") and nothing is laid out.
+// The same code serves both windows and the command-line tool.
 struct CodeTextOutcome {
     QString failure;
     LaidOutLines code;
 };
-CodeTextOutcome codeTextFor(const QString& languageText, const QString& numbersPerLineText,
-                            const QStringList& table, const CodeFormat& format, EventYield& yield);
+CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table,
+                            const QString& commentPath, EventYield& yield);
+CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table,
+                            const QString& commentPath);
 
 // The message texts of the layout.
 QString unknownLanguageMessage(const QString& languageText);

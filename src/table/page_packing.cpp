@@ -1,20 +1,13 @@
 #include "page_packing.h"
 
 #include "event_yield.h"
+#include "hex_digits.h"
 #include "run_error.h"
 
 #include <cmath>
 #include <limits>
 
 namespace pixmint {
-
-QString twoHexDigits(int value)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    const QChar pair[2] = {QLatin1Char(digits[(value >> 4) & 0xF]),
-                           QLatin1Char(digits[value & 0xF])};
-    return QString(pair, 2);
-}
 
 void BaytlaraÇevir(const PixelGrid& grid, QStringList& table, EventYield& yield)
 {

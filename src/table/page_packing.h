@@ -22,7 +22,4 @@ void BaytlaraÇevir(const PixelGrid& grid, QStringList& table);
 // character that is no digit, 6 when the value cannot be held.
 double BinDeğeri(const QString& text);
 
-// Two upper-case hexadecimal digits for a value 0 to 255.
-QString twoHexDigits(int value);
-
 }  // namespace pixmint

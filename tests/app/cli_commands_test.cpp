@@ -1,9 +1,13 @@
 #include "cli_run.h"
 #include "code_layout.h"
-#include "event_yield.h"
+#include "code_texts.h"
+#include "fitting.h"
+#include "hex_digits.h"
+#include "monochrome.h"
 #include "page_packing.h"
 #include "picture_loading.h"
 #include "picture_road.h"
+#include "pixel_reading.h"
 #include "single_byte_text.h"
 
 #include <QDir>
@@ -16,6 +20,8 @@ namespace pixmint::cli {
 namespace {
 
 using testing::CliResult;
+using testing::codeFormat;
+using testing::codeText;
 using testing::runCli;
 
 QByteArray fileBytes(const QString& path)
@@ -44,17 +50,23 @@ protected:
     QString m_picture;
 };
 
-// The text "Dönüştür" makes of the sample for these settings, built from the routines.
-QString expectedPictureText(const QString& picturePath, CodeLanguage language,
-                            const CodeFormat& format, int width, int height, bool invert)
+// The target "Dönüştür" makes of the sample, built step by step from the routines.
+QImage expectedTarget(const QString& picturePath, int width, int height, bool invert)
 {
     QImage picture = loadPicture(picturePath);
-    EventYield none;
-    const ConvertedPicture converted =
-        convertPicture(picture, width, height, invert, nullptr, none);
+    SiyahBeyazYap(picture, invert);
+    return ResmiAktar(picture, QSize(width, height), true);
+}
+
+// The text "Dönüştür" makes of the sample for these settings.
+QString expectedPictureText(const QString& picturePath, const NumberFormat& format, int width,
+                            int height, bool invert)
+{
     QStringList table;
-    BaytlaraÇevir(converted.grid, table);
-    return buildCodeText(language, table, format).text;
+    BaytlaraÇevir(
+        PikselleriOku(expectedTarget(picturePath, width, height, invert), width, height, false),
+        table);
+    return codeText(format, table, picturePath);
 }
 
 TEST_F(CliCommands, PictureChecksComeInTheWindowsOrderAndWriteNothing)
@@ -108,15 +120,14 @@ TEST_F(CliCommands, PictureOptionsOverrideTheLanguagePresets)
 {
     const struct {
         QStringList options;
-        CodeLanguage language;
-        CodeFormat format;
+        NumberFormat format;
         int width;
         int height;
         bool invert;
     } cases[] = {
         {{QStringLiteral("--lang"), QStringLiteral("PROTON BASIC"), QStringLiteral("--invert")},
-         CodeLanguage::ProtonBasic,
-         {QStringLiteral("CData"), QStringLiteral("$"), {}, QStringLiteral(","), 16, {}},
+         codeFormat("Proton Basic", QStringLiteral("CData"), QStringLiteral("$"), {},
+                    QStringLiteral(","), 16),
          128,
          64,
          true},
@@ -124,22 +135,21 @@ TEST_F(CliCommands, PictureOptionsOverrideTheLanguagePresets)
         {{QStringLiteral("--width= 40px"), QStringLiteral("--height=24.9"),
           QStringLiteral("--columns=8"), QStringLiteral("--prefix="), QStringLiteral("--suffix=h"),
           QStringLiteral("--separator=, ")},
-         CodeLanguage::Asm,
-         {QStringLiteral("Dt"), {}, QStringLiteral("h"), QStringLiteral(", "), 8, {}},
+         codeFormat("Asm", QStringLiteral("Dt"), {}, QStringLiteral("h"), QStringLiteral(", "), 8),
          40,
          24,
          false},
         // The command is used as given, also when the list has no such entry.
         {{QStringLiteral("--lang=CCS"), QStringLiteral("--command=Logo[]=")},
-         CodeLanguage::Ccs,
-         {QStringLiteral("Logo[]="), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         codeFormat("CCS", QStringLiteral("Logo[]="), QStringLiteral("0X"), {}, QStringLiteral(","),
+                    16),
          128,
          64,
          false},
         {{QStringLiteral("--command=RETLW"), QStringLiteral("--width=16"),
           QStringLiteral("--height=8")},
-         CodeLanguage::Asm,
-         {QStringLiteral("RETLW"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         codeFormat("Asm", QStringLiteral("RETLW"), QStringLiteral("0X"), {}, QStringLiteral(","),
+                    16),
          16,
          8,
          false},
@@ -149,10 +159,8 @@ TEST_F(CliCommands, PictureOptionsOverrideTheLanguagePresets)
             runCli(QStringList{QStringLiteral("picture"), m_picture} + c.options);
         EXPECT_EQ(result.status, Done) << c.options.join(u' ').toStdString();
         EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
-        CodeFormat format = c.format;
-        format.commentPath = m_picture;
         const QString expected =
-            expectedPictureText(m_picture, c.language, format, c.width, c.height, c.invert);
+            expectedPictureText(m_picture, c.format, c.width, c.height, c.invert);
         EXPECT_EQ(result.out, encodeWindows1254(expected)) << c.options.join(u' ').toStdString();
     }
 }
@@ -177,10 +185,10 @@ TEST_F(CliCommands, AnIncompleteLineIsReportedAndTheTextStillWritten)
     EXPECT_EQ(result.status, Done);
     EXPECT_EQ(result.err, QStringLiteral("pixmint-cli: HATA :9: Dizin aralık dışında\n"));
     EXPECT_TRUE(result.out.isEmpty());
-    CodeFormat format{
-        QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 24, m_picture};
-    EXPECT_EQ(fileBytes(output), encodeWindows1254(expectedPictureText(m_picture, CodeLanguage::Asm,
-                                                                       format, 128, 64, false)));
+    const NumberFormat format =
+        codeFormat("Asm", QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 24);
+    EXPECT_EQ(fileBytes(output),
+              encodeWindows1254(expectedPictureText(m_picture, format, 128, 64, false)));
 }
 
 TEST_F(CliCommands, SaveBmpWritesTheTargetAsABitmapWhateverItsName)
@@ -193,11 +201,8 @@ TEST_F(CliCommands, SaveBmpWritesTheTargetAsABitmapWhateverItsName)
     EXPECT_EQ(result.status, Done);
     const QByteArray bytes = fileBytes(bitmap);
     ASSERT_TRUE(bytes.startsWith("BM"));
-    QImage expected = loadPicture(m_picture);
-    EventYield none;
-    const ConvertedPicture converted = convertPicture(expected, 40, 24, true, nullptr, none);
     const QImage saved = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(saved, converted.target.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(saved, expectedTarget(m_picture, 40, 24, true).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(CliCommands, AFailedSaveBmpWritesNothingElse)
@@ -252,59 +257,54 @@ TEST_F(CliCommands, RecodeReadsBackEveryLanguageTheLayoutWrites)
     }
     const struct {
         const char* name;
-        CodeLanguage language;
-        CodeFormat format;
+        NumberFormat format;
         QStringList fromOptions;
         QStringList expected;
     } cases[] = {
         {"asm.inc",
-         CodeLanguage::Asm,
-         {QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         codeFormat("Asm", QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16),
          {},
          table},
         {"retlw.inc",
-         CodeLanguage::Asm,
-         {QStringLiteral("Retlw"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         codeFormat("Asm", QStringLiteral("Retlw"), QStringLiteral("0X"), {}, QStringLiteral(","),
+                    16),
          {},
          table},
         {"proton.bas",
-         CodeLanguage::ProtonBasic,
-         {QStringLiteral("CData"), QStringLiteral("$"), {}, QStringLiteral(","), 16, {}},
+         codeFormat("Proton Basic", QStringLiteral("CData"), QStringLiteral("$"), {},
+                    QStringLiteral(","), 16),
          {},
          table},
         {"ccs.h",
-         CodeLanguage::Ccs,
-         {QStringLiteral("Resim[]="), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         codeFormat("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), {},
+                    QStringLiteral(","), 16),
          {},
          withCcsGaps},
         {"own.inc",
-         CodeLanguage::Asm,
-         {QStringLiteral("db"), QString(), QStringLiteral("h"), QStringLiteral("| "), 8, {}},
+         codeFormat("Asm", QStringLiteral("db"), QString(), QStringLiteral("h"),
+                    QStringLiteral("| "), 8),
          {QStringLiteral("--from-command=db"), QStringLiteral("--from-prefix="),
           QStringLiteral("--from-suffix=H"), QStringLiteral("--from-separator"),
           QStringLiteral("| ")},
          table},
         {"basic.bas",
-         CodeLanguage::ProtonBasic,
-         {QStringLiteral("Data"), QStringLiteral("&H"), {}, QStringLiteral(","), 16, {}},
+         codeFormat("Proton Basic", QStringLiteral("Data"), QStringLiteral("&H"), {},
+                    QStringLiteral(","), 16),
          {QStringLiteral("--from-lang"), QStringLiteral("Proton Basic"),
           QStringLiteral("--from-command=data"), QStringLiteral("--from-prefix=&h")},
          table},
     };
     for (const auto& c : cases) {
-        CodeFormat written = c.format;
-        written.commentPath = QStringLiteral("C:\\pictures\\logo.bmp");
-        const QString source = writeText(c.name, buildCodeText(c.language, table, written).text);
+        const QString source =
+            writeText(c.name, codeText(c.format, table, QStringLiteral("C:\\pictures\\logo.bmp")));
         const CliResult result =
             runCli(QStringList{QStringLiteral("recode"), source} + c.fromOptions);
         EXPECT_EQ(result.status, Done) << c.name;
         // 40 entries are not a multiple of 16; the CCS gaps make 42.
         EXPECT_EQ(result.err, QStringLiteral("pixmint-cli: HATA :9: Dizin aralık dışında\n"))
             << c.name;
-        const CodeFormat target{
-            QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, source};
-        EXPECT_EQ(result.out,
-                  encodeWindows1254(buildCodeText(CodeLanguage::Asm, c.expected, target).text))
+        EXPECT_EQ(result.out, encodeWindows1254(codeText(presetFormat(QStringLiteral("Asm")),
+                                                         c.expected, source)))
             << c.name;
     }
 }
@@ -312,53 +312,42 @@ TEST_F(CliCommands, RecodeReadsBackEveryLanguageTheLayoutWrites)
 TEST_F(CliCommands, RecodeTargetStartsFromAsmThenLangThenTheOptions)
 {
     QStringList table = sampleTable().mid(0, 32);
-    const CodeFormat written{
-        QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}};
     const QString source =
-        writeText("in.inc", buildCodeText(CodeLanguage::Asm, table, written).text);
+        writeText("in.inc", codeText(presetFormat(QStringLiteral("Asm")), table));
     QStringList inverted;
     for (const QString& entry : table)
         inverted << twoHexDigits(255 - entry.toInt(nullptr, 16));
     const struct {
         QStringList options;
-        CodeLanguage language;
-        CodeFormat format;
+        NumberFormat format;
         QStringList expected;
     } cases[] = {
         {{},
-         CodeLanguage::Asm,
-         {QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16, {}},
+         codeFormat("Asm", QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(","), 16),
          table},
         {{QStringLiteral("--lang=proton basic")},
-         CodeLanguage::ProtonBasic,
-         {QStringLiteral("CData"), QStringLiteral("$"), {}, QStringLiteral(","), 16, {}},
+         codeFormat("Proton Basic", QStringLiteral("CData"), QStringLiteral("$"), {},
+                    QStringLiteral(","), 16),
          table},
         {{QStringLiteral("--prefix=$"), QStringLiteral("--lang=CCS")},
-         CodeLanguage::Ccs,
-         {QStringLiteral("Resim[]="), QStringLiteral("$"), {}, QStringLiteral(","), 16, {}},
+         codeFormat("CCS", QStringLiteral("Resim[]="), QStringLiteral("$"), {}, QStringLiteral(","),
+                    16),
          table},
         {{QStringLiteral("--lang=CCS"), QStringLiteral("--command"), QStringLiteral("Logo[]="),
           QStringLiteral("--suffix=U")},
-         CodeLanguage::Ccs,
-         {QStringLiteral("Logo[]="),
-          QStringLiteral("0X"),
-          QStringLiteral("U"),
-          QStringLiteral(","),
-          16,
-          {}},
+         codeFormat("CCS", QStringLiteral("Logo[]="), QStringLiteral("0X"), QStringLiteral("U"),
+                    QStringLiteral(","), 16),
          table},
         {{QStringLiteral("--command=retlw"), QStringLiteral("--invert")},
-         CodeLanguage::Asm,
-         {QStringLiteral("retlw"), QStringLiteral("0X"), {}, QStringLiteral(","), 1, {}},
+         codeFormat("Asm", QStringLiteral("retlw"), QStringLiteral("0X"), {}, QStringLiteral(","),
+                    1),
          inverted},
     };
     for (const auto& c : cases) {
         const CliResult result = runCli(QStringList{QStringLiteral("recode"), source} + c.options);
         EXPECT_EQ(result.status, Done);
         EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
-        CodeFormat format = c.format;
-        format.commentPath = source;
-        EXPECT_EQ(result.out, encodeWindows1254(buildCodeText(c.language, c.expected, format).text))
+        EXPECT_EQ(result.out, encodeWindows1254(codeText(c.format, c.expected, source)))
             << c.options.join(u' ').toStdString();
     }
 }

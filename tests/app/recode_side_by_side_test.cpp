@@ -1,6 +1,7 @@
 #include "cli_run.h"
 #include "code_layout.h"
 #include "code_saving.h"
+#include "code_texts.h"
 #include "form2.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
@@ -28,27 +29,23 @@ TEST(RecodeSideBySide, WindowAndToolWriteTheSameText)
     QStringList table;
     for (int i = 0; i < 200; ++i)
         table << QStringLiteral("%1").arg((i * 37) % 256, 2, 16, QLatin1Char('0')).toUpper();
-    CodeFormat format;
-    format.prefix = QStringLiteral("0X");
-    format.separator = QStringLiteral(",");
-    format.commentPath = QStringLiteral("C:\\Şekiller\\logo.bmp");
     struct Source {
         const char* name;
-        CodeLanguage language;
+        const char* language;
         const char* command;
-        const char* prefix;
     };
     const QList<Source> sources = {
-        {"dt.inc", CodeLanguage::Asm, "Dt", "0X"},
-        {"retlw.inc", CodeLanguage::Asm, "retlw", "0X"},
-        {"ccs.h", CodeLanguage::Ccs, "Resim[]=", "0X"},
-        {"proton.bas", CodeLanguage::ProtonBasic, "CData", "$"},
+        {"dt.inc", "Asm", "Dt"},
+        {"retlw.inc", "Asm", "retlw"},
+        {"ccs.h", "CCS", "Resim[]="},
+        {"proton.bas", "Proton Basic", "CData"},
     };
     for (const Source& source : sources) {
+        NumberFormat format = presetFormat(QString::fromUtf8(source.language));
         format.command = QString::fromUtf8(source.command);
-        format.prefix = QString::fromUtf8(source.prefix);
         const QString path = dir.filePath(QString::fromUtf8(source.name));
-        writeSingleByteFile(path, buildCodeText(source.language, table, format).text);
+        writeSingleByteFile(
+            path, testing::codeText(format, table, QStringLiteral("C:\\Şekiller\\logo.bmp")));
         for (const char* language : {"Asm", "CCS", "Proton Basic"}) {
             for (bool invert : {false, true}) {
                 ProgramState state;

@@ -5,33 +5,6 @@
 namespace pixmint {
 namespace {
 
-TEST(TableDrawing, AnEntryIsAByteOnlyWhenItHoldsHexDigitsUpToFF)
-{
-    const struct {
-        const char* entry;
-        std::optional<int> value;
-    } cases[] = {
-        {"00", 0},
-        {"7F", 127},
-        {"ff", 255},
-        {"Ff", 255},
-        {"3", 3},
-        {"00FF", 255},
-        {"000000001", 1},
-        {"100", std::nullopt},
-        {"FFF", std::nullopt},
-        {"", std::nullopt},
-        {" 1", std::nullopt},
-        {"1 ", std::nullopt},
-        {"G", std::nullopt},
-        {"0X1", std::nullopt},
-        {"-1", std::nullopt},
-        {"1,", std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(tableByte(QString::fromUtf8(c.entry)), c.value) << c.entry;
-}
-
 TEST(TableDrawing, ScaleDrawsEveryPixelAsASquare)
 {
     // Wider than one byte of the mono picture, so that the squares cross byte borders.

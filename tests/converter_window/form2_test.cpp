@@ -1,5 +1,6 @@
 #include "form2.h"
 #include "code_layout.h"
+#include "code_texts.h"
 #include "form1.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
@@ -244,12 +245,8 @@ TEST_F(Form2Test, RoundTripThroughTheOtherLanguages)
         table << QStringLiteral("%1")
                      .arg(QRandomGenerator::global()->bounded(256), 2, 16, QLatin1Char('0'))
                      .toUpper();
-    CodeFormat format;
-    format.command = QStringLiteral("Dt");
-    format.prefix = QStringLiteral("0X");
-    format.separator = QStringLiteral(",");
-    format.commentPath = QStringLiteral("C:\\Resimler\\logo.bmp");
-    const QString asmText = buildCodeText(CodeLanguage::Asm, table, format).text;
+    const QString asmText = testing::codeText(presetFormat(QStringLiteral("Asm")), table,
+                                              QStringLiteral("C:\\Resimler\\logo.bmp"));
     const QString path = writeFile(QStringLiteral("logo.inc"), asmText.toLatin1());
 
     open(path);

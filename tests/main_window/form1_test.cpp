@@ -66,7 +66,7 @@ TEST_F(Form1Test, EveryControlHasItsNameKindTextAndPlace)
         {"BmpEn", "QLineEdit", "128", {64, 56, 81, 19}, false},
         {"Label2", "QLabel", "Yükseklik :", {8, 88, 52, 13}, true},
         {"BmpYükseklik", "QLineEdit", "64", {64, 80, 81, 19}, false},
-        {"Frame1", "QGroupBox", "Convert Bilgileri", {0, 112, 161, 169}, false},
+        {"Frame1", "pixmint::FormatGroup", "Convert Bilgileri", {0, 112, 161, 169}, false},
         {"Label3", "QLabel", "Kullanılan Dil :", {8, 32, 66, 13}, true},
         {"Combo1", "QComboBox", "Asm", {80, 24, 73, 21}, false},
         {"Label5", "QLabel", "Komut :", {8, 56, 36, 13}, true},
@@ -280,7 +280,7 @@ TEST_F(Form1Test, CodeTextAndSaveOfAFilledTable)
     m_state.ResimYolu = QStringLiteral("C:\\logo.bmp");
     box("SütunSayısı")->setText(QStringLiteral("2"));
     auto* text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
-    m_form->KodaUyarla(combo("Combo1"), combo("Combo2"), text1);
+    m_form->KodaUyarla(text1);
     EXPECT_EQ(text1->toPlainText(),
               QStringLiteral(";C:\\logo.bmp\n\tDt\t0X00,0X7F\n\tDt\t0XFF,0X18\n"));
     EXPECT_TRUE(m_dialogs.calls().isEmpty());
@@ -304,7 +304,7 @@ TEST_F(Form1Test, CodeTextMessages)
     // A typed command that is not in the list gives way to the first entry.
     command->setEditText(QStringLiteral("Tablo"));
     box("SütunSayısı")->setText(QStringLiteral("2"));
-    m_form->KodaUyarla(combo("Combo1"), command, text1);
+    m_form->KodaUyarla(text1);
     ASSERT_EQ(m_dialogs.messages().size(), 1);
     EXPECT_EQ(m_dialogs.messages()[0].title, QStringLiteral("HATA :9"));
     EXPECT_EQ(m_dialogs.messages()[0].text, QStringLiteral("Dizin aralık dışında"));
@@ -326,7 +326,7 @@ TEST_F(Form1Test, CodeTextMessages)
         text1->setPlainText(QStringLiteral("önceki"));
         combo("Combo1")->setEditText(c.language);
         box("SütunSayısı")->setText(c.perLine);
-        m_form->KodaUyarla(combo("Combo1"), command, text1);
+        m_form->KodaUyarla(text1);
         ASSERT_EQ(m_dialogs.messages().size(), 1);
         EXPECT_EQ(m_dialogs.messages()[0].title, QStringLiteral("Hata"));
         EXPECT_EQ(m_dialogs.messages()[0].text, c.message);

@@ -213,8 +213,7 @@ TEST(PictureCorpus, EveryFileConvertsOrIsRefused)
         ++loaded;
         EXPECT_EQ(picture.format(), QImage::Format_RGB32);
         EXPECT_LE(qint64(picture.width()) * picture.height(), kMaxPicturePixels);
-        EventYield idle;
-        const ConvertedPicture converted = convertPicture(picture, 128, 64, false, nullptr, idle);
+        const PictureRoadOutcome converted = testing::convertedPicture(picture, 128, 64, false);
         EXPECT_EQ(converted.target.size(), QSize(128, 64));
         EXPECT_EQ(converted.grid.width(), 128);
     }

@@ -2,7 +2,6 @@
 #include "event_yield.h"
 #include "picture_road.h"
 #include "picture_samples.h"
-#include "run_error.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +12,7 @@ namespace pixmint {
 namespace {
 
 using testing::asText;
+using testing::convertedPicture;
 using testing::drawn;
 using testing::textRows;
 
@@ -107,10 +107,8 @@ TEST(ConvertPicture, DarkBecomesOneAndInvertingTurnsThePictureOver)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        QImage picture = c.source;
-        EventYield idle;
-        const ConvertedPicture converted =
-            convertPicture(picture, c.size.width(), c.size.height(), c.invert, nullptr, idle);
+        const PictureRoadOutcome converted =
+            convertedPicture(c.source, c.size.width(), c.size.height(), c.invert);
         EXPECT_EQ(asText(converted.target), c.target);
         ASSERT_EQ(converted.grid.width(), c.size.width());
         ASSERT_EQ(converted.grid.height(), c.size.height());
@@ -120,13 +118,21 @@ TEST(ConvertPicture, DarkBecomesOneAndInvertingTurnsThePictureOver)
     }
 }
 
-TEST(ConvertPicture, RefusesASizeOutOfBoundsBeforeTouchingThePicture)
+TEST(ConvertPicture, RefusesASizeOutOfBoundsBeforeDecodingThePicture)
 {
-    QImage picture = drawn({"r"});
-    EventYield idle;
-    EXPECT_THROW(convertPicture(picture, 0, 64, false, nullptr, idle), RunError);
-    EXPECT_THROW(convertPicture(picture, 16384, 16384, false, nullptr, idle), RunError);
-    EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 0, 0));
+    for (const char* size : {"0x64", "16384x16384", "abcx8"}) {
+        const QStringList sides = QString::fromLatin1(size).split(u'x');
+        PictureRoadRequest request;
+        request.path = QStringLiteral("picture.png");
+        request.widthText = sides[0];
+        request.heightText = sides[1];
+        bool decoded = false;
+        EventYield idle;
+        const PictureRoadOutcome outcome = runPictureRoad(
+            request, [&decoded] { return decoded = true, QImage(); }, nullptr, idle);
+        EXPECT_EQ(outcome.failure, *targetSizeProblem(0, 0)) << size;
+        EXPECT_FALSE(decoded) << size;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "event_yield.h"
+#include "picture_road.h"
+
 #include <QImage>
 #include <QStringList>
 
@@ -77,6 +80,20 @@ inline QImage noise(int width, int height, quint32 seed = 1)
         }
     }
     return image;
+}
+
+// The picture road on a decoded picture, with the given size and the default code format.
+inline PictureRoadOutcome convertedPicture(const QImage& picture, int width, int height,
+                                           bool invert)
+{
+    PictureRoadRequest request;
+    request.path = QStringLiteral("picture.png");
+    request.widthText = QString::number(width);
+    request.heightText = QString::number(height);
+    request.invert = invert;
+    EventYield idle;
+    return runPictureRoad(
+        request, [&picture] { return picture; }, nullptr, idle);
 }
 
 }  // namespace pixmint::testing

@@ -19,43 +19,44 @@ QString golden(const QString& name)
     return QString::fromLatin1(file.readAll());
 }
 
-CodeFormat format(const QString& command, const QString& prefix, int perLine,
-                  const QString& separator = QStringLiteral(","), const QString& suffix = {})
+NumberFormat format(const char* language, const QString& command, const QString& prefix,
+                    int perLine)
 {
-    CodeFormat f;
+    NumberFormat f = presetFormat(QString::fromUtf8(language));
     f.command = command;
     f.prefix = prefix;
-    f.suffix = suffix;
-    f.separator = separator;
-    f.numbersPerLine = perLine;
-    f.commentPath = QStringLiteral("C:\\logo.bmp");
+    f.numbersPerLine = QString::number(perLine);
     return f;
+}
+
+LaidOutLines codeText(const NumberFormat& f, const QStringList& table,
+                      const QString& path = QStringLiteral("C:\\logo.bmp"))
+{
+    const CodeTextOutcome outcome = codeTextFor(f, table, path);
+    EXPECT_TRUE(outcome.failure.isEmpty()) << outcome.failure.toStdString();
+    return outcome.code;
 }
 
 TEST(CodeLayout, WorkedExamplesMatchTheGoldenFiles)
 {
     struct Case {
         const char* golden;
-        CodeLanguage language;
-        CodeFormat format;
+        NumberFormat format;
         bool incomplete;
     };
     const QList<Case> cases = {
-        {"asm-dt-2.inc", CodeLanguage::Asm, format(QStringLiteral("Dt"), QStringLiteral("0X"), 2),
+        {"asm-dt-2.inc", format("Asm", QStringLiteral("Dt"), QStringLiteral("0X"), 2), false},
+        {"asm-retlw.inc", format("Asm", QStringLiteral("retlw"), QStringLiteral("0X"), 16), false},
+        {"ccs-2.h", format("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), 2), false},
+        {"proton-2.bas", format("Proton Basic", QStringLiteral("CData"), QStringLiteral("$"), 2),
          false},
-        {"asm-retlw.inc", CodeLanguage::Asm,
-         format(QStringLiteral("retlw"), QStringLiteral("0X"), 16), false},
-        {"ccs-2.h", CodeLanguage::Ccs, format(QStringLiteral("Resim[]="), QStringLiteral("0X"), 2),
-         false},
-        {"proton-2.bas", CodeLanguage::ProtonBasic,
-         format(QStringLiteral("CData"), QStringLiteral("$"), 2), false},
-        {"asm-dt-3-incomplete.inc", CodeLanguage::Asm,
-         format(QStringLiteral("Dt"), QStringLiteral("0X"), 3), true},
-        {"ccs-3-incomplete.h", CodeLanguage::Ccs,
-         format(QStringLiteral("Resim[]="), QStringLiteral("0X"), 3), true},
+        {"asm-dt-3-incomplete.inc", format("Asm", QStringLiteral("Dt"), QStringLiteral("0X"), 3),
+         true},
+        {"ccs-3-incomplete.h", format("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), 3),
+         true},
     };
     for (const Case& c : cases) {
-        const LaidOutLines out = buildCodeText(c.language, kFour, c.format);
+        const LaidOutLines out = codeText(c.format, kFour);
         EXPECT_EQ(out.text, golden(QString::fromLatin1(c.golden))) << c.golden;
         EXPECT_EQ(out.incompleteLine, c.incomplete) << c.golden;
     }
@@ -164,18 +165,18 @@ TEST(CodeLayout, LinesTable)
 
 TEST(CodeLayout, FramesOfAnEmptyTableAndAnEmptyPath)
 {
-    CodeFormat f = format(QStringLiteral("Resim[]="), QStringLiteral("0X"), 16);
-    f.commentPath.clear();
-    EXPECT_EQ(buildCodeText(CodeLanguage::Ccs, {}, f).text,
+    NumberFormat f = format("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), 16);
+    EXPECT_EQ(codeText(f, {}, {}).text,
               QStringLiteral("//\r\n   const int  Resim[]={\r\n\t\t\r\n\r\n\r\n};\r\n"));
+    f.language = QStringLiteral("Proton Basic");
     f.command = QStringLiteral("CData");
-    EXPECT_EQ(buildCodeText(CodeLanguage::ProtonBasic, {}, f).text,
-              QStringLiteral("'\r\n\tCData\t\r\n\r\n"));
+    EXPECT_EQ(codeText(f, {}, {}).text, QStringLiteral("'\r\n\tCData\t\r\n\r\n"));
+    f.language = QStringLiteral("Asm");
     f.command = QStringLiteral("RETLW");
-    EXPECT_EQ(buildCodeText(CodeLanguage::Asm, kFour.mid(0, 2), f).text,
+    EXPECT_EQ(codeText(f, kFour.mid(0, 2), {}).text,
               QStringLiteral(";\r\n\tRETLW\t0X00\r\n\tRETLW\t0X7F\r\n"));
     f.command = QStringLiteral("Retlw");
-    EXPECT_FALSE(buildCodeText(CodeLanguage::Asm, kFour.mid(0, 3), f).incompleteLine);
+    EXPECT_FALSE(codeText(f, kFour.mid(0, 3), {}).incompleteLine);
 }
 
 }  // namespace

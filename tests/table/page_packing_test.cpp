@@ -1,5 +1,5 @@
 #include "page_packing.h"
-#include "hex_value.h"
+#include "hex_digits.h"
 #include "run_error.h"
 #include "test_paths.h"
 
@@ -134,6 +134,39 @@ TEST(DigitValues, HexadecimalDigits)
                      {QStringLiteral("1H"), 0, 13},
                      {QStringLiteral("346DC5D638866"), 0, 6},
                      {QStringLiteral("FFFFFFFFFFFFFFFFFFFF"), 0, 6}});
+}
+
+// A table entry is a byte when it holds hexadecimal digits up to FF: the drawing reads
+// either case, the inverting upper case only.
+TEST(DigitValues, HexadecimalBytes)
+{
+    const struct {
+        const char* entry;
+        std::optional<int> anyCase;
+        std::optional<int> upperOnly;
+    } cases[] = {
+        {"00", 0, 0},
+        {"7F", 127, 127},
+        {"ff", 255, std::nullopt},
+        {"Ff", 255, std::nullopt},
+        {"3", 3, 3},
+        {"00FF", 255, 255},
+        {"000000001", 1, 1},
+        {"100", std::nullopt, std::nullopt},
+        {"FFF", std::nullopt, std::nullopt},
+        {"", std::nullopt, std::nullopt},
+        {" 1", std::nullopt, std::nullopt},
+        {"1 ", std::nullopt, std::nullopt},
+        {"G", std::nullopt, std::nullopt},
+        {"0X1", std::nullopt, std::nullopt},
+        {"-1", std::nullopt, std::nullopt},
+        {"1,", std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const QString entry = QString::fromUtf8(c.entry);
+        EXPECT_EQ(hexByte(entry, pixmint::DigitCase::Any), c.anyCase) << c.entry;
+        EXPECT_EQ(hexByte(entry), c.upperOnly) << c.entry;
+    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "language_presets.h"
+#include "number_format.h"
 #include "number_reading.h"
 
 #include <gtest/gtest.h>

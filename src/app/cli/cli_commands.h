@@ -1,20 +1,14 @@
 #pragma once
 
-#include "cli_options.h"
+#include "cli_output.h"
 
-#include <QString>
 #include <QStringList>
 
 #include <iosfwd>
 
 namespace pixmint::cli {
 
-// The exit statuses of pixmint-cli.
-enum ExitStatus : int {
-    Done = 0,        // also after a message that a window shows and goes on from
-    Failed = 1,      // nothing was written
-    UsageError = 2,  // the command line itself is wrong
-};
+struct CliOptions;
 
 // Runs a whole command line (the arguments after the program name). Code text goes to the
 // --output file, or as Windows-1254 bytes to out; help and version go to out as UTF-8.

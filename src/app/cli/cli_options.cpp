@@ -1,7 +1,11 @@
 #include "cli_options.h"
 
+#include <QCommandLineParser>
+
 namespace pixmint::cli {
 namespace {
+
+const QString kGiveACommand = QStringLiteral("Bir komut verin: picture, recode veya render.");
 
 QString subcommandName(Subcommand subcommand)
 {
@@ -18,28 +22,74 @@ QString subcommandName(Subcommand subcommand)
     return {};
 }
 
-bool accepts(const ValueOption& option, Subcommand subcommand)
+Subcommand subcommandNamed(const QString& word)
 {
-    switch (subcommand) {
-    case Subcommand::Picture:
-        return option.picture;
-    case Subcommand::Recode:
-        return option.recode;
-    case Subcommand::Render:
-        return option.render;
-    case Subcommand::None:
-        break;
+    for (Subcommand subcommand : {Subcommand::Picture, Subcommand::Recode, Subcommand::Render}) {
+        if (word == subcommandName(subcommand))
+            return subcommand;
     }
-    return false;
+    return Subcommand::None;
 }
 
-const ValueOption* findValueOption(const QString& name)
+bool takes(const CliOption& option, Subcommand subcommand)
 {
-    for (const ValueOption& option : valueOptions()) {
-        if (option.name == name)
+    return option.takenBy.isEmpty() || option.takenBy.contains(subcommand);
+}
+
+const CliOption* optionNamed(const QString& name)
+{
+    for (const CliOption& option : cliOptions()) {
+        if (option.name == name || (option.name == QStringLiteral("help") && name == u'h'))
             return &option;
     }
     return nullptr;
+}
+
+QCommandLineOption parserOption(const CliOption& option)
+{
+    QStringList names = {option.name};
+    if (option.name == QStringLiteral("help"))
+        names.prepend(QStringLiteral("h"));
+    if (option.value)
+        return QCommandLineOption(names, QString(), QStringLiteral("value"));
+    return QCommandLineOption(names);
+}
+
+// The argument as the user wrote an option that the parser names without its dashes.
+QString writtenOption(const QString& name, const QStringList& arguments)
+{
+    const QString longForm = QStringLiteral("--") + name;
+    for (const QString& argument : arguments) {
+        if (argument == longForm || argument.startsWith(longForm + QLatin1Char('=')))
+            return longForm;
+    }
+    return QLatin1Char('-') + name;
+}
+
+// The Turkish message of a failed parse.
+QString parseProblem(const QCommandLineParser& parser, const QStringList& arguments,
+                     Subcommand subcommand)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString& name = unknown.first();
+        const CliOption* option = optionNamed(name);
+        if (option && subcommand != Subcommand::None) {
+            return QStringLiteral("--%1 seçeneği %2 komutunda kullanılamaz.")
+                .arg(name, subcommandName(subcommand));
+        }
+        return QStringLiteral("Bilinmeyen seçenek: %1").arg(writtenOption(name, arguments));
+    }
+    // The parser tells a missing value and a value given to a switch only in its English
+    // message, which quotes the option as written ("Missing value after '--width'.").
+    const QString error = parser.errorText();
+    const qsizetype open = error.indexOf(QLatin1Char('\''));
+    const qsizetype close = error.lastIndexOf(QLatin1Char('\''));
+    const QString written = error.mid(open + 1, close - open - 1);
+    const CliOption* option = optionNamed(written.mid(2));
+    if (option && !option->value)
+        return QStringLiteral("%1 bir değer almaz.").arg(written);
+    return QStringLiteral("%1 bir değer ister.").arg(written);
 }
 
 ParsedCommandLine usageError(const QString& message)
@@ -49,119 +99,122 @@ ParsedCommandLine usageError(const QString& message)
     return parsed;
 }
 
+// Without a subcommand only --help and --version are something to do.
+ParsedCommandLine withoutSubcommand(const QCommandLineParser& parser)
+{
+    ParsedCommandLine parsed;
+    parsed.options.help = parser.isSet(QStringLiteral("help"));
+    parsed.options.version = parser.isSet(QStringLiteral("version"));
+    if (parsed.options.help || parsed.options.version)
+        return parsed;
+    for (const CliOption& option : cliOptions()) {
+        if (parser.isSet(option.name))
+            return usageError(QStringLiteral("Önce bir komut verin: picture, recode veya render."));
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (!positional.isEmpty()) {
+        return usageError(
+            QStringLiteral("Bilinmeyen komut: \"%1\". picture, recode veya render kullanın.")
+                .arg(positional.first()));
+    }
+    return usageError(kGiveACommand);
+}
+
 }  // namespace
 
-const QList<ValueOption>& valueOptions()
+FormatOverrides CliOptions::targetFormat() const
 {
-    //                                                          picture recode render
-    static const QList<ValueOption> options = {
-        {QStringLiteral("width"), &CliOptions::width, true, false, true},
-        {QStringLiteral("height"), &CliOptions::height, true, false, false},
-        {QStringLiteral("lang"), &CliOptions::lang, true, true, false},
-        {QStringLiteral("command"), &CliOptions::command, true, true, false},
-        {QStringLiteral("columns"), &CliOptions::columns, true, false, false},
-        {QStringLiteral("prefix"), &CliOptions::prefix, true, true, false},
-        {QStringLiteral("suffix"), &CliOptions::suffix, true, true, false},
-        {QStringLiteral("separator"), &CliOptions::separator, true, true, false},
-        {QStringLiteral("from-lang"), &CliOptions::fromLang, false, true, true},
-        {QStringLiteral("from-command"), &CliOptions::fromCommand, false, true, true},
-        {QStringLiteral("from-prefix"), &CliOptions::fromPrefix, false, true, true},
-        {QStringLiteral("from-suffix"), &CliOptions::fromSuffix, false, true, true},
-        {QStringLiteral("from-separator"), &CliOptions::fromSeparator, false, true, true},
-        {QStringLiteral("scale"), &CliOptions::scale, false, false, true},
-        {QStringLiteral("output"), &CliOptions::output, true, true, true},
-        {QStringLiteral("save-bmp"), &CliOptions::saveBmp, true, false, false},
+    return {lang, command, prefix, suffix, separator, columns};
+}
+
+FormatOverrides CliOptions::sourceFormat() const
+{
+    return {fromLang, fromCommand, fromPrefix, fromSuffix, fromSeparator, std::nullopt};
+}
+
+const QList<CliOption>& cliOptions()
+{
+    using S = Subcommand;
+    static const QList<CliOption> options = {
+        {QStringLiteral("width"), &CliOptions::width, nullptr, {S::Picture, S::Render}},
+        {QStringLiteral("height"), &CliOptions::height, nullptr, {S::Picture}},
+        {QStringLiteral("lang"), &CliOptions::lang, nullptr, {S::Picture, S::Recode}},
+        {QStringLiteral("command"), &CliOptions::command, nullptr, {S::Picture, S::Recode}},
+        {QStringLiteral("columns"), &CliOptions::columns, nullptr, {S::Picture}},
+        {QStringLiteral("prefix"), &CliOptions::prefix, nullptr, {S::Picture, S::Recode}},
+        {QStringLiteral("suffix"), &CliOptions::suffix, nullptr, {S::Picture, S::Recode}},
+        {QStringLiteral("separator"), &CliOptions::separator, nullptr, {S::Picture, S::Recode}},
+        {QStringLiteral("from-lang"), &CliOptions::fromLang, nullptr, {S::Recode, S::Render}},
+        {QStringLiteral("from-command"), &CliOptions::fromCommand, nullptr, {S::Recode, S::Render}},
+        {QStringLiteral("from-prefix"), &CliOptions::fromPrefix, nullptr, {S::Recode, S::Render}},
+        {QStringLiteral("from-suffix"), &CliOptions::fromSuffix, nullptr, {S::Recode, S::Render}},
+        {QStringLiteral("from-separator"),
+         &CliOptions::fromSeparator,
+         nullptr,
+         {S::Recode, S::Render}},
+        {QStringLiteral("scale"), &CliOptions::scale, nullptr, {S::Render}},
+        {QStringLiteral("invert"),
+         nullptr,
+         &CliOptions::invert,
+         {S::Picture, S::Recode, S::Render}},
+        {QStringLiteral("output"),
+         &CliOptions::output,
+         nullptr,
+         {S::Picture, S::Recode, S::Render}},
+        {QStringLiteral("save-bmp"), &CliOptions::saveBmp, nullptr, {S::Picture}},
+        {QStringLiteral("help"), nullptr, &CliOptions::help, {}},
+        {QStringLiteral("version"), nullptr, &CliOptions::version, {}},
     };
     return options;
 }
 
 ParsedCommandLine parseCommandLine(const QStringList& arguments)
 {
-    ParsedCommandLine parsed;
-    CliOptions& options = parsed.options;
     if (arguments.isEmpty())
-        return usageError(QStringLiteral("Bir komut verin: picture, recode veya render."));
-
-    qsizetype at = 0;
-    const QString& first = arguments.first();
-    if (first == QStringLiteral("picture"))
-        options.subcommand = Subcommand::Picture;
-    else if (first == QStringLiteral("recode"))
-        options.subcommand = Subcommand::Recode;
-    else if (first == QStringLiteral("render"))
-        options.subcommand = Subcommand::Render;
-    if (options.subcommand != Subcommand::None)
-        ++at;
-
-    bool optionsEnded = false;
-    for (; at < arguments.size(); ++at) {
-        const QString& argument = arguments[at];
-        const bool looksLikeOption =
-            !optionsEnded && argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
-        if (!looksLikeOption) {
-            if (options.subcommand == Subcommand::None) {
-                return usageError(QStringLiteral("Bilinmeyen komut: \"%1\". picture, recode "
-                                                 "veya render kullanın.")
-                                      .arg(argument));
-            }
-            if (options.input) {
-                return usageError(
-                    QStringLiteral("Yalnız bir girdi dosyası verilebilir; fazlası: \"%1\".")
-                        .arg(argument));
-            }
-            options.input = argument;
-            continue;
-        }
-        if (argument == QStringLiteral("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
-            options.help = true;
-            continue;
-        }
-        if (argument == QStringLiteral("--version")) {
-            options.version = true;
-            continue;
-        }
-        if (!argument.startsWith(QStringLiteral("--")))
-            return usageError(QStringLiteral("Bilinmeyen seçenek: %1").arg(argument));
-
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-        if (name == QStringLiteral("invert")) {
-            if (equals >= 0)
-                return usageError(QStringLiteral("--invert bir değer almaz."));
-            if (options.subcommand == Subcommand::None)
-                return usageError(
-                    QStringLiteral("Önce bir komut verin: picture, recode veya "
-                                   "render."));
-            options.invert = true;
-            continue;
-        }
-        const ValueOption* option = findValueOption(name);
-        if (!option)
-            return usageError(QStringLiteral("Bilinmeyen seçenek: --%1").arg(name));
-        if (options.subcommand == Subcommand::None) {
-            return usageError(QStringLiteral("Önce bir komut verin: picture, recode veya render."));
-        }
-        if (!accepts(*option, options.subcommand)) {
-            return usageError(QStringLiteral("--%1 seçeneği %2 komutunda kullanılamaz.")
-                                  .arg(name, subcommandName(options.subcommand)));
-        }
-        if (equals >= 0) {
-            options.*(option->member) = argument.mid(equals + 1);
-        } else if (at + 1 < arguments.size()) {
-            // The next argument is the value whatever it looks like: "--separator -" and
-            // "--prefix -0x" are meant as written.
-            options.*(option->member) = arguments[++at];
-        } else {
-            return usageError(QStringLiteral("--%1 bir değer ister.").arg(name));
-        }
+        return usageError(kGiveACommand);
+    const Subcommand subcommand = subcommandNamed(arguments.first());
+    const bool optionFirst = arguments.first().size() > 1 && arguments.first().startsWith(u'-');
+    if (subcommand == Subcommand::None && !optionFirst) {
+        return usageError(
+            QStringLiteral("Bilinmeyen komut: \"%1\". picture, recode veya render kullanın.")
+                .arg(arguments.first()));
     }
 
-    if (options.subcommand == Subcommand::None && !options.help && !options.version)
-        return usageError(QStringLiteral("Bir komut verin: picture, recode veya render."));
+    // One parser per subcommand, from the one table: without a subcommand every option is
+    // known, so that an option given too early is told apart from an unknown one.
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const CliOption& option : cliOptions()) {
+        if (subcommand == Subcommand::None || takes(option, subcommand))
+            parser.addOption(parserOption(option));
+    }
+    QStringList words = arguments;
+    if (subcommand != Subcommand::None)
+        words.removeFirst();
+    words.prepend(QStringLiteral("pixmint-cli"));
+    if (!parser.parse(words))
+        return usageError(parseProblem(parser, arguments, subcommand));
+    if (subcommand == Subcommand::None)
+        return withoutSubcommand(parser);
+
+    ParsedCommandLine parsed;
+    CliOptions& options = parsed.options;
+    options.subcommand = subcommand;
+    for (const CliOption& option : cliOptions()) {
+        if (!takes(option, subcommand) || !parser.isSet(option.name))
+            continue;
+        if (option.value)
+            options.*(option.value) = parser.values(option.name).constLast();
+        else
+            options.*(option.flag) = true;
+    }
+    const QStringList inputs = parser.positionalArguments();
+    if (inputs.size() > 1) {
+        return usageError(QStringLiteral("Yalnız bir girdi dosyası verilebilir; fazlası: \"%1\".")
+                              .arg(inputs.at(1)));
+    }
+    if (!inputs.isEmpty())
+        options.input = inputs.first();
     return parsed;
 }
 

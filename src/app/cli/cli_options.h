@@ -1,5 +1,7 @@
 #pragma once
 
+#include "number_format.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -35,19 +37,23 @@ struct CliOptions {
     std::optional<QString> fromSuffix;
     std::optional<QString> fromSeparator;
     std::optional<QString> scale;
+
+    // The options of the format written (--lang, --command, …) and of the format read
+    // (--from-lang, --from-command, …).
+    FormatOverrides targetFormat() const;
+    FormatOverrides sourceFormat() const;
 };
 
-// One option that takes a value, and the subcommands that accept it.
-struct ValueOption {
+// One option: a value option fills a text, a switch a flag; and the subcommands that take it.
+struct CliOption {
     QString name;  // without the leading "--"
-    std::optional<QString> CliOptions::*member;
-    bool picture;
-    bool recode;
-    bool render;
+    std::optional<QString> CliOptions::*value = nullptr;
+    bool CliOptions::*flag = nullptr;
+    QList<Subcommand> takenBy;  // empty: every subcommand, and none
 };
 
-// Every value option, in the order the help lists them.
-const QList<ValueOption>& valueOptions();
+// Every option, in the order the help lists them.
+const QList<CliOption>& cliOptions();
 
 // The outcome of parsing: the options, or a usage error (a Turkish message).
 struct ParsedCommandLine {

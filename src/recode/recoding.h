@@ -1,18 +1,11 @@
 #pragma once
 
+#include "number_format.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace pixmint {
-
-// The number format of the text being read (the source group of the converter).
-struct SourceFormat {
-    QString language;  // "Asm", "CCS", "Proton Basic" or anything typed
-    QString command;
-    QString prefix;
-    QString suffix;
-    QString separator;
-};
 
 // The comment marker of a source language: "//" for CCS, ";" for Asm, "'" otherwise.
 QString sourceCommentMarker(const QString& languageText);
@@ -33,8 +26,12 @@ QString Sayı_Bul(const QString& piece, const QString& prefix);
 // piece loses its TABs, is cut and gives its number text. With invert, each entry that is
 // a hexadecimal number from 0 to FF becomes its 8-bit complement in two digits; any other
 // entry is left as found. Returns how many entries could not be inverted.
-int Kodu_dönüştür(const QString& sourceText, const SourceFormat& format, QStringList& table,
+// The format is the source group's: its language, command, prefix, suffix and separator.
+int Kodu_dönüştür(const QString& sourceText, const NumberFormat& format, QStringList& table,
                   bool invert);
+
+// Inverts the entries as Kodu_dönüştür does; returns how many could not be inverted.
+int invertEntries(QStringList& table);
 
 // The message shown when some entries could not be inverted.
 QString notInvertedMessage(int count);

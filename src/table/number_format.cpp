@@ -1,4 +1,4 @@
-#include "language_presets.h"
+#include "number_format.h"
 
 namespace pixmint {
 
@@ -49,6 +49,44 @@ const LanguagePreset* presetFor(const QString& languageText)
             return &preset;
     }
     return nullptr;
+}
+
+NumberFormat withLanguagePresets(NumberFormat format, const QString& languageText)
+{
+    format.language = languageText;
+    const LanguagePreset* preset = presetFor(languageText);
+    if (!preset) {
+        format.command.clear();
+        return format;
+    }
+    format.command = preset->commands.value(0);
+    format.prefix = preset->prefix;
+    format.suffix = preset->suffix;
+    format.separator = preset->separator;
+    format.sample = preset->sample;
+    format.numbersPerLine = preset->numbersPerLine;
+    return format;
+}
+
+NumberFormat presetFormat(const QString& languageText)
+{
+    return withLanguagePresets(NumberFormat{}, languageText);
+}
+
+NumberFormat withOverrides(NumberFormat format, const FormatOverrides& overrides)
+{
+    if (overrides.language)
+        format = withLanguagePresets(std::move(format), *overrides.language);
+    const auto take = [](QString& value, const std::optional<QString>& given) {
+        if (given)
+            value = *given;
+    };
+    take(format.command, overrides.command);
+    take(format.prefix, overrides.prefix);
+    take(format.suffix, overrides.suffix);
+    take(format.separator, overrides.separator);
+    take(format.numbersPerLine, overrides.numbersPerLine);
+    return format;
 }
 
 }  // namespace pixmint

@@ -1,5 +1,6 @@
 #include "format_detection.h"
 #include "code_layout.h"
+#include "code_texts.h"
 #include "test_paths.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +14,12 @@ QString s(const char16_t* text)
 }
 
 // A short table as the picture window writes it.
-QString written(CodeLanguage language, const QString& command, const QString& path)
+QString written(const char* language, const QString& command, const QString& path)
 {
     const QStringList table{s(u"00"), s(u"3F"), s(u"FF"), s(u"81")};
-    const QString prefix = language == CodeLanguage::ProtonBasic ? s(u"$") : s(u"0X");
-    return buildCodeText(language, table, {command, prefix, {}, s(u","), 16, path}).text;
+    NumberFormat format = presetFormat(QString::fromUtf8(language));
+    format.command = command;
+    return testing::codeText(format, table, path);
 }
 
 struct DetectionCase {
@@ -37,19 +39,19 @@ class Detection : public ::testing::TestWithParam<DetectionCase> {};
 TEST_P(Detection, LastMatchingMarkerDecides)
 {
     const DetectionCase& c = GetParam();
-    const DetectedFormat found = KoduTespitEt(c.text);
+    const DetectedFormat found = detectedFormat(c.text);
     EXPECT_EQ(found.languageIndex, c.languageIndex);
     EXPECT_EQ(found.selectRetlw, c.selectRetlw);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(FormatDetection, Detection, ::testing::Values(
-    DetectionCase{"AsmDt", written(CodeLanguage::Asm, s(u"Dt"), s(u"C:\\resim.bmp")), 0, false},
-    DetectionCase{"AsmRetlwWithDtInThePath", written(CodeLanguage::Asm, s(u"Retlw"), s(u"C:\\DTler\\resim.bmp")), 0, true},
-    DetectionCase{"ProtonBasic", written(CodeLanguage::ProtonBasic, s(u"CData"), s(u"C:\\resim.bmp")), 2, false},
-    DetectionCase{"ProtonBasicWithDtInThePath", written(CodeLanguage::ProtonBasic, s(u"CData"), s(u"C:\\dt.bmp")), 2, false},
+    DetectionCase{"AsmDt", written("Asm", s(u"Dt"), s(u"C:\\resim.bmp")), 0, false},
+    DetectionCase{"AsmRetlwWithDtInThePath", written("Asm", s(u"Retlw"), s(u"C:\\DTler\\resim.bmp")), 0, true},
+    DetectionCase{"ProtonBasic", written("Proton Basic", s(u"CData"), s(u"C:\\resim.bmp")), 2, false},
+    DetectionCase{"ProtonBasicWithDtInThePath", written("Proton Basic", s(u"CData"), s(u"C:\\dt.bmp")), 2, false},
     DetectionCase{"CcsWithTheOtherMarkersInComments",
-        written(CodeLanguage::Ccs, s(u"Resim[]="), s(u"C:\\DT CDATA RETLW.bmp")), 1, false},
+        written("CCS", s(u"Resim[]="), s(u"C:\\DT CDATA RETLW.bmp")), 1, false},
     DetectionCase{"CcsTableOfAnotherName", s(u"const int Logo[]={0x01,0x02};"), 1, false},
     DetectionCase{"LowerCaseRetlw", s(u"\tretlw\t0x01"), 0, true},
     DetectionCase{"LowerCaseCdata", s(u"\tcdata\t$01,$02"), 2, false},

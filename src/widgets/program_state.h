@@ -7,8 +7,9 @@
 
 namespace pixmint {
 
-// The values the whole program shares. `main` owns the one object and hands it to the
-// windows; they outlive every window but the main one.
+// The values the whole program shares. `main` owns the one object, made before the main
+// window and destroyed after it, and hands it to the windows by reference; it outlives
+// every window.
 struct ProgramState {
     QString ResimYolu;        // the picture file last chosen in a picture dialog
     QString DosyaYolu;        // the include file last opened or chosen for saving

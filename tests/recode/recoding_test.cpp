@@ -1,7 +1,8 @@
 #include "recoding.h"
 #include "code_layout.h"
+#include "code_texts.h"
 #include "format_detection.h"
-#include "language_presets.h"
+#include "number_format.h"
 #include "test_paths.h"
 
 #include <gtest/gtest.h>
@@ -9,34 +10,25 @@
 namespace pixmint {
 namespace {
 
-SourceFormat asmDt()
+NumberFormat asmDt()
 {
-    return {
-        QStringLiteral("Asm"), QStringLiteral("Dt"), QStringLiteral("0X"), {}, QStringLiteral(",")};
+    return presetFormat(QStringLiteral("Asm"));
 }
-SourceFormat asmRetlw()
+NumberFormat asmRetlw()
 {
-    SourceFormat f = asmDt();
+    NumberFormat f = asmDt();
     f.command = QStringLiteral("Retlw");
     return f;
 }
-SourceFormat ccs()
+NumberFormat ccs()
 {
-    return {QStringLiteral("CCS"),
-            QStringLiteral("Resim[]="),
-            QStringLiteral("0X"),
-            {},
-            QStringLiteral(",")};
+    return presetFormat(QStringLiteral("CCS"));
 }
-SourceFormat proton()
+NumberFormat proton()
 {
-    return {QStringLiteral("Proton Basic"),
-            QStringLiteral("CData"),
-            QStringLiteral("$"),
-            {},
-            QStringLiteral(",")};
+    return presetFormat(QStringLiteral("Proton Basic"));
 }
-SourceFormat with(SourceFormat f, QString SourceFormat::*field, const QString& value)
+NumberFormat with(NumberFormat f, QString NumberFormat::*field, const QString& value)
 {
     f.*field = value;
     return f;
@@ -50,7 +42,7 @@ QString s(const char16_t* text)
 struct ExtractionCase {
     const char* name;
     QString text;
-    SourceFormat format;
+    NumberFormat format;
     bool invert;
     QStringList expected;
     int notInverted = 0;
@@ -81,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Recoding, Extraction, ::testing::Values(
     ExtractionCase{"PrefixTwiceKeepsTheRest", s(u"\tDt\t0X0X12,0X01,0X02"), asmDt(), false,
         {s(u"0X12"), s(u"01"), s(u"02")}},
     ExtractionCase{"SuffixAndWhatFollowsItCut", s(u"\tDt\t0X3FH,0X01H ,0x02h;x"),
-        with(asmDt(), &SourceFormat::suffix, s(u"h")), false, {s(u"3F"), s(u"01"), s(u"02")}},
+        with(asmDt(), &NumberFormat::suffix, s(u"h")), false, {s(u"3F"), s(u"01"), s(u"02")}},
     ExtractionCase{"CommentInsideTheLastPiece", s(u"\tDt\t0X01,0X02,0XFF ;son"), asmDt(), false,
         {s(u"01"), s(u"02"), s(u"FF")}},
     ExtractionCase{"CommentHoldingCommasGivesNothing", s(u"\tDt\t0X01,0X02,0X03 ; a, b, c, d"), asmDt(), false,
@@ -105,9 +97,9 @@ INSTANTIATE_TEST_SUITE_P(Recoding, Extraction, ::testing::Values(
     ExtractionCase{"ProtonDigitsAfterTheDollar", s(u"'x\r\n\tCData\t$00,$3F,$FF\r\n\tCData\t$7\r\n\r\n"), proton(), false,
         {s(u"00"), s(u"3F"), s(u"FF"), s(u"7")}},
     ExtractionCase{"EmptySeparatorLineIsOnePiece", s(u"\tDt\t0X01,0X02,0X03\r\nA,B,C"),
-        with(asmDt(), &SourceFormat::separator, {}), false, {s(u"01,0X02,0X03")}},
+        with(asmDt(), &NumberFormat::separator, {}), false, {s(u"01,0X02,0X03")}},
     ExtractionCase{"SeparatorTakenAsTyped", s(u"0X01 ; 0X02 ; 0X03"),
-        with(with(asmDt(), &SourceFormat::separator, s(u" ; ")), &SourceFormat::language, s(u"CCS")), false,
+        with(with(asmDt(), &NumberFormat::separator, s(u" ; ")), &NumberFormat::language, s(u"CCS")), false,
         {s(u"01"), s(u"02"), s(u"03")}},
     ExtractionCase{"LineFeedOnlyLines", s(u";p,q,r\n\tDt\t0X01,0X02,0X03\n\tDt\t0X04\n"), asmDt(), false,
         {s(u"01"), s(u"02"), s(u"03"), s(u"04")}},
@@ -120,11 +112,11 @@ INSTANTIATE_TEST_SUITE_P(Recoding, Extraction, ::testing::Values(
     ExtractionCase{"TabsInsidePiecesRemoved", s(u"\tDt\t0X\t01,\t0X02\t,0X0\t3"), asmDt(), false,
         {s(u"01"), s(u"02"), s(u"03")}},
     ExtractionCase{"EmptyPrefixTakesPiecesWhole", s(u"0X01,3F,$2\r\n0X01,0X02"),
-        with(asmDt(), &SourceFormat::prefix, {}), false, {s(u"0X01"), s(u"3F"), s(u"$2")}},
+        with(asmDt(), &NumberFormat::prefix, {}), false, {s(u"0X01"), s(u"3F"), s(u"$2")}},
     ExtractionCase{"CommandRemovedInsideWords", s(u"\tDt\t0X01,WIDTH,0X03"), asmDt(), false,
         {s(u"01"), s(u"WIH"), s(u"03")}},
     ExtractionCase{"UnknownLanguageCutsAtQuote", s(u"'a,b,c\r\n\tDB\t0X01,0X02,0X03 'x,y"),
-        with(with(asmDt(), &SourceFormat::language, s(u"PIC")), &SourceFormat::command, s(u"DB")), false,
+        with(with(asmDt(), &NumberFormat::language, s(u"PIC")), &NumberFormat::command, s(u"DB")), false,
         {s(u"01"), s(u"02"), s(u"03")}},
     ExtractionCase{"EmptyTextEmptiesTheTable", QString(), asmDt(), true, {}},
     ExtractionCase{"SmallValuesInvertToTwoDigits", s(u"\tDt\t0XA,0X0,0X,0X00FE,0XF"), asmDt(), true,
@@ -214,14 +206,10 @@ TEST_P(RoundTrip, ReadsBackTheSameEntries)
 {
     const RoundTripCase& c = GetParam();
     const QStringList table = sampleTable(c.count);
-    const LanguagePreset& preset = languagePresets().at(static_cast<int>(c.language));
-    CodeFormat layout{c.command,
-                      preset.prefix,
-                      preset.suffix,
-                      preset.separator,
-                      16,
-                      s(u"C:\\Belgeler\\DT,çizim,1.bmp")};
-    const QString text = buildCodeText(c.language, table, layout).text;
+    NumberFormat layout =
+        presetFormat(languagePresets().at(static_cast<int>(c.language)).name);
+    layout.command = c.command;
+    const QString text = testing::codeText(layout, table, s(u"C:\\Belgeler\\DT,çizim,1.bmp"));
 
     QStringList expected;
     QStringList inverted;
@@ -237,7 +225,7 @@ TEST_P(RoundTrip, ReadsBackTheSameEntries)
         }
     }
 
-    const SourceFormat format = detectedSourceFormat(text);
+    const NumberFormat format = withDetectedFormat(presetFormat(QStringLiteral("Asm")), text);
     QStringList read;
     EXPECT_EQ(Kodu_dönüştür(text, format, read, false), 0);
     EXPECT_EQ(read, expected);
@@ -262,12 +250,12 @@ INSTANTIATE_TEST_SUITE_P(Recoding, RoundTrip, ::testing::Values(
 TEST(Recoding, AnyTextIsReadWithoutHarm)
 {
     const QString alphabet = s(u"0xX$hH,;/'\t\r\n DTdtıiß[]=ABFZ");
-    const SourceFormat formats[] = {asmDt(),
+    const NumberFormat formats[] = {asmDt(),
                                     asmRetlw(),
                                     ccs(),
                                     proton(),
-                                    with(asmDt(), &SourceFormat::separator, {}),
-                                    with(ccs(), &SourceFormat::suffix, s(u"h"))};
+                                    with(asmDt(), &NumberFormat::separator, {}),
+                                    with(ccs(), &NumberFormat::suffix, s(u"h"))};
     quint32 seed = 12345;
     for (int run = 0; run < 2000; ++run) {
         QString text;
@@ -275,13 +263,13 @@ TEST(Recoding, AnyTextIsReadWithoutHarm)
             seed = seed * 1664525u + 1013904223u;
             text += alphabet[(seed >> 16) % alphabet.size()];
         }
-        for (const SourceFormat& format : formats) {
+        for (const NumberFormat& format : formats) {
             QStringList table;
             const int notInverted = Kodu_dönüştür(text, format, table, run % 2 == 1);
             EXPECT_LE(table.size(), text.size() + 1) << text.toStdString();
             EXPECT_LE(notInverted, table.size());
         }
-        KoduTespitEt(text);
+        detectedFormat(text);
     }
 }
 

@@ -1,7 +1,5 @@
 #include "format_detection.h"
 
-#include "language_presets.h"
-
 namespace pixmint {
 namespace {
 
@@ -12,7 +10,7 @@ constexpr int kProtonBasic = 2;
 
 }  // namespace
 
-DetectedFormat KoduTespitEt(const QString& text)
+DetectedFormat detectedFormat(const QString& text)
 {
     // Comments and the path in the first line are searched too: the markers are plain
     // texts, and a file is not parsed before its language is known.
@@ -36,13 +34,17 @@ DetectedFormat KoduTespitEt(const QString& text)
     return found;
 }
 
-SourceFormat detectedSourceFormat(const QString& text)
+NumberFormat withDetectedFormat(NumberFormat current, const QString& text)
 {
-    const DetectedFormat found = KoduTespitEt(text);
-    const LanguagePreset& preset =
-        languagePresets().at(found.languageIndex < 0 ? kAsm : found.languageIndex);
-    return {preset.name, preset.commands.value(found.selectRetlw ? 1 : 0), preset.prefix,
-            preset.suffix, preset.separator};
+    const DetectedFormat found = detectedFormat(text);
+    const QString language = found.languageIndex < 0
+                                 ? current.language
+                                 : languagePresets().at(found.languageIndex).name;
+    NumberFormat format = withLanguagePresets(std::move(current), language);
+    const LanguagePreset* preset = presetFor(language);
+    if (found.selectRetlw && preset && preset->commands.size() > 1)
+        format.command = preset->commands.at(1);
+    return format;
 }
 
 }  // namespace pixmint

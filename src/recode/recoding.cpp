@@ -1,9 +1,7 @@
 #include "recoding.h"
 
 #include "code_layout.h"
-#include "hex_value.h"
-#include "language_presets.h"
-#include "run_error.h"
+#include "hex_digits.h"
 
 #include <algorithm>
 #include <utility>
@@ -37,46 +35,23 @@ QStringView numberIn(QStringView cutPiece, QStringView prefixUpper)
     return at < 0 ? trimmed : trimmed.mid(at + prefixUpper.size());
 }
 
-bool isUpperHexDigit(char16_t c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
-}
-
 // Replaces an entry holding a hexadecimal number from 0 to FF by its 8-bit complement in
-// two digits; returns false and leaves any other entry as it is. The digits are checked
-// here first, so that a file full of words costs no exception per entry.
+// two digits; returns false and leaves any other entry as it is. The empty entry has the
+// digit value 0, so it becomes FF.
 bool invertEntry(QString& entry)
 {
-    qsizetype significant = 0;
-    for (const QChar c : std::as_const(entry)) {
-        if (!isUpperHexDigit(c.unicode()))
-            return false;
-        if (significant > 0 || c != u'0')
-            ++significant;
-    }
-    if (significant > 2)
-        return false;
-    qint64 value = 0;
-    try {
-        value = HexDeğeri(entry);
-    } catch (const RunError&) {
-        return false;
-    }
-    if (value < 0 || value > 255)
+    const std::optional<int> value = entry.isEmpty() ? 0 : hexByte(entry);
+    if (!value)
         return false;
     // Written in place: the entry is not shared yet, so this allocates nothing.
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    const int inverse = static_cast<int>(255 - value);
-    entry.resize(2);
-    entry[0] = QChar(kDigits[inverse >> 4]);
-    entry[1] = QChar(kDigits[inverse & 0xF]);
+    setTwoHexDigits(entry, 255 - *value);
     return true;
 }
 
 // The settings of one run, in the form the loop compares them.
 class LineReader {
 public:
-    LineReader(const SourceFormat& format, bool invert, QStringList& entries)
+    LineReader(const NumberFormat& format, bool invert, QStringList& entries)
         : m_marker(sourceCommentMarker(format.language)),
           m_cut((format.suffix.isEmpty() ? m_marker : format.suffix).toUpper()),
           m_prefix(format.prefix.toUpper()),
@@ -178,7 +153,7 @@ QString Sayı_Bul(const QString& piece, const QString& prefix)
     return numberIn(upper, prefix.toUpper()).toString();
 }
 
-int Kodu_dönüştür(const QString& sourceText, const SourceFormat& format, QStringList& table,
+int Kodu_dönüştür(const QString& sourceText, const NumberFormat& format, QStringList& table,
                   bool invert)
 {
     // The command goes everywhere in one pass, comments and paths included; what is left
@@ -215,6 +190,16 @@ int Kodu_dönüştür(const QString& sourceText, const SourceFormat& format, QSt
     }
     table = std::move(entries);
     return reader.notInverted();
+}
+
+int invertEntries(QStringList& table)
+{
+    int notInverted = 0;
+    for (QString& entry : table) {
+        if (!invertEntry(entry))
+            ++notInverted;
+    }
+    return notInverted;
 }
 
 QString notInvertedMessage(int count)

@@ -2,8 +2,9 @@
 // reads them: Windows-1254 bytes, detection, the presets of the detected language.
 
 #include "code_layout.h"
+#include "code_texts.h"
 #include "format_detection.h"
-#include "language_presets.h"
+#include "number_format.h"
 #include "recoding.h"
 #include "single_byte_text.h"
 #include "test_paths.h"
@@ -57,19 +58,13 @@ TEST(IncludeCorpus, EveryFileRecodesIntoEveryLanguage)
     for (const QString& path : files) {
         SCOPED_TRACE(path.toStdString());
         const QString text = readSingleByteFile(path);
-        const SourceFormat format = detectedSourceFormat(text);
+        const NumberFormat format = withDetectedFormat(presetFormat(QStringLiteral("Asm")), text);
         for (const bool invert : {false, true}) {
             QStringList table;
             Kodu_dönüştür(text, format, table, invert);
             EXPECT_GE(table.size(), 1024);
             for (const LanguagePreset& target : languagePresets()) {
-                const CodeFormat layout{target.commands.first(),
-                                        target.prefix,
-                                        target.suffix,
-                                        target.separator,
-                                        16,
-                                        path};
-                const QString code = buildCodeText(target.language, table, layout).text;
+                const QString code = testing::codeText(presetFormat(target.name), table, path);
                 EXPECT_TRUE(code.startsWith(commentMarker(target.language) + path));
             }
         }
@@ -87,7 +82,7 @@ TEST(IncludeCorpus, RowTablesGiveEveryNumberInOrder)
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
         const QString text = readSingleByteFile(folder.filePath(name));
-        const SourceFormat format = detectedSourceFormat(text);
+        const NumberFormat format = withDetectedFormat(presetFormat(QStringLiteral("Asm")), text);
         EXPECT_EQ(format.language, s(u"Asm"));
 
         QStringList table;
@@ -108,11 +103,10 @@ TEST(IncludeCorpus, RowTablesGiveEveryNumberInOrder)
             EXPECT_TRUE(after.isEmpty());
 
         // Laid out as Proton Basic, the entries read back unchanged.
-        const QString proton = buildCodeText(CodeLanguage::ProtonBasic, table,
-                                             {s(u"CData"), s(u"$"), {}, s(u","), 16, name})
-                                   .text;
+        const QString proton =
+            testing::codeText(presetFormat(s(u"Proton Basic")), table, name);
         QStringList again;
-        Kodu_dönüştür(proton, detectedSourceFormat(proton), again, false);
+        Kodu_dönüştür(proton, withDetectedFormat(presetFormat(QStringLiteral("Asm")), proton), again, false);
         EXPECT_EQ(again, table);
     }
 }
@@ -125,7 +119,7 @@ TEST(IncludeCorpus, Ks0108IconsFollowTheLicenceLines)
 {
     const QString text = readSingleByteFile(testData(QStringLiteral(
         "corpus/includes/c_lowerhex__ali-bingol_Ks0108-GLCD-128x64__fontAndImageData.h")));
-    const SourceFormat format = detectedSourceFormat(text);
+    const NumberFormat format = withDetectedFormat(presetFormat(QStringLiteral("Asm")), text);
     EXPECT_EQ(format.language, s(u"Asm"));
     EXPECT_EQ(format.command, s(u"Dt"));
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recoding.h"
+#include "number_format.h"
 
 #include <QString>
 
@@ -15,11 +15,11 @@ struct DetectedFormat {
 // Searches the whole text in capitals, comments included, for "DT" (Asm), "CDATA"
 // (Proton Basic), "RETLW" (Asm with Retlw) and "[]=" (CCS), in this order; the last match
 // decides the language. Retlw is selected when "RETLW" matched and "[]=" did not.
-DetectedFormat KoduTespitEt(const QString& text);
+DetectedFormat detectedFormat(const QString& text);
 
-// The source group as "Aç" leaves it for a text when the window showed its start values:
-// the language the markers name ("Asm" when none matches), that language's presets, and
-// "Retlw" as the command when the markers say so.
-SourceFormat detectedSourceFormat(const QString& text);
+// The source group after "Aç" read the text: the language the markers name (the current
+// one when none matches), that language's presets, and "Retlw" as the command when the
+// markers say so.
+NumberFormat withDetectedFormat(NumberFormat current, const QString& text);
 
 }  // namespace pixmint

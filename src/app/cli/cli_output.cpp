@@ -1,0 +1,87 @@
+#include "cli_output.h"
+
+#include "cli_options.h"
+#include "run_error.h"
+#include "single_byte_text.h"
+
+#include <ostream>
+
+namespace pixmint::cli {
+
+const QString& errorTitle()
+{
+    static const QString title = QStringLiteral("Hata");
+    return title;
+}
+
+void tell(std::ostream& err, const QString& title, const QString& text)
+{
+    QString flat = text;
+    flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    flat.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    err << QStringLiteral("pixmint-cli: %1: %2\n").arg(title, flat).toUtf8().constData();
+    err.flush();
+}
+
+void tell(std::ostream& err, const RunError& error)
+{
+    tell(err, error.title(), error.description());
+}
+
+void tellIncompleteLine(std::ostream& err)
+{
+    const RunError error(IndexOutOfRange);
+    tell(err, error.title(QStringLiteral("HATA :")), error.description());
+}
+
+int usage(std::ostream& err, const QString& message)
+{
+    err << QStringLiteral("pixmint-cli: %1\nYardım için: pixmint-cli --help\n")
+               .arg(message)
+               .toUtf8()
+               .constData();
+    err.flush();
+    return UsageError;
+}
+
+bool writeText(const CliOptions& options, const QString& text, std::ostream& out, std::ostream& err)
+{
+    if (options.output) {
+        try {
+            writeSingleByteFile(*options.output, text);
+        } catch (const RunError& error) {
+            tell(err, error);
+            return false;
+        }
+        return true;
+    }
+    const QByteArray bytes = encodeWindows1254(text);
+    out.write(bytes.constData(), bytes.size());
+    out.flush();
+    if (!out) {
+        tell(err, errorTitle(), QStringLiteral("Kod metni standart çıktıya yazılamadı."));
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> readInclude(const QString& path, std::ostream& err)
+{
+    // 64 MB holds a table of ten million numbers; a larger include file is no table a
+    // microcontroller could take, and reading it whole would only exhaust memory.
+    constexpr qint64 kMaxIncludeBytes = 64 * 1024 * 1024;
+    try {
+        return readSingleByteFile(path, kMaxIncludeBytes);
+    } catch (const FileTooLarge&) {
+        tell(err, errorTitle(),
+             QStringLiteral("Dosya çok büyük: ") + path +
+                 QStringLiteral("; en fazla 64 MB okunur."));
+        return std::nullopt;
+    } catch (const RunError& error) {
+        tell(err, error);
+        return std::nullopt;
+    }
+}
+
+}  // namespace pixmint::cli
