@@ -89,14 +89,11 @@ FormatGroup* Form2::buildGroup(int index, const QString& title, const QRect& geo
     layout.title = title;
     layout.frame = geometry;
     layout.index = index;
-    layout.languageLabel = {8, 32, 66, 13};
-    layout.language = {88, 24, 73, 21};
-    layout.commandLabel = {176, 8, 36, 13};
-    layout.command = {168, 24, 73, 21};
-    layout.formatLabel = {8, 56, 56, 13};
-    layout.prefix = {88, 48, 33, 19};
+    layout.language = {{8, 32, 66, 13}, {88, 24, 73, 21}};
+    layout.command = {{176, 8, 36, 13}, {168, 24, 73, 21}};
+    layout.prefix = {{8, 56, 56, 13}, {88, 48, 33, 19}};
     layout.suffix = {128, 48, 25, 19};
-    layout.separator = {160, 48, 25, 19};
+    layout.separator = {{}, {160, 48, 25, 19}};
     layout.sample = {192, 48, 49, 19};
     layout.sampleText = QStringLiteral("FF");
     return new FormatGroup(layout, this);

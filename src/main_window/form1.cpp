@@ -61,8 +61,7 @@ Form1::~Form1()
 
 void Form1::buildControls()
 {
-    m_command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Resim Yükle"),
-                            {8, 8, 137, 41});
+    addCommand(1, QStringLiteral("Resim Yükle"), {8, 8, 137, 41}, &Form1::Command1_Click);
     // The titles and "Resmi Kaydet" end where the previews below them begin.
     makeLabel(this, QStringLiteral("Label4(0)"), QStringLiteral("Kaynak Resim"), {168, 8, 177, 16});
     m_picture1[0] = new PictureBox(this);
@@ -73,8 +72,7 @@ void Form1::buildControls()
     m_picture1[1] = new PictureBox(this);
     m_picture1[1]->setObjectName(QStringLiteral("Picture1(1)"));
     place(m_picture1[1], {424, 24, 249, 209});
-    m_command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("Resmi Kaydet"),
-                            {552, 8, 89, 16});
+    addCommand(5, QStringLiteral("Resmi Kaydet"), {552, 8, 89, 16}, &Form1::Command5_Click);
     makeLabel(this, QStringLiteral("Label1"), QStringLiteral("En :"), {8, 64, 19, 13});
     m_bmpEn = makeBox(this, QStringLiteral("BmpEn"), QStringLiteral("128"), {64, 56, 81, 19});
     makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Yükseklik :"), {8, 88, 52, 13});
@@ -97,16 +95,11 @@ void Form1::buildControls()
     place(m_progressBar1, {168, 256, 505, 25});
     m_text1 =
         makeCodePane(this, QStringLiteral("Text1"), QStringLiteral("Text1"), {0, 288, 585, 377});
-    m_command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Dönüştür"),
-                            {592, 288, 73, 33});
-    m_command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("Dosya Dönüştür"),
-                            {592, 328, 73, 33});
-    m_command3 =
-        makeButton(this, QStringLiteral("Command3"), QStringLiteral("Kaydet"), {592, 368, 73, 33});
-    m_command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("Resmi Tersle"),
-                            {592, 408, 73, 33});
-    m_command7 = makeButton(this, QStringLiteral("Command7"), QStringLiteral("Hakkında"),
-                            {592, 592, 81, 33});
+    addCommand(2, QStringLiteral("Dönüştür"), {592, 288, 73, 33}, &Form1::Command2_Click);
+    addCommand(6, QStringLiteral("Dosya Dönüştür"), {592, 328, 73, 33}, &Form1::Command6_Click);
+    addCommand(3, QStringLiteral("Kaydet"), {592, 368, 73, 33}, &Form1::Command3_Click);
+    addCommand(4, QStringLiteral("Resmi Tersle"), {592, 408, 73, 33}, &Form1::Command4_Click);
+    addCommand(7, QStringLiteral("Hakkında"), {592, 592, 81, 33}, &Form1::Command7_Click);
     // The two work surfaces are never shown: they hold the loaded and the converted picture.
     m_picture2 = new PictureBox(this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
@@ -125,18 +118,13 @@ void Form1::buildSettingsFrame()
     FormatGroupLayout layout;
     layout.title = QStringLiteral("Convert Bilgileri");
     layout.frame = {0, 112, 161, 169};
-    layout.languageLabel = {8, 32, 66, 13};
-    layout.language = {80, 24, 73, 21};
-    layout.commandLabel = {8, 56, 36, 13};
-    layout.command = {80, 48, 73, 21};
-    layout.numbersPerLineLabel = {8, 80, 64, 13};
-    layout.numbersPerLine = {96, 72, 49, 19};
-    layout.formatLabel = {8, 104, 56, 13};
-    layout.prefix = {72, 96, 33, 19};
+    layout.language = {{8, 32, 66, 13}, {80, 24, 73, 21}};
+    layout.command = {{8, 56, 36, 13}, {80, 48, 73, 21}};
+    layout.numbersPerLine = {{8, 80, 64, 13}, {96, 72, 49, 19}};
+    layout.prefix = {{8, 104, 56, 13}, {72, 96, 33, 19}};
     layout.suffix = {112, 96, 33, 19};
-    // Clear of the separator box beside it and the sample box below it.
-    layout.separatorLabel = {8, 128, 64, 16};
-    layout.separator = {72, 120, 73, 19};
+    // The label stays clear of the separator box beside it and the sample box below it.
+    layout.separator = {{8, 128, 64, 16}, {72, 120, 73, 19}};
     layout.sample = {8, 144, 137, 19};
     layout.sampleText = QStringLiteral("0xFF,");
     m_format = new FormatGroup(layout, this);
@@ -145,17 +133,13 @@ void Form1::buildSettingsFrame()
 void Form1::buildTabOrder()
 {
     const FormatGroup& f = *m_format;
-    const QList<QWidget*> order = {m_bmpEn,          m_bmpYükseklik,
-                                   m_picture1[0],    m_picture1[1],
-                                   m_command2,       m_command3,
-                                   m_command4,       m_command1,
-                                   m_text1,          m_command5,
-                                   m_command6,       m_check1,
-                                   m_check2,         f.numbersPerLineBox(),
-                                   f.commandList(),  f.languageList(),
-                                   f.prefixBox(),    f.suffixBox(),
-                                   f.separatorBox(), f.sampleBox(),
-                                   m_command7};
+    const QList<QWidget*> order = {m_bmpEn,          m_bmpYükseklik,        m_picture1[0],
+                                   m_picture1[1],    m_command[2],          m_command[3],
+                                   m_command[4],     m_command[1],          m_text1,
+                                   m_command[5],     m_command[6],          m_check1,
+                                   m_check2,         f.numbersPerLineBox(), f.commandList(),
+                                   f.languageList(), f.prefixBox(),         f.suffixBox(),
+                                   f.separatorBox(), f.sampleBox(),         m_command[7]};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -164,13 +148,15 @@ void Form1::connectHandlers()
 {
     for (QLineEdit* box : {m_bmpEn, m_bmpYükseklik, m_format->numbersPerLineBox()})
         box->installEventFilter(this);
-    connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(m_command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(m_command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(m_command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(m_command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(m_command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+}
+
+void Form1::addCommand(int number, const QString& caption, const QRect& geometry,
+                       void (Form1::*click)())
+{
+    QPushButton* button =
+        makeButton(this, QStringLiteral("Command%1").arg(number), caption, geometry);
+    connect(button, &QPushButton::clicked, this, [this, click] { (this->*click)(); });
+    m_command[number] = button;
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

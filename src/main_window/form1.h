@@ -72,6 +72,9 @@ private:
     void buildSettingsFrame();
     void buildTabOrder();
     void connectHandlers();
+    // Makes the button "Command" + number, which runs click when pressed.
+    void addCommand(int number, const QString& caption, const QRect& geometry,
+                    void (Form1::*click)());
     void checkAfterFocusLoss(QLineEdit* box);
     void showWindow(QPointer<QWidget>& window, const WindowFactory& factory);
 
@@ -86,13 +89,7 @@ private:
     // run the check again, so two failing boxes cannot pass the focus back and forth.
     bool m_checking = false;
 
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command2 = nullptr;
-    QPushButton* m_command3 = nullptr;
-    QPushButton* m_command4 = nullptr;
-    QPushButton* m_command5 = nullptr;
-    QPushButton* m_command6 = nullptr;
-    QPushButton* m_command7 = nullptr;
+    QPushButton* m_command[8] = {};  // Command1 … Command7 at their numbers
     PictureBox* m_picture1[2] = {};
     PictureBox* m_picture2 = nullptr;
     PictureBox* m_picture3 = nullptr;

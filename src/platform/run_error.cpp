@@ -1,35 +1,29 @@
 #include "run_error.h"
 
+#include <utility>
+
 namespace pixmint {
 
 QString RunError::describe(int number)
 {
-    switch (number) {
-    case InvalidArgument:
-        return QStringLiteral("Geçersiz bağımsız değişken");
-    case Overflow:
-        return QStringLiteral("Taşma");
-    case IndexOutOfRange:
-        return QStringLiteral("Dizin aralık dışında");
-    case TypeMismatch:
-        return QStringLiteral("Tür uyuşmazlığı");
-    case BadFileName:
-        return QStringLiteral("Geçersiz dosya adı");
-    case FileNotFound:
-        return QStringLiteral("Dosya bulunamadı");
-    case DiskFull:
-        return QStringLiteral("Disk dolu");
-    case PermissionDenied:
-        return QStringLiteral("Erişim reddedildi");
-    case PathFileAccessError:
-        return QStringLiteral("Yol/dosya erişim hatası");
-    case PathNotFound:
-        return QStringLiteral("Yol bulunamadı");
-    case DialogCancelled:
-        return QStringLiteral("İptal seçildi");
-    default:
-        return {};
+    static const std::pair<int, const char*> descriptions[] = {
+        {InvalidArgument, "Geçersiz bağımsız değişken"},
+        {Overflow, "Taşma"},
+        {IndexOutOfRange, "Dizin aralık dışında"},
+        {TypeMismatch, "Tür uyuşmazlığı"},
+        {BadFileName, "Geçersiz dosya adı"},
+        {FileNotFound, "Dosya bulunamadı"},
+        {DiskFull, "Disk dolu"},
+        {PermissionDenied, "Erişim reddedildi"},
+        {PathFileAccessError, "Yol/dosya erişim hatası"},
+        {PathNotFound, "Yol bulunamadı"},
+        {DialogCancelled, "İptal seçildi"},
+    };
+    for (const auto& [known, description] : descriptions) {
+        if (known == number)
+            return QString::fromUtf8(description);
     }
+    return {};
 }
 
 RunError::RunError(int number, const QString& detail)

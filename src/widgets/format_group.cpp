@@ -46,23 +46,23 @@ FormatGroup::FormatGroup(const FormatGroupLayout& layout, QWidget* parent)
     };
     setObjectName(name("Frame1"));
     place(this, layout.frame);
-    makeLabel(this, name("Label3"), QStringLiteral("Kullanılan Dil :"), layout.languageLabel);
-    m_language = makeList(this, name("Combo1"), languageNames(), layout.language);
-    makeLabel(this, name("Label5"), QStringLiteral("Komut :"), layout.commandLabel);
+    makeLabel(this, name("Label3"), QStringLiteral("Kullanılan Dil :"), layout.language.label);
+    m_language = makeList(this, name("Combo1"), languageNames(), layout.language.control);
+    makeLabel(this, name("Label5"), QStringLiteral("Komut :"), layout.command.label);
     m_command = makeList(this, name("Combo2"), {QStringLiteral("Dt"), QStringLiteral("retlw")},
-                         layout.command);
-    if (!layout.numbersPerLine.isEmpty()) {
+                         layout.command.control);
+    if (!layout.numbersPerLine.control.isEmpty()) {
         makeLabel(this, name("Label6"), QStringLiteral("Sütun Sayısı :"),
-                  layout.numbersPerLineLabel);
+                  layout.numbersPerLine.label);
         m_numbersPerLine =
-            makeBox(this, name("SütunSayısı"), QStringLiteral("16"), layout.numbersPerLine);
+            makeBox(this, name("SütunSayısı"), QStringLiteral("16"), layout.numbersPerLine.control);
     }
-    makeLabel(this, name("Label7"), QStringLiteral("Sayı Biçimi :"), layout.formatLabel);
-    m_prefix = makeBox(this, name("ÖnEk"), QStringLiteral("0X"), layout.prefix);
+    makeLabel(this, name("Label7"), QStringLiteral("Sayı Biçimi :"), layout.prefix.label);
+    m_prefix = makeBox(this, name("ÖnEk"), QStringLiteral("0X"), layout.prefix.control);
     m_suffix = makeBox(this, name("ArkaEk"), QString(), layout.suffix);
-    if (!layout.separatorLabel.isEmpty())
-        makeLabel(this, name("Label9"), QStringLiteral("Sayı Ayracı :"), layout.separatorLabel);
-    m_separator = makeBox(this, name("Ayraç"), QStringLiteral(","), layout.separator);
+    if (!layout.separator.label.isEmpty())
+        makeLabel(this, name("Label9"), QStringLiteral("Sayı Ayracı :"), layout.separator.label);
+    m_separator = makeBox(this, name("Ayraç"), QStringLiteral(","), layout.separator.control);
     m_sample = makeBox(this, name("Görünüş"), layout.sampleText, layout.sample);
 
     // The list hands its focus to its edit line; whichever holds it reports the loss.

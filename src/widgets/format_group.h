@@ -16,24 +16,25 @@ namespace pixmint {
 // list dropping down is no focus change for the handlers of the boxes.
 bool isRealFocusChange(const QEvent* focusEvent);
 
+// A control with the label in front of it; an empty rectangle stands for no such control.
+struct Labelled {
+    QRect label;
+    QRect control;
+};
+
 // Where the controls of a group sit (in the group's own coordinates) and what they show at
 // start. The main window's group has the numbers-per-line box and a label for the
-// separator; the converter's two groups have neither (their rectangles stay empty).
+// separator; the converter's two groups have neither.
 struct FormatGroupLayout {
     QString title;
     QRect frame;
     int index = -1;  // the element of the control arrays; -1 for plain names
-    QRect languageLabel;
-    QRect language;
-    QRect commandLabel;
-    QRect command;
-    QRect numbersPerLineLabel;
-    QRect numbersPerLine;
-    QRect formatLabel;
-    QRect prefix;
+    Labelled language;
+    Labelled command;
+    Labelled numbersPerLine;
+    Labelled prefix;  // "Sayı Biçimi :" and the prefix box; the suffix box follows
     QRect suffix;
-    QRect separatorLabel;
-    QRect separator;
+    Labelled separator;
     QRect sample;
     QString sampleText;
 };

@@ -2,31 +2,34 @@
 
 #include <QCommandLineParser>
 
+#include <utility>
+
 namespace pixmint::cli {
 namespace {
 
 const QString kGiveACommand = QStringLiteral("Bir komut verin: picture, recode veya render.");
 
+// The subcommands by the words that name them.
+const std::pair<Subcommand, const char*> kSubcommands[] = {
+    {Subcommand::Picture, "picture"},
+    {Subcommand::Recode, "recode"},
+    {Subcommand::Render, "render"},
+};
+
 QString subcommandName(Subcommand subcommand)
 {
-    switch (subcommand) {
-    case Subcommand::Picture:
-        return QStringLiteral("picture");
-    case Subcommand::Recode:
-        return QStringLiteral("recode");
-    case Subcommand::Render:
-        return QStringLiteral("render");
-    case Subcommand::None:
-        break;
+    for (const auto& [known, word] : kSubcommands) {
+        if (known == subcommand)
+            return QString::fromLatin1(word);
     }
     return {};
 }
 
 Subcommand subcommandNamed(const QString& word)
 {
-    for (Subcommand subcommand : {Subcommand::Picture, Subcommand::Recode, Subcommand::Render}) {
-        if (word == subcommandName(subcommand))
-            return subcommand;
+    for (const auto& [known, name] : kSubcommands) {
+        if (word == QLatin1String(name))
+            return known;
     }
     return Subcommand::None;
 }
