@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth imagemagick time
+    appstream desktop-file-utils
 )
 if [ "${PIXMINT_FUZZ:-0}" = 1 ]; then
     packages+=(clang libclang-rt-dev)

@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(PIXMINT_VERSION_TEXT));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pixmint-256.png")));
-    QApplication::setDesktopFileName(QStringLiteral("pixmint"));
+    QApplication::setDesktopFileName(QStringLiteral("org.pixmint.pixmint"));
 
     pixmint::ProgramState state;
     pixmint::QtDialogService dialogs;
