@@ -1,5 +1,6 @@
 #include "form2.h"
 #include "code_layout.h"
+#include "code_saving.h"
 #include "code_texts.h"
 #include "form1.h"
 #include "program_state.h"
@@ -397,6 +398,50 @@ TEST_F(Form2Test, LowerCaseHexTablesReadAsCcs)
     for (qsizetype i = 0; i + icon.size() <= table.size() && !found; ++i)
         found = table.mid(i, icon.size()) == icon;
     EXPECT_TRUE(found);
+}
+
+// Every button, clicked by its name, runs its own command: "Aç" and "Kaydet" open their
+// dialogs (cancelled here), "Dönüştür" and "Tersle" read the source pane plainly and
+// inverted.
+TEST(Form2Wiring, EveryButtonRunsItsOwnCommand)
+{
+    const struct {
+        const char* button;
+        std::optional<DialogCall::Kind> dialog;
+        QStringList table;  // the byte table afterwards
+    } rows[] = {
+        {"Command1", DialogCall::Open, {}},
+        {"Command2",
+         std::nullopt,
+         {QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03")}},
+        {"Command3", DialogCall::Save, {}},
+        {"Command4",
+         std::nullopt,
+         {QStringLiteral("FE"), QStringLiteral("FD"), QStringLiteral("FC")}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.button);
+        ProgramState state;
+        ScriptedDialogs dialogs;
+        Form2 form(state, dialogs);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))
+            ->setPlainText(QStringLiteral("\tDt\t0X01,0X02,0X03\n"));
+        if (row.dialog)
+            dialogs.queueFile(std::nullopt);
+
+        QTest::mouseClick(form.findChild<QPushButton*>(QString::fromLatin1(row.button)),
+                          Qt::LeftButton);
+        if (row.dialog) {
+            ASSERT_FALSE(dialogs.calls().isEmpty());
+            EXPECT_EQ(dialogs.calls()[0].kind, *row.dialog);
+            if (*row.dialog == DialogCall::Save) {
+                EXPECT_EQ(dialogs.calls()[0].request.filter, codeSaveFilter());
+            }
+        }
+        EXPECT_EQ(state.BaytTablosu, row.table);
+    }
 }
 
 }  // namespace

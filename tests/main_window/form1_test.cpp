@@ -1,4 +1,6 @@
 #include "form1.h"
+#include "code_saving.h"
+#include "picture_commands.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
 #include "test_paths.h"
@@ -21,6 +23,7 @@
 namespace pixmint {
 namespace {
 
+using testing::DialogCall;
 using testing::ScriptedDialogs;
 
 using Form1Test = testing::WindowTest<Form1>;
@@ -361,6 +364,75 @@ TEST_F(Form1Test, SecondaryWindowsOpenOnceAndCloseWithTheMainWindow)
     m_form->close();
     EXPECT_TRUE(closed);
     EXPECT_FALSE(m_form->converterWindow()->isVisible());
+}
+
+// Makes an empty secondary window of the given name.
+WindowFactory namedWindow(const char* name)
+{
+    return [name](QWidget* main) {
+        auto* window = new QWidget(main, Qt::Window);
+        window->setObjectName(QString::fromLatin1(name));
+        return window;
+    };
+}
+
+// Every button, clicked by its name, runs its own command: the first thing each command
+// shows tells them apart. A white picture is loaded, so "Dönüştür" gives 00 bytes and
+// "Resmi Tersle" FF bytes; a file dialog that opens is cancelled.
+TEST(Form1Wiring, EveryButtonRunsItsOwnCommand)
+{
+    QTemporaryDir dir;
+    const QString white = dir.filePath(QStringLiteral("white.png"));
+    QImage picture(16, 8, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    ASSERT_TRUE(picture.save(white));
+    const struct {
+        const char* button;
+        std::optional<DialogCall::Kind> dialog;
+        QString filter;      // of the dialog that opens
+        QString entry;       // every entry of the byte table afterwards
+        const char* window;  // the window that appears
+    } rows[] = {
+        {"Command1", DialogCall::Open, PictureCommands::openFilter(), {}, nullptr},
+        {"Command2", std::nullopt, {}, QStringLiteral("00"), nullptr},
+        {"Command3", DialogCall::Save, codeSaveFilter(), {}, nullptr},
+        {"Command4", std::nullopt, {}, QStringLiteral("FF"), nullptr},
+        {"Command5", DialogCall::Save, PictureCommands::saveFilter(), {}, nullptr},
+        {"Command6", std::nullopt, {}, {}, "Form2"},
+        {"Command7", std::nullopt, {}, {}, "Form3"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.button);
+        ProgramState state;
+        ScriptedDialogs dialogs;
+        Form1 form(state, dialogs);
+        form.setConverterWindowFactory(namedWindow("Form2"));
+        form.setAboutWindowFactory(namedWindow("Form3"));
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.findChild<QLineEdit*>(QStringLiteral("BmpEn"))->setText(QStringLiteral("16"));
+        form.findChild<QLineEdit*>(QStringLiteral("BmpYükseklik"))->setText(QStringLiteral("8"));
+        dialogs.queueFile(white);
+        form.Command1_Click();
+        dialogs.clearCalls();
+        if (row.dialog)
+            dialogs.queueFile(std::nullopt);
+
+        QTest::mouseClick(form.findChild<QPushButton*>(QString::fromLatin1(row.button)),
+                          Qt::LeftButton);
+        if (row.dialog) {
+            ASSERT_EQ(dialogs.calls().size(), 1);
+            EXPECT_EQ(dialogs.calls()[0].kind, *row.dialog);
+            EXPECT_EQ(dialogs.calls()[0].request.filter, row.filter);
+        } else {
+            EXPECT_TRUE(dialogs.calls().isEmpty());
+        }
+        if (!row.entry.isEmpty()) {
+            EXPECT_EQ(state.BaytTablosu, QStringList(16, row.entry));
+        }
+        const QWidget* shown = form.converterWindow() ? form.converterWindow() : form.aboutWindow();
+        EXPECT_EQ(shown ? shown->objectName() : QString(), QString::fromLatin1(row.window));
+    }
 }
 
 }  // namespace
