@@ -493,15 +493,16 @@ TEST_F(CliCommands, RenderOfThePictureTextGivesTheTargetPictureBack)
                         arguments << QStringLiteral("--invert");
                     if (*command)
                         arguments << QStringLiteral("--command") << QString::fromUtf8(command);
-                    ASSERT_EQ(runCli(arguments).status, Done);
+                    SCOPED_TRACE(::testing::Message() << picture.toStdString() << " " << lang
+                                                      << (invert ? " inverted " : " ") << command);
+                    EXPECT_EQ(runCli(arguments).status, Done);
                     const CliResult rendered = runCli(
                         {QStringLiteral("render"), code, width, QStringLiteral("--output"), png});
-                    ASSERT_EQ(rendered.status, Done) << lang << ": " << rendered.err.toStdString();
+                    EXPECT_EQ(rendered.status, Done) << rendered.err.toStdString();
                     const QImage target = QImage(bitmap).convertToFormat(QImage::Format_RGB32);
                     const QImage drawn = QImage(png).convertToFormat(QImage::Format_RGB32);
-                    ASSERT_EQ(target.size(), size);
-                    EXPECT_EQ(drawn, target) << picture.toStdString() << " " << lang
-                                             << (invert ? " inverted " : " ") << command;
+                    EXPECT_EQ(target.size(), size);
+                    EXPECT_EQ(drawn, target);
                 }
             }
         }

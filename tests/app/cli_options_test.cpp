@@ -43,11 +43,10 @@ TEST(CliOptions, ValuesAreTakenInBothFormsAndTheLastRepeatWins)
     };
     for (const AcceptedCase& c : cases) {
         const ParsedCommandLine parsed = parseCommandLine(words(c.arguments));
-        ASSERT_TRUE(parsed.usageError.isEmpty())
+        EXPECT_TRUE(parsed.usageError.isEmpty())
             << c.arguments << ": " << parsed.usageError.toStdString();
-        const std::optional<QString>& value = parsed.options.*(c.member);
-        ASSERT_TRUE(value.has_value()) << c.arguments;
-        EXPECT_EQ(*value, QString::fromUtf8(c.value)) << c.arguments;
+        EXPECT_EQ(parsed.options.*(c.member), std::optional(QString::fromUtf8(c.value)))
+            << c.arguments;
         EXPECT_EQ(parsed.options.input.value_or(QString()), QString::fromUtf8(c.input))
             << c.arguments;
     }

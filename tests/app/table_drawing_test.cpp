@@ -15,12 +15,8 @@ TEST(TableDrawing, ScaleDrawsEveryPixelAsASquare)
     const TableDrawing scaled = drawTable(table, 7, 3);
     ASSERT_FALSE(scaled.picture.isNull());
     ASSERT_EQ(scaled.picture.size(), QSize(21, 24));
-    for (int y = 0; y < 24; ++y) {
-        for (int x = 0; x < 21; ++x) {
-            ASSERT_EQ(scaled.picture.pixel(x, y), plain.picture.pixel(x / 3, y / 3))
-                << x << "," << y;
-        }
-    }
+    EXPECT_EQ(scaled.picture.convertToFormat(QImage::Format_RGB32),
+              plain.picture.scaled(21, 24).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(TableDrawing, RefusesWhatItCannotDraw)

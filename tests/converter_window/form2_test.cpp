@@ -210,9 +210,9 @@ TEST_F(Form2Test, HugeFilesAndHugeLinesAreRefused)
     for (const auto& [path, message] : cases) {
         m_dialogs.clearCalls();
         open(path);
-        ASSERT_EQ(m_dialogs.messages().size(), 1);
-        EXPECT_EQ(m_dialogs.messages()[0].title, QStringLiteral("Hata"));
-        EXPECT_TRUE(m_dialogs.messages()[0].text.startsWith(message));
+        const DialogCall shown = m_dialogs.onlyMessage();
+        EXPECT_EQ(shown.title, QStringLiteral("Hata"));
+        EXPECT_TRUE(shown.text.startsWith(message));
         EXPECT_EQ(pane("Text1")->toPlainText(), text);
         EXPECT_EQ(m_state.DosyaYolu, path);
     }
@@ -425,7 +425,7 @@ TEST(Form2Wiring, EveryButtonRunsItsOwnCommand)
         ScriptedDialogs dialogs;
         Form2 form(state, dialogs);
         form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
         form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))
             ->setPlainText(QStringLiteral("\tDt\t0X01,0X02,0X03\n"));
         if (row.dialog)
@@ -433,12 +433,11 @@ TEST(Form2Wiring, EveryButtonRunsItsOwnCommand)
 
         QTest::mouseClick(form.findChild<QPushButton*>(QString::fromLatin1(row.button)),
                           Qt::LeftButton);
-        if (row.dialog) {
-            ASSERT_FALSE(dialogs.calls().isEmpty());
-            EXPECT_EQ(dialogs.calls()[0].kind, *row.dialog);
-            if (*row.dialog == DialogCall::Save) {
-                EXPECT_EQ(dialogs.calls()[0].request.filter, codeSaveFilter());
-            }
+        // Three numbers fill no line of 16: "Dönüştür" and "Tersle" report that, no dialog.
+        const DialogCall first = dialogs.calls().value(0);
+        EXPECT_EQ(first.kind, row.dialog.value_or(DialogCall::Message));
+        if (row.dialog == DialogCall::Save) {
+            EXPECT_EQ(first.request.filter, codeSaveFilter());
         }
         EXPECT_EQ(state.BaytTablosu, row.table);
     }

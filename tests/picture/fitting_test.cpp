@@ -94,7 +94,9 @@ TEST(ResmiAktar, EveryTargetPixelIsTheAndOfTheSourcePixelsItCovers)
                                           << to.width() << "x" << to.height());
         const QImage source = noise(from.width(), from.height());
         const QImage result = ResmiAktar(source, to, true);
-        ASSERT_EQ(result.size(), to);
+        EXPECT_EQ(result.size(), to);
+        if (result.size() != to)
+            continue;
         int wrong = 0;
         for (int y = 0; y < to.height(); ++y)
             for (int x = 0; x < to.width(); ++x)

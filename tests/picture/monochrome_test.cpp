@@ -34,7 +34,9 @@ TEST(SiyahBeyazYap, ProgressRunsToOneRowAndColumnMoreThanThePictureThenBackToZer
         SiyahBeyazYap(picture, false, &progress);
 
         const auto& e = progress.events;
-        ASSERT_GE(e.size(), static_cast<std::size_t>(size.height()) + 4);  // a value per row
+        EXPECT_GE(e.size(), static_cast<std::size_t>(size.height()) + 4);  // a value per row
+        if (e.size() < 4)
+            continue;
         EXPECT_EQ(e[0], 0);
         EXPECT_EQ(e[1], -maximum);
         EXPECT_EQ(e[e.size() - 2], maximum);
@@ -69,7 +71,7 @@ TEST(SiyahBeyazYap, TurnsEveryPixelBlackOrWhiteAndInvertSwaps)
         QImage inverted = plain;
         SiyahBeyazYap(plain, false);
         SiyahBeyazYap(inverted, true);
-        ASSERT_EQ(plain.format(), QImage::Format_RGB32);
+        EXPECT_EQ(plain.format(), QImage::Format_RGB32);
         for (int x = 0; x < source.width(); ++x) {
             EXPECT_EQ(plain.pixel(x, 0), cases[x].plain) << "pixel " << x;
             EXPECT_EQ(inverted.pixel(x, 0), cases[x].inverted) << "pixel " << x;
@@ -110,8 +112,10 @@ TEST(ConvertPicture, DarkBecomesOneAndInvertingTurnsThePictureOver)
         const PictureRoadOutcome converted =
             convertedPicture(c.source, c.size.width(), c.size.height(), c.invert);
         EXPECT_EQ(asText(converted.target), c.target);
-        ASSERT_EQ(converted.grid.width(), c.size.width());
-        ASSERT_EQ(converted.grid.height(), c.size.height());
+        EXPECT_EQ(converted.grid.width(), c.size.width());
+        EXPECT_EQ(converted.grid.height(), c.size.height());
+        if (converted.grid.width() != c.size.width() || converted.grid.height() != c.size.height())
+            continue;
         for (int y = 0; y < c.size.height(); ++y)
             for (int x = 0; x < c.size.width(); ++x)
                 EXPECT_EQ(converted.grid.at(x, y), c.target[y][x] == u'#' ? 1 : 0);

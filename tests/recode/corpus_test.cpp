@@ -87,7 +87,9 @@ TEST(IncludeCorpus, RowTablesGiveEveryNumberInOrder)
 
         QStringList table;
         EXPECT_EQ(Kodu_dönüştür(text, format, table, false), 0);
-        ASSERT_GE(table.size(), 63 * 17 + 16);
+        EXPECT_GE(table.size(), 63 * 17 + 16);
+        if (table.size() < 63 * 17 + 16)
+            continue;
         QStringList numbers;
         for (qsizetype i = 0; i < 63 * 17 + 16; ++i) {
             if (i % 17 == 16)
@@ -103,10 +105,10 @@ TEST(IncludeCorpus, RowTablesGiveEveryNumberInOrder)
             EXPECT_TRUE(after.isEmpty());
 
         // Laid out as Proton Basic, the entries read back unchanged.
-        const QString proton =
-            testing::codeText(presetFormat(s(u"Proton Basic")), table, name);
+        const QString proton = testing::codeText(presetFormat(s(u"Proton Basic")), table, name);
         QStringList again;
-        Kodu_dönüştür(proton, withDetectedFormat(presetFormat(QStringLiteral("Asm")), proton), again, false);
+        Kodu_dönüştür(proton, withDetectedFormat(presetFormat(QStringLiteral("Asm")), proton),
+                      again, false);
         EXPECT_EQ(again, table);
     }
 }

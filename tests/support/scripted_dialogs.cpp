@@ -61,4 +61,11 @@ QList<DialogCall> ScriptedDialogs::messages() const
     return result;
 }
 
+DialogCall ScriptedDialogs::onlyMessage() const
+{
+    const QList<DialogCall> shown = messages();
+    EXPECT_EQ(shown.size(), 1);
+    return shown.size() == 1 ? shown.first() : DialogCall{};
+}
+
 }  // namespace pixmint::testing

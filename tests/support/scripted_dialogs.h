@@ -13,7 +13,7 @@ namespace pixmint::testing {
 
 // One recorded call of the dialog service.
 struct DialogCall {
-    enum Kind { Open, Save, Message } kind;
+    enum Kind { Open, Save, Message } kind = Message;
     QString title;  // message boxes
     QString text;   // message boxes
     MessageButtons buttons = MessageButtons::Ok;
@@ -37,6 +37,9 @@ public:
 
     const QList<DialogCall>& calls() const { return m_calls; }
     QList<DialogCall> messages() const;
+    // The one message box shown since the calls were last cleared; when there was none or
+    // more than one, the expectation fails and an empty call comes back.
+    DialogCall onlyMessage() const;
     void clearCalls() { m_calls.clear(); }
     bool hasUnusedAnswers() const { return !m_files.empty() || !m_answers.empty(); }
 
