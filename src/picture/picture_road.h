@@ -2,6 +2,7 @@
 
 #include "code_layout.h"
 #include "number_format.h"
+#include "picture_settings.h"
 #include "pixel_grid.h"
 
 #include <QImage>
@@ -29,6 +30,7 @@ struct PictureRoadRequest {
     QString widthText = QStringLiteral("128");  // read as the size boxes are read
     QString heightText = QStringLiteral("64");
     bool invert = false;  // "Resmi Tersle"
+    PictureSettings settings;
     NumberFormat format = presetFormat(QStringLiteral("Asm"));
 };
 

@@ -1,0 +1,60 @@
+#include "picture_settings.h"
+
+namespace pixmint {
+
+bool needsAverageScaling(Method method)
+{
+    return method == Method::FloydSteinberg || method == Method::Atkinson ||
+           method == Method::Bayer;
+}
+
+const QList<Choice<Rotation>>& rotationChoices()
+{
+    static const QList<Choice<Rotation>> choices = {
+        {Rotation::None, QStringLiteral("0"), QStringLiteral("0°")},
+        {Rotation::Quarter, QStringLiteral("90"), QStringLiteral("90°")},
+        {Rotation::Half, QStringLiteral("180"), QStringLiteral("180°")},
+        {Rotation::ThreeQuarters, QStringLiteral("270"), QStringLiteral("270°")},
+    };
+    return choices;
+}
+
+const QList<Choice<Scaling>>& scalingChoices()
+{
+    static const QList<Choice<Scaling>> choices = {
+        {Scaling::BlackWins, QStringLiteral("black-wins"),
+         QStringLiteral("Siyah kazanır (çizimler)")},
+        {Scaling::Average, QStringLiteral("average"), QStringLiteral("Ortalama (fotoğraflar)")},
+    };
+    return choices;
+}
+
+const QList<Choice<Method>>& methodChoices()
+{
+    static const QList<Choice<Method>> choices = {
+        {Method::Threshold, QStringLiteral("threshold"), QStringLiteral("Eşik")},
+        {Method::Otsu, QStringLiteral("otsu"), QStringLiteral("Otomatik eşik")},
+        {Method::FloydSteinberg, QStringLiteral("floyd-steinberg"),
+         QStringLiteral("Floyd–Steinberg")},
+        {Method::Atkinson, QStringLiteral("atkinson"), QStringLiteral("Atkinson")},
+        {Method::Bayer, QStringLiteral("bayer"), QStringLiteral("Bayer 8×8")},
+    };
+    return choices;
+}
+
+const QList<Choice<ByteLayout>>& layoutChoices()
+{
+    static const QList<Choice<ByteLayout>> choices = {
+        {ByteLayout::PagesLsbTop, QStringLiteral("pages-lsb-top"),
+         QStringLiteral("Sayfa, bit 0 üstte (KS0108, SSD1306, ST7565)")},
+        {ByteLayout::PagesMsbTop, QStringLiteral("pages-msb-top"),
+         QStringLiteral("Sayfa, bit 7 üstte")},
+        {ByteLayout::RowsMsbLeft, QStringLiteral("rows-msb-left"),
+         QStringLiteral("Satır, bit 7 solda (ST7920, Adafruit GFX)")},
+        {ByteLayout::RowsLsbLeft, QStringLiteral("rows-lsb-left"),
+         QStringLiteral("Satır, bit 0 solda (XBM, u8g2)")},
+    };
+    return choices;
+}
+
+}  // namespace pixmint
