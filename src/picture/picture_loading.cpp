@@ -100,8 +100,7 @@ QImage decode(QIODevice& device)
 
 }  // namespace
 
-PictureFrames::PictureFrames(const QString& path, bool everyFrame)
-    : m_file(path)
+PictureFrames::PictureFrames(const QString& path, bool everyFrame) : m_file(path)
 {
     raiseAllocationLimitOnce();
     if (path.isEmpty() || !m_file.open(QIODevice::ReadOnly))
