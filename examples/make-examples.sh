@@ -26,3 +26,28 @@ convert -seed 1906 -size 1600x1200 plasma:fractal -blur 0x2 \
     -fill "rgba(20,20,40,0.8)" -draw "circle 500,600 500,350" \
     -fill "rgba(240,230,200,0.7)" -draw "rectangle 950,300 1400,900" \
     -strip -quality 80 photo.jpg
+
+# Three 16 × 16 icons, one include file for all of them (see Makefile).
+mkdir -p icons
+convert -size 16x16 xc:white +antialias -fill none -stroke black -draw "rectangle 1,4 13,11" \
+    -stroke none -fill black -draw "rectangle 14,6 15,9" -draw "rectangle 3,6 4,9" \
+    -draw "rectangle 6,6 7,9" -draw "rectangle 9,6 10,9" \
+    -type bilevel -define png:bit-depth=1 -strip icons/battery.png
+convert -size 16x16 xc:white +antialias -fill black -draw "rectangle 6,1 9,2" \
+    -draw "ellipse 7.5,8 5,6 180,360" -draw "rectangle 2,8 13,11" -draw "rectangle 1,11 14,12" \
+    -draw "circle 7.5,14 7.5,13" -type bilevel -define png:bit-depth=1 -strip icons/bell.png
+convert -size 16x16 xc:white +antialias -fill black -draw "circle 4.5,5 4.5,2" \
+    -draw "circle 10.5,5 10.5,2" -draw "polygon 1,6 14,6 7.5,13.5" \
+    -type bilevel -define png:bit-depth=1 -strip icons/heart.png
+
+# A ball bouncing over a floor, four frames of 32 × 16. The frames are stored as the
+# patches that change, so that a reader must compose them.
+for i in 0 1 2 3; do
+    x=$((5 + 7 * i))
+    case $i in 0 | 3) y=10 ;; *) y=5 ;; esac
+    convert -size 32x16 xc:white +antialias -fill black -draw "line 0,15 31,15" \
+        -draw "circle $x,$y $x,$((y - 4))" ball-$i.tmp.png
+done
+convert -delay 15 -loop 0 ball-0.tmp.png ball-1.tmp.png ball-2.tmp.png ball-3.tmp.png \
+    -layers Optimize bouncing-ball.gif
+rm ball-?.tmp.png

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <algorithm>
+
 namespace pixmint {
 
 namespace {
@@ -68,12 +70,9 @@ void flattenOnWhite(QImage& image)
     image.reinterpretAsFormat(QImage::Format_RGB32);
 }
 
-QImage decode(QIODevice& device)
+// Reads the reader's current picture.
+QImage decodeCurrent(QImageReader& reader)
 {
-    raiseAllocationLimitOnce();
-    QImageReader reader(&device);
-    reader.setAutoTransform(true);
-
     // The header's size, asked before anything is decoded. A reader that cannot tell in
     // advance is still held by the allocation limit, and its result is checked below.
     const QSize claimed = reader.size();
@@ -91,7 +90,46 @@ QImage decode(QIODevice& device)
     return image;
 }
 
+QImage decode(QIODevice& device)
+{
+    raiseAllocationLimitOnce();
+    QImageReader reader(&device);
+    reader.setAutoTransform(true);
+    return decodeCurrent(reader);
+}
+
 }  // namespace
+
+PictureFrames::PictureFrames(const QString& path, bool everyFrame) : m_file(path)
+{
+    raiseAllocationLimitOnce();
+    if (path.isEmpty() || !m_file.open(QIODevice::ReadOnly))
+        return;
+    m_reader.setDevice(&m_file);
+    m_reader.setAutoTransform(true);
+    // A GIF is counted by a scan of its blocks, a TIFF by its directories; a reader that
+    // cannot count delivers one picture.
+    m_count = everyFrame ? std::max(m_reader.imageCount(), 1) : 1;
+}
+
+std::optional<QImage> PictureFrames::next()
+{
+    if (m_next >= m_count)
+        return std::nullopt;
+    if (!m_file.isOpen()) {
+        m_next = m_count;
+        return QImage();
+    }
+    // An animation moves on by itself after each frame (its reader cannot jump); a
+    // multi-page file moves on only when told to.
+    if (m_next > 0 && m_reader.currentImageNumber() < m_next)
+        m_reader.jumpToNextImage();
+    ++m_next;
+    QImage frame = decodeCurrent(m_reader);
+    if (frame.isNull())
+        m_next = m_count;  // nothing after a frame that cannot be read
+    return frame;
+}
 
 QImage loadPicture(const QString& path)
 {

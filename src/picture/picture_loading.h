@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QString>
+
+#include <optional>
 
 namespace pixmint {
 
@@ -18,6 +22,27 @@ QImage loadPicture(const QString& path);
 
 // The same for a picture held in memory (the bytes of a file).
 QImage loadPictureFromData(const QByteArray& bytes);
+
+// The pictures of one file in turn, each decoded as loadPicture decodes it: with everyFrame
+// every frame of an animation (a GIF's frames come fully composed, the disposal of each
+// frame applied) or every page of a multi-page file (TIFF), in the file's order; without it
+// the first picture alone. One frame is held at a time.
+class PictureFrames {
+public:
+    PictureFrames(const QString& path, bool everyFrame);
+    PictureFrames(const PictureFrames&) = delete;
+    PictureFrames& operator=(const PictureFrames&) = delete;
+
+    // The next picture; a null image for one that cannot be read (a missing or damaged
+    // file), after which nothing more comes; nothing after the last.
+    std::optional<QImage> next();
+
+private:
+    QFile m_file;
+    QImageReader m_reader;
+    int m_count = 1;
+    int m_next = 0;
+};
 
 // The bytes of a picture file in the given format ("BMP", "PNG"). Throws RunError 75
 // naming the path when the picture cannot be encoded.

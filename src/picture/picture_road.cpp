@@ -47,7 +47,8 @@ PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const Pictu
     outcome.work = std::move(picture);
     outcome.grid = PikselleriOku(outcome.target, size.width(), size.height(), false);
     BaytlaraÇevir(outcome.grid, outcome.table, yield);
-    outcome.code = codeTextFor(request.format, outcome.table, request.path, yield);
+    outcome.code =
+        codeTextFor(request.format, outcome.table, request.path, yield, request.tableName);
     return outcome;
 }
 

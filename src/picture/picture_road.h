@@ -32,6 +32,7 @@ struct PictureRoadRequest {
     bool invert = false;  // "Resmi Tersle"
     PictureSettings settings;
     NumberFormat format = presetFormat(QStringLiteral("Asm"));
+    QString tableName;  // names the table (see codeTextFor); empty: the format's own text
 };
 
 // What the road made. When failure is set, a check before the conversion failed and

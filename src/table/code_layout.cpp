@@ -71,6 +71,8 @@ QString commentMarker(CodeLanguage language)
     case CodeLanguage::Asm:
         return QStringLiteral(";");
     case CodeLanguage::Ccs:
+    case CodeLanguage::C:
+    case CodeLanguage::Arduino:
         return QStringLiteral("//");
     case CodeLanguage::ProtonBasic:
         break;
@@ -80,41 +82,75 @@ QString commentMarker(CodeLanguage language)
 
 namespace {
 
+// The first lines of a C table: the header that declares its type, and the array.
+QString cTableHead(CodeLanguage language, const QString& arrayName)
+{
+    if (language == CodeLanguage::Arduino) {
+        return QStringLiteral("#include <avr/pgmspace.h>") + kLineEnd +
+               QStringLiteral("const uint8_t PROGMEM ") + arrayName + QStringLiteral("{") +
+               kLineEnd;
+    }
+    return QStringLiteral("#include <stdint.h>") + kLineEnd + QStringLiteral("const uint8_t ") +
+           arrayName + QStringLiteral("{") + kLineEnd;
+}
+
+// The line that names a table in the languages without arrays; empty for the others and for
+// a table without a name.
+QString labelLine(CodeLanguage language, const QString& tableName)
+{
+    if (tableName.isEmpty())
+        return {};
+    if (language == CodeLanguage::Asm)
+        return tableName + kLineEnd;
+    if (language == CodeLanguage::ProtonBasic)
+        return tableName + QStringLiteral(":") + kLineEnd;
+    return {};
+}
+
 LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
                            const NumberFormat& format, int numbersPerLine,
-                           const QString& commentPath, EventYield& yield)
+                           const QString& commentPath, const QString& tableName, EventYield& yield)
 {
-    QString head = commentMarker(language) + commentPath + kLineEnd;
+    // A named table: the C languages name the array, the others put a label line first.
+    QString head =
+        commentMarker(language) + commentPath + kLineEnd + labelLine(language, tableName);
+    const QString arrayName =
+        tableName.isEmpty() ? format.command : tableName + QStringLiteral("[]=");
     LaidOutLines data;
     switch (language) {
     case CodeLanguage::Asm: {
         const int n = format.command.toUpper() == QStringLiteral("RETLW") ? 1 : numbersPerLine;
         data = SatırlarıOluştur(table, format.command, format.prefix, format.suffix,
                                 format.separator, n, false, yield);
-        data.text.prepend(head);
         break;
     }
     case CodeLanguage::Ccs:
-        head += QStringLiteral("   const int  ") + format.command + QStringLiteral("{") + kLineEnd;
+        head += QStringLiteral("   const int  ") + arrayName + QStringLiteral("{") + kLineEnd;
         data = SatırlarıOluştur(table, QString(), format.prefix, format.suffix, format.separator,
                                 numbersPerLine, true, yield);
-        data.text.prepend(head);
         data.text += kLineEnd + kLineEnd + QStringLiteral("};") + kLineEnd;
+        break;
+    case CodeLanguage::C:
+    case CodeLanguage::Arduino:
+        head += cTableHead(language, arrayName);
+        data = SatırlarıOluştur(table, QString(), format.prefix, format.suffix, format.separator,
+                                numbersPerLine, true, yield);
+        data.text += QStringLiteral("};") + kLineEnd;
         break;
     case CodeLanguage::ProtonBasic:
         data = SatırlarıOluştur(table, format.command, format.prefix, format.suffix,
                                 format.separator, numbersPerLine, false, yield);
-        data.text.prepend(head);
         data.text += kLineEnd;
         break;
     }
+    data.text.prepend(head);
     return data;
 }
 
 }  // namespace
 
 CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table,
-                            const QString& commentPath, EventYield& yield)
+                            const QString& commentPath, EventYield& yield, const QString& tableName)
 {
     CodeTextOutcome outcome;
     const LanguagePreset* preset = presetFor(format.language);
@@ -127,7 +163,8 @@ CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table
         outcome.failure = badNumbersPerLineMessage();
         return outcome;
     }
-    outcome.code = buildCodeText(preset->language, table, format, *perLine, commentPath, yield);
+    outcome.code =
+        buildCodeText(preset->language, table, format, *perLine, commentPath, tableName, yield);
     return outcome;
 }
 
@@ -141,7 +178,7 @@ CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table
 QString unknownLanguageMessage(const QString& languageText)
 {
     return QStringLiteral("Bilinmeyen dil: \"") + languageText +
-           QStringLiteral("\". Asm, CCS veya Proton Basic kullanın.");
+           QStringLiteral("\". Asm, CCS, Proton Basic, C veya Arduino kullanın.");
 }
 
 QString badNumbersPerLineMessage()

@@ -26,7 +26,7 @@ LaidOutLines SatırlarıOluştur(const QStringList& table, const QString& comman
                               const QString& separator, int numbersPerLine, bool keepLastSeparator,
                               EventYield& yield);
 
-// The comment marker of a language: ";", "//" or "'".
+// The comment marker of a language: ";" (Asm), "//" (CCS, C, Arduino) or "'".
 QString commentMarker(CodeLanguage language);
 
 // What the windows and the tool make of a format: the language and the numbers per line are
@@ -35,12 +35,17 @@ QString commentMarker(CodeLanguage language);
 // With "Asm" and the command "RETLW" (any case) every line holds one number. When a check
 // fails, failure holds the message (shown under the title "Hata") and nothing is laid out.
 // The same code serves both windows and the command-line tool.
+// A table name (an identifier; several tables in one text) names the table: CCS, C and
+// Arduino write the array as tableName + "[]=" in place of the command, Asm writes a line
+// holding the name alone after the comment line, Proton Basic a line "NAME:". Without one
+// the text is that of the format alone.
 struct CodeTextOutcome {
     QString failure;
     LaidOutLines code;
 };
 CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table,
-                            const QString& commentPath, EventYield& yield);
+                            const QString& commentPath, EventYield& yield,
+                            const QString& tableName = QString());
 CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table,
                             const QString& commentPath);
 

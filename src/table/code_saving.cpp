@@ -1,11 +1,21 @@
 #include "code_saving.h"
 
+#include "number_format.h"
+
 namespace pixmint {
 namespace {
 
 bool isCcs(const QString& languageText)
 {
     return languageText.toUpper() == QStringLiteral("CCS");
+}
+
+// C and Arduino tables are headers.
+bool isCHeader(const QString& languageText)
+{
+    const LanguagePreset* preset = presetFor(languageText);
+    return preset &&
+           (preset->language == CodeLanguage::C || preset->language == CodeLanguage::Arduino);
 }
 
 QString lastPathPiece(const QString& path)
@@ -31,11 +41,14 @@ QString proposedCodeFileName(const QString& includePath, const QString& language
     const QString base = piece.left(piece.indexOf(QLatin1Char('.')));
     if (base.isEmpty())
         return {};
-    return base + (isCcs(languageText) ? QStringLiteral(".h") : QStringLiteral(".inc"));
+    const bool header = isCcs(languageText) || isCHeader(languageText);
+    return base + (header ? QStringLiteral(".h") : QStringLiteral(".inc"));
 }
 
 QString codeDefaultExtension(const QString& languageText)
 {
+    if (isCHeader(languageText))
+        return QStringLiteral("*.h");
     return isCcs(languageText) ? QStringLiteral("*.c") : QStringLiteral("*.inc");
 }
 
@@ -43,6 +56,13 @@ QString overwriteQuestion(const QString& chosenPath)
 {
     return lastPathPiece(chosenPath) + QStringLiteral(" Adlı dosya zaten var.\r\n") +
            QStringLiteral(" Varolan dosyanın üzerine yazmak istiyormusunuz?");
+}
+
+QString withLf(const QString& crLfText)
+{
+    QString text = crLfText;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
 }
 
 QString withCrLf(const QString& paneText)

@@ -1,6 +1,24 @@
 #include "number_format.h"
 
 namespace pixmint {
+namespace {
+
+// C for XC8, SDCC and GCC, and Arduino: one byte an entry (uint8_t), on AVR kept in program
+// memory. The two differ in their text only (see codeTextFor).
+LanguagePreset cPreset(CodeLanguage language, const char* name)
+{
+    LanguagePreset preset;
+    preset.language = language;
+    preset.name = QString::fromLatin1(name);
+    preset.commands = {QStringLiteral("resim[]=")};
+    preset.prefix = QStringLiteral("0x");
+    preset.separator = QStringLiteral(",");
+    preset.sample = QStringLiteral("0xFF,");
+    preset.numbersPerLine = QStringLiteral("16");
+    return preset;
+}
+
+}  // namespace
 
 const QList<LanguagePreset>& languagePresets()
 {
@@ -29,6 +47,8 @@ const QList<LanguagePreset>& languagePresets()
          QStringLiteral(","),
          QStringLiteral("$FF,"),
          QStringLiteral("16")},
+        cPreset(CodeLanguage::C, "C"),
+        cPreset(CodeLanguage::Arduino, "Arduino"),
     };
     return presets;
 }

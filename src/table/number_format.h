@@ -8,13 +8,13 @@
 
 namespace pixmint {
 
-enum class CodeLanguage { Asm, Ccs, ProtonBasic };
+enum class CodeLanguage { Asm, Ccs, ProtonBasic, C, Arduino };
 
 // The settings of one group of the windows, and of pixmint-cli: what the language list, the
 // command list and the number format boxes hold, as texts. The presets, the code layout
 // and the number extraction all read this one value.
 struct NumberFormat {
-    QString language;  // "Asm", "CCS", "Proton Basic" or anything typed
+    QString language;  // "Asm", "CCS", "Proton Basic", "C", "Arduino" or anything typed
     QString command;   // the table command, or for CCS the table name
     QString prefix;
     QString suffix;
@@ -28,7 +28,7 @@ struct NumberFormat {
 // What choosing a language writes into a group.
 struct LanguagePreset {
     CodeLanguage language;
-    QString name;          // as listed: "Asm", "CCS", "Proton Basic"
+    QString name;          // as listed: "Asm", "CCS", "Proton Basic", "C", "Arduino"
     QStringList commands;  // the command list, first entry selected
     QString prefix;
     QString suffix;
@@ -37,7 +37,7 @@ struct LanguagePreset {
     QString numbersPerLine;
 };
 
-// The three rows, in list order.
+// The rows, in list order.
 const QList<LanguagePreset>& languagePresets();
 
 // The language names as the language lists show them.

@@ -9,6 +9,8 @@
 #include "picture_road.h"
 #include "pixel_reading.h"
 #include "single_byte_text.h"
+#include "table_naming.h"
+#include "test_paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +30,14 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList sampleTableOf(int count)
+{
+    QStringList table;
+    for (int i = 0; i < count; ++i)
+        table << twoHexDigits((i * 37 + 11) % 256);
+    return table;
 }
 
 class CliCommands : public ::testing::Test {
@@ -58,15 +68,16 @@ QImage expectedTarget(const QString& picturePath, int width, int height, bool in
     return ResmiAktar(picture, QSize(width, height), true);
 }
 
-// The text "Dönüştür" makes of the sample for these settings.
+// The text "Dönüştür" makes of the sample for these settings (with a table name, the text
+// of one table among several).
 QString expectedPictureText(const QString& picturePath, const NumberFormat& format, int width,
-                            int height, bool invert)
+                            int height, bool invert, const QString& tableName = {})
 {
     QStringList table;
     BaytlaraÇevir(
         PikselleriOku(expectedTarget(picturePath, width, height, invert), width, height, false),
         table);
-    return codeText(format, table, picturePath);
+    return codeText(format, table, picturePath, tableName);
 }
 
 TEST_F(CliCommands, PictureChecksComeInTheWindowsOrderAndWriteNothing)
@@ -237,13 +248,167 @@ TEST_F(CliCommands, AFailedOutputIsAFailure)
     EXPECT_TRUE(result.out.isEmpty());
 }
 
+TEST_F(CliCommands, SeveralPicturesMakeOneTextOfNamedTables)
+{
+    const QString second = path("ikinci çizim.png");
+    ASSERT_TRUE(testing::samplePicture(60, 90).save(second));
+    const struct {
+        const char* language;
+        const char* command;
+        const char* prefix;
+    } cases[] = {
+        {"Asm", "Dt", "0X"},     {"Asm", "Retlw", "0X"},        {"CCS", "Resim[]=", "0X"},
+        {"C", "resim[]=", "0x"}, {"Arduino", "resim[]=", "0x"}, {"Proton Basic", "CData", "$"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.language << " " << c.command);
+        const NumberFormat format =
+            codeFormat(c.language, QString::fromUtf8(c.command), QString::fromUtf8(c.prefix), {},
+                       QStringLiteral(","), 16);
+        const CliResult result =
+            runCli({QStringLiteral("picture"), m_picture, second, QStringLiteral("--lang"),
+                    QString::fromUtf8(c.language), QStringLiteral("--command"), format.command});
+        EXPECT_EQ(result.status, Done);
+        EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+        const QString expected =
+            expectedPictureText(m_picture, format, 128, 64, false, QStringLiteral("sample")) +
+            QStringLiteral("\r\n") +
+            expectedPictureText(second, format, 128, 64, false, QStringLiteral("ikinci__izim"));
+        EXPECT_EQ(result.out, encodeWindows1254(expected));
+        // A single picture is named only by --name.
+        const CliResult named =
+            runCli({QStringLiteral("picture"), second, QStringLiteral("--name=Logo_2"),
+                    QStringLiteral("--lang"), QString::fromUtf8(c.language),
+                    QStringLiteral("--command"), format.command});
+        EXPECT_EQ(named.out, encodeWindows1254(expectedPictureText(second, format, 128, 64, false,
+                                                                   QStringLiteral("Logo_2"))));
+    }
+}
+
+TEST_F(CliCommands, SeveralPicturesAreAllCheckedBeforeAnythingIsWritten)
+{
+    const QString missing = path("missing.png");
+    const QString notAPicture = writeText("words.png", QStringLiteral("no picture"));
+    const QString copy = path("copy/sample.png");
+    ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("copy")));
+    ASSERT_TRUE(QFile::copy(m_picture, copy));
+    const QString unreadable = QStringLiteral("Hata: Resim dosyası okunamadı: ");
+    const struct {
+        QStringList arguments;
+        QString message;
+    } cases[] = {
+        {{m_picture, missing}, unreadable + missing},
+        {{m_picture, notAPicture, missing}, unreadable + notAPicture},
+        {{missing, m_picture, QStringLiteral("--lang=Pascal")}, unreadable + missing},
+        // The language is checked with the first picture, before the next is read.
+        {{m_picture, missing, QStringLiteral("--lang=Pascal")},
+         QStringLiteral("Hata: ") + unknownLanguageMessage(QStringLiteral("Pascal"))},
+        {{m_picture, copy},
+         QStringLiteral("Hata: İki tablo aynı adı alıyor: \"sample\" (") + m_picture +
+             QStringLiteral(" ve ") + copy + QStringLiteral(").")},
+    };
+    const QString output = path("out.h");
+    for (const auto& c : cases) {
+        const CliResult result = runCli(QStringList{QStringLiteral("picture")} + c.arguments +
+                                        QStringList{QStringLiteral("--output"), output});
+        EXPECT_EQ(result.status, Failed) << c.message.toStdString();
+        EXPECT_EQ(result.err, QStringLiteral("pixmint-cli: ") + c.message + QLatin1Char('\n'));
+        EXPECT_FALSE(QFile::exists(output)) << c.message.toStdString();
+    }
+}
+
+// Every frame of an animation (composed: a patch at an offset, a frame disposed "Previous")
+// and every page of a multi-page file is converted as that frame alone would be.
+TEST_F(CliCommands, FramesBecomeOneTableEach)
+{
+    const QDir frames(testing::testData(QStringLiteral("frames")));
+    const QStringList size = {QStringLiteral("--width=32"), QStringLiteral("--height=16"),
+                              QStringLiteral("--lang=C")};
+    // Frame i converted alone, named as the frames of the file are, with the file's path.
+    const auto alone = [&](int i, const QString& file, const QString& name) {
+        const QString frame = frames.filePath(QStringLiteral("frame-%1.png").arg(i));
+        const QStringList arguments = QStringList{QStringLiteral("picture"), frame} + size;
+        QByteArray text =
+            runCli(name.isEmpty() ? arguments
+                                  : arguments + QStringList{QStringLiteral("--name"), name})
+                .out;
+        return text.replace(frame.toUtf8(), file.toUtf8());
+    };
+    for (const char* name : {"three-frames.gif", "three-pages.tif"}) {
+        SCOPED_TRACE(name);
+        const QString file = frames.filePath(QString::fromUtf8(name));
+        const QString table = tableIdentifier(file);
+        const QList<QByteArray> each = {alone(0, file, table + QStringLiteral("_0")),
+                                        alone(1, file, table + QStringLiteral("_1")),
+                                        alone(2, file, table + QStringLiteral("_2"))};
+        EXPECT_NE(each[0].mid(each[0].indexOf("{")), each[1].mid(each[1].indexOf("{")));
+        EXPECT_NE(each[1].mid(each[1].indexOf("{")), each[2].mid(each[2].indexOf("{")));
+        const CliResult all =
+            runCli(QStringList{QStringLiteral("picture"), file, QStringLiteral("--frames")} + size);
+        EXPECT_EQ(all.status, Done) << all.err.toStdString();
+        EXPECT_EQ(all.out, each[0] + "\r\n" + each[1] + "\r\n" + each[2]);
+        // Without --frames, the first frame alone, as before.
+        EXPECT_EQ(runCli(QStringList{QStringLiteral("picture"), file} + size).out,
+                  alone(0, file, {}));
+    }
+}
+
+TEST_F(CliCommands, CheckComparesWithTheOutputAndWritesNothing)
+{
+    const QString source =
+        writeText("in.inc", codeText(presetFormat(QStringLiteral("Asm")), sampleTableOf(48)));
+    const QStringList picture = {QStringLiteral("picture"), m_picture, QStringLiteral("--lang=C")};
+    const QStringList recode = {QStringLiteral("recode"), source, QStringLiteral("--lang=CCS")};
+    const QStringList lf = {QStringLiteral("--eol"), QStringLiteral("lf")};
+    const QByteArray pictureText = runCli(picture).out;
+    const QByteArray pictureLf = runCli(picture + lf).out;
+    const QByteArray recodeText = runCli(recode).out;
+    ASSERT_TRUE(pictureText.contains("\r\n"));
+    EXPECT_EQ(pictureLf, QByteArray(pictureText).replace("\r\n", "\n"));
+    const struct {
+        const char* name;
+        QStringList arguments;
+        std::optional<QByteArray> content;  // of the output file before; nothing: missing
+        int status;
+    } cases[] = {
+        {"picture up to date", picture, pictureText, Done},
+        {"picture with LF up to date", picture + lf, pictureLf, Done},
+        {"picture with CR LF against LF", picture, pictureLf, Failed},
+        {"picture changed", picture, QByteArray(pictureText).replace("0xFF", "0xFE"), Failed},
+        {"picture and more", picture, pictureText + "\r\n", Failed},
+        {"picture missing", picture, std::nullopt, Failed},
+        {"recode up to date", recode, recodeText, Done},
+        {"recode changed", recode, pictureText, Failed},
+        {"recode missing", recode, std::nullopt, Failed},
+    };
+    const QString output = path("out.h");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(output);
+        if (c.content) {
+            QFile file(output);
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(*c.content);
+        }
+        const CliResult result =
+            runCli(c.arguments +
+                   QStringList{QStringLiteral("--check"), QStringLiteral("--output"), output});
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_EQ(result.err, c.status == Done ? QString()
+                                               : QStringLiteral("pixmint-cli: Hata: ") + output +
+                                                     QStringLiteral(" güncel değil\n"));
+        EXPECT_EQ(QFile::exists(output), c.content.has_value());
+        if (c.content) {
+            EXPECT_EQ(fileBytes(output), *c.content);
+        }
+    }
+}
+
 // A table of 40 entries: two full lines of 16 and a short one.
 QStringList sampleTable()
 {
-    QStringList table;
-    for (int i = 0; i < 40; ++i)
-        table << twoHexDigits((i * 37 + 11) % 256);
-    return table;
+    return sampleTableOf(40);
 }
 
 TEST_F(CliCommands, RecodeReadsBackEveryLanguageTheLayoutWrites)
@@ -277,6 +442,16 @@ TEST_F(CliCommands, RecodeReadsBackEveryLanguageTheLayoutWrites)
          table},
         {"ccs.h",
          codeFormat("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), {},
+                    QStringLiteral(","), 16),
+         {},
+         withCcsGaps},
+        {"c.h",
+         codeFormat("C", QStringLiteral("resim[]="), QStringLiteral("0x"), {}, QStringLiteral(","),
+                    16),
+         {},
+         withCcsGaps},
+        {"arduino.h",
+         codeFormat("Arduino", QStringLiteral("resim[]="), QStringLiteral("0x"), {},
                     QStringLiteral(","), 16),
          {},
          withCcsGaps},

@@ -19,6 +19,7 @@ struct AcceptedCase {
     std::optional<QString> CliOptions::*member;
     const char* value;
     const char* input;
+    const char* inputs = nullptr;  // every input, separated by "|"; nullptr: the input alone
 };
 
 TEST(CliOptions, ValuesAreTakenInBothFormsAndTheLastRepeatWins)
@@ -40,6 +41,10 @@ TEST(CliOptions, ValuesAreTakenInBothFormsAndTheLastRepeatWins)
         {"recode|in.inc|--from-lang|ccs|--from-prefix|&H", &CliOptions::fromPrefix, "&H", "in.inc"},
         {"recode|--from-separator=;|in.inc", &CliOptions::fromSeparator, ";", "in.inc"},
         {"render|in.inc|--width|8|--scale=3|--output|o.png", &CliOptions::scale, "3", "in.inc"},
+        {"picture|b.png|--eol|lf|a b.png|--frames|c.gif", &CliOptions::eol, "lf", "b.png",
+         "b.png|a b.png|c.gif"},
+        {"picture|--name=logo|--check|a.png", &CliOptions::name, "logo", "a.png"},
+        {"recode|in.inc|--eol=CRLF|--check", &CliOptions::eol, "CRLF", "in.inc"},
     };
     for (const AcceptedCase& c : cases) {
         const ParsedCommandLine parsed = parseCommandLine(words(c.arguments));
@@ -49,6 +54,7 @@ TEST(CliOptions, ValuesAreTakenInBothFormsAndTheLastRepeatWins)
             << c.arguments;
         EXPECT_EQ(parsed.options.input.value_or(QString()), QString::fromUtf8(c.input))
             << c.arguments;
+        EXPECT_EQ(parsed.options.inputs, words(c.inputs ? c.inputs : c.input)) << c.arguments;
     }
 }
 
@@ -87,7 +93,24 @@ TEST(CliOptions, UsageErrorsExitWithTwoAndSayWhy)
         {"render|in.inc|--lang|Asm", "--lang seçeneği render"},
         {"picture|in.png|--width", "--width bir değer ister."},
         {"picture|in.png|--invert=yes", "--invert bir değer almaz."},
-        {"picture|a.png|b.png", "Yalnız bir girdi dosyası verilebilir; fazlası: \"b.png\"."},
+        {"recode|a.inc|b.inc", "Yalnız bir girdi dosyası verilebilir; fazlası: \"b.inc\"."},
+        {"render|a.inc|b.inc|--width|8|--output|o.png", "Yalnız bir girdi dosyası"},
+        {"picture|a.png|b.png|--name|logo", "--name yalnız tek bir resimle kullanılabilir"},
+        {"picture|a.png|--name|8x8",
+         "--name bir ad olmalı (harfler A-Z a-z, rakamlar ve _; "
+         "rakamla başlamaz): \"8x8\"."},
+        {"picture|a.png|--name=çan", "\"çan\""},
+        {"picture|a.png|--name=", "--name bir ad olmalı"},
+        {"picture|a.png|b.png|--save-bmp|x.bmp", "--save-bmp yalnız tek bir resimle"},
+        {"picture|a.gif|--frames|--save-bmp|x.bmp", "--save-bmp yalnız tek bir resimle"},
+        {"picture|a.png|--check|--output|a.h|--save-bmp|x.bmp",
+         "--check ile --save-bmp birlikte kullanılamaz."},
+        {"picture|a.png|--check", "--check, karşılaştırılacak dosyayı --output ile ister."},
+        {"recode|a.inc|--check", "--check, karşılaştırılacak dosyayı --output ile ister."},
+        {"picture|a.png|--eol|cr", "--eol crlf ya da lf olmalı: \"cr\"."},
+        {"recode|a.inc|--eol=", "--eol crlf ya da lf olmalı: \"\"."},
+        {"render|in.inc|--check|--width|8|--output|o.png", "--check seçeneği render komutunda"},
+        {"recode|in.inc|--frames", "--frames seçeneği recode komutunda"},
         {"recode", "recode bir girdi dosyası ister."},
         {"render|--width|8|--output|o.png", "render bir girdi dosyası ister."},
         {"render|in.inc|--output|o.png", "render --width ister."},

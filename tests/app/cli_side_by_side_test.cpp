@@ -130,6 +130,8 @@ TEST_F(SideBySide, TheToolWritesTheWindowsTextByteForByte)
         {"Proton Basic", false, "64", "16", "8", -1},
         {"CCS", true, "96", "48", "24", -1},   // an incomplete last line
         {"Asm", false, "48", "20", "16", -1},  // a height that is no multiple of 8
+        {"C", false, "128", "64", nullptr, -1},
+        {"Arduino", true, "96", "48", "24", -1},
     };
     for (const Settings& s : cases) {
         const std::string name =

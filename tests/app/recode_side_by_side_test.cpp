@@ -39,6 +39,7 @@ TEST(RecodeSideBySide, WindowAndToolWriteTheSameText)
         {"retlw.inc", "Asm", "retlw"},
         {"ccs.h", "CCS", "Resim[]="},
         {"proton.bas", "Proton Basic", "CData"},
+        {"arduino.h", "Arduino", "resim[]="},
     };
     for (const Source& source : sources) {
         NumberFormat format = presetFormat(QString::fromUtf8(source.language));
@@ -46,7 +47,7 @@ TEST(RecodeSideBySide, WindowAndToolWriteTheSameText)
         const QString path = dir.filePath(QString::fromUtf8(source.name));
         writeSingleByteFile(
             path, testing::codeText(format, table, QStringLiteral("C:\\Şekiller\\logo.bmp")));
-        for (const char* language : {"Asm", "CCS", "Proton Basic"}) {
+        for (const char* language : {"Asm", "CCS", "Proton Basic", "C", "Arduino"}) {
             for (bool invert : {false, true}) {
                 ProgramState state;
                 ScriptedDialogs dialogs;

@@ -117,6 +117,11 @@ TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
         }
     }
     EXPECT_EQ(combo("Combo2(1)")->itemText(1), QStringLiteral("retlw"));
+    for (const char* list : {"Combo1(0)", "Combo1(1)"}) {
+        EXPECT_EQ(combo(list)->count(), 5) << list;
+        EXPECT_EQ(combo(list)->itemText(3), QStringLiteral("C")) << list;
+        EXPECT_EQ(combo(list)->itemText(4), QStringLiteral("Arduino")) << list;
+    }
 
     const QStringList order = {
         QStringLiteral("Text1"),     QStringLiteral("Command1"),   QStringLiteral("Text2"),
@@ -222,9 +227,10 @@ TEST_F(Form2Test, EditingOneGroupNeverTouchesTheOther)
 {
     box("ÖnEk(0)")->setText(QStringLiteral("s"));
     box("ÖnEk(1)")->setText(QStringLiteral("t"));
+    // "c" is the language C, whose presets stay while "cc" matches no language.
     typeLanguage("Combo1(1)", QStringLiteral("cc"));
     EXPECT_EQ(combo("Combo2(1)")->count(), 0);
-    EXPECT_EQ(box("ÖnEk(1)")->text(), QStringLiteral("t"));
+    EXPECT_EQ(box("ÖnEk(1)")->text(), QStringLiteral("0x"));
     QTest::keyClicks(combo("Combo1(1)")->lineEdit(), QStringLiteral("s"));
     EXPECT_EQ(combo("Combo2(1)")->currentText(), QStringLiteral("Resim[]="));
     EXPECT_EQ(box("ÖnEk(1)")->text(), QStringLiteral("0X"));
@@ -304,11 +310,15 @@ TEST_F(Form2Test, InvertingTwiceGivesTheSameTextAndReportsWhatCannotBeInverted)
 TEST_F(Form2Test, SavingProposesTheTargetLanguagesExtension)
 {
     m_state.DosyaYolu = QStringLiteral("/proje/ekran.inc");
-    typeLanguage("Combo1(1)", QStringLiteral("CCS"));
-    m_dialogs.queueFile(std::nullopt);
-    m_form->Command3_Click();
-    EXPECT_EQ(m_dialogs.calls().last().request.fileName, QStringLiteral("ekran.h"));
-    EXPECT_EQ(m_dialogs.calls().last().request.defaultExtension, QStringLiteral("*.c"));
+    for (const auto& [language, extension] :
+         {std::pair{"CCS", "*.c"}, std::pair{"C", "*.h"}, std::pair{"Arduino", "*.h"}}) {
+        typeLanguage("Combo1(1)", QString::fromUtf8(language));
+        m_dialogs.queueFile(std::nullopt);
+        m_form->Command3_Click();
+        EXPECT_EQ(m_dialogs.calls().last().request.fileName, QStringLiteral("ekran.h")) << language;
+        EXPECT_EQ(m_dialogs.calls().last().request.defaultExtension, QString::fromUtf8(extension))
+            << language;
+    }
 }
 
 TEST(ConverterWindowLife, OneWindowThatStartsAnewAfterClosing)

@@ -134,8 +134,10 @@ TEST_F(Form1Test, EveryControlHasItsNameKindTextAndPlace)
             list << c->itemText(i);
         return list;
     };
-    EXPECT_EQ(items(combo("Combo1")), (QStringList{QStringLiteral("Asm"), QStringLiteral("CCS"),
-                                                   QStringLiteral("Proton Basic")}));
+    EXPECT_EQ(
+        items(combo("Combo1")),
+        (QStringList{QStringLiteral("Asm"), QStringLiteral("CCS"), QStringLiteral("Proton Basic"),
+                     QStringLiteral("C"), QStringLiteral("Arduino")}));
     EXPECT_EQ(items(combo("Combo2")), (QStringList{QStringLiteral("Dt"), QStringLiteral("retlw")}));
     EXPECT_TRUE(control<QCheckBox>(QStringLiteral("Check1"))->isChecked());
     EXPECT_TRUE(control<QCheckBox>(QStringLiteral("Check2"))->isChecked());
@@ -197,6 +199,12 @@ TEST_F(Form1Test, TypingALanguageAppliesItsPresetsAtEachKeystroke)
     EXPECT_EQ(command->currentText(), QStringLiteral("Resim[]="));
     EXPECT_EQ(box("ÖnEk")->text(), QStringLiteral("0X"));
     EXPECT_EQ(box("Görünüş")->text(), QStringLiteral("0XFF,"));
+
+    typeInto(language, QStringLiteral("arduino"));
+    EXPECT_EQ(command->count(), 1);
+    EXPECT_EQ(command->currentText(), QStringLiteral("resim[]="));
+    EXPECT_EQ(box("ÖnEk")->text(), QStringLiteral("0x"));
+    EXPECT_EQ(box("Görünüş")->text(), QStringLiteral("0xFF,"));
 
     typeInto(language, QStringLiteral("Asm "));
     EXPECT_EQ(command->count(), 0);
@@ -320,7 +328,8 @@ TEST_F(Form1Test, CodeTextMessages)
     };
     const QList<Case> cases = {
         {QStringLiteral("Pascal"), QStringLiteral("2"),
-         QStringLiteral("Bilinmeyen dil: \"Pascal\". Asm, CCS veya Proton Basic kullanın.")},
+         QStringLiteral(
+             "Bilinmeyen dil: \"Pascal\". Asm, CCS, Proton Basic, C veya Arduino kullanın.")},
         {QStringLiteral("Asm"), QStringLiteral("iki"),
          QStringLiteral("Sütun Sayısı bir tam sayı olmalıdır.")},
     };

@@ -53,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(FormatDetection, Detection, ::testing::Values(
     DetectionCase{"CcsWithTheOtherMarkersInComments",
         written("CCS", s(u"Resim[]="), s(u"C:\\DT CDATA RETLW.bmp")), 1, false},
     DetectionCase{"CcsTableOfAnotherName", s(u"const int Logo[]={0x01,0x02};"), 1, false},
+    DetectionCase{"CReadsAsCcs", written("C", s(u"resim[]="), s(u"C:\\DT\\retlw.bmp")), 1, false},
+    DetectionCase{"ArduinoReadsAsCcs", written("Arduino", s(u"resim[]="), s(u"cdata.bmp")), 1, false},
     DetectionCase{"LowerCaseRetlw", s(u"\tretlw\t0x01"), 0, true},
     DetectionCase{"LowerCaseCdata", s(u"\tcdata\t$01,$02"), 2, false},
     DetectionCase{"LowerCaseDt", s(u"\tdt\t0x01,0x02"), 0, false},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "code_layout.h"
+#include "event_yield.h"
 #include "number_format.h"
 
 #include <QString>
@@ -24,9 +25,10 @@ inline NumberFormat codeFormat(const char* language, const QString& command, con
 
 // The code text the layout writes for the table.
 inline QString codeText(const NumberFormat& format, const QStringList& table,
-                        const QString& commentPath = {})
+                        const QString& commentPath = {}, const QString& tableName = {})
 {
-    return codeTextFor(format, table, commentPath).code.text;
+    EventYield none;
+    return codeTextFor(format, table, commentPath, none, tableName).code.text;
 }
 
 }  // namespace pixmint::testing

@@ -54,6 +54,9 @@ TEST(CodeLayout, WorkedExamplesMatchTheGoldenFiles)
          true},
         {"ccs-3-incomplete.h", format("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), 3),
          true},
+        {"c-2.h", format("C", QStringLiteral("resim[]="), QStringLiteral("0x"), 2), false},
+        {"arduino-3-incomplete.h",
+         format("Arduino", QStringLiteral("resim[]="), QStringLiteral("0x"), 3), true},
     };
     for (const Case& c : cases) {
         const LaidOutLines out = codeText(c.format, kFour);
@@ -160,6 +163,46 @@ TEST(CodeLayout, LinesTable)
                                                   c.separator, c.perLine, c.keepLast, none);
         EXPECT_EQ(out.text, c.expected) << c.name;
         EXPECT_EQ(out.incompleteLine, c.incomplete) << c.name;
+    }
+}
+
+// A named table (one of several in a text): the C languages name the array, the others
+// put a label line after the comment line; the command given is not the table's name.
+TEST(CodeLayout, ANamedTableInEveryLanguage)
+{
+    const struct {
+        const char* language;
+        const char* command;
+        QString expected;
+    } cases[] = {
+        {"Asm", "Dt",
+         QStringLiteral(";a b.png\r\nok_icon\r\n\tDt\t0X00,0X7F\r\n\tDt\t0XFF,0X18\r\n")},
+        {"Asm", "Retlw",
+         QStringLiteral(";a b.png\r\nok_icon\r\n\tRetlw\t0X00\r\n\tRetlw\t0X7F\r\n\tRetlw\t0XFF\r\n"
+                        "\tRetlw\t0X18\r\n")},
+        {"Proton Basic", "CData",
+         QStringLiteral("'a b.png\r\nok_icon:\r\n\tCData\t$00,$7F\r\n\tCData\t$FF,$18\r\n\r\n")},
+        {"CCS", "Logo[]=",
+         QStringLiteral(
+             "//a b.png\r\n   const int  ok_icon[]={\r\n\t\t0X00,0X7F,\r\n\t\t0XFF,0X18,\r\n"
+             "\r\n\r\n};\r\n")},
+        {"C", "resim[]=",
+         QStringLiteral("//a b.png\r\n#include <stdint.h>\r\nconst uint8_t ok_icon[]={\r\n"
+                        "\t\t0x00,0x7F,\r\n\t\t0xFF,0x18,\r\n};\r\n")},
+        {"Arduino", "resim[]=",
+         QStringLiteral(
+             "//a b.png\r\n#include <avr/pgmspace.h>\r\nconst uint8_t PROGMEM ok_icon[]={\r\n"
+             "\t\t0x00,0x7F,\r\n\t\t0xFF,0x18,\r\n};\r\n")},
+    };
+    for (const auto& c : cases) {
+        NumberFormat f = presetFormat(QString::fromUtf8(c.language));
+        f.command = QString::fromUtf8(c.command);
+        f.numbersPerLine = QStringLiteral("2");
+        EventYield none;
+        const CodeTextOutcome outcome =
+            codeTextFor(f, kFour, QStringLiteral("a b.png"), none, QStringLiteral("ok_icon"));
+        EXPECT_EQ(outcome.code.text, c.expected) << c.language << " " << c.command;
+        EXPECT_FALSE(outcome.code.incompleteLine) << c.language;
     }
 }
 

@@ -165,6 +165,10 @@ const QList<CliOption>& cliOptions()
          nullptr,
          {S::Picture, S::Recode, S::Render}},
         {QStringLiteral("save-bmp"), &CliOptions::saveBmp, nullptr, {S::Picture}},
+        {QStringLiteral("name"), &CliOptions::name, nullptr, {S::Picture}},
+        {QStringLiteral("frames"), nullptr, &CliOptions::frames, {S::Picture}},
+        {QStringLiteral("check"), nullptr, &CliOptions::check, {S::Picture, S::Recode}},
+        {QStringLiteral("eol"), &CliOptions::eol, nullptr, {S::Picture, S::Recode}},
         {QStringLiteral("help"), nullptr, &CliOptions::help, {}},
         {QStringLiteral("version"), nullptr, &CliOptions::version, {}},
     };
@@ -212,12 +216,13 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
             options.*(option.flag) = true;
     }
     const QStringList inputs = parser.positionalArguments();
-    if (inputs.size() > 1) {
+    if (inputs.size() > 1 && subcommand != Subcommand::Picture) {
         return usageError(QStringLiteral("Yalnız bir girdi dosyası verilebilir; fazlası: \"%1\".")
                               .arg(inputs.at(1)));
     }
     if (!inputs.isEmpty())
         options.input = inputs.first();
+    options.inputs = inputs;
     return parsed;
 }
 
@@ -228,6 +233,9 @@ QString helpText()
         "  pixmint-cli picture GİRDİ [seçenekler]\n"
         "      Resmi grafik LCD'nin sayfa baytlarına dönüştürür ve kod metnini yazar\n"
         "      (penceredeki \"Dönüştür\"; --invert ile \"Resmi Tersle\").\n"
+        "  pixmint-cli picture GİRDİ... [seçenekler]\n"
+        "      Birden çok resmin tablolarını, aralarında boş bir satırla tek metinde yazar;\n"
+        "      her tablo dosyasının adını alır (logo.png: logo).\n"
         "  pixmint-cli recode GİRDİ [seçenekler]\n"
         "      Bir include dosyasının sayılarını başka bir dile ve sayı biçimine çevirir\n"
         "      (dönüştürücü penceresindeki \"Aç\" ve \"Dönüştür\"; --invert ile \"Tersle\").\n"
@@ -239,16 +247,26 @@ QString helpText()
         "  --width EN            hedef resmin eni, 1-16384 (varsayılan: 128)\n"
         "  --height YÜKSEKLİK    hedef resmin yüksekliği, 1-16384 (varsayılan: 64)\n"
         "  --lang DİL            Asm, CCS veya \"Proton Basic\" (varsayılan: Asm)\n"
+        "                        ya da C, Arduino (uint8_t dizisi; Arduino'da PROGMEM)\n"
         "  --command KOMUT       tablo komutu, CCS'te tablo adı; olduğu gibi yazılır\n"
         "                        (varsayılan: dilin ilk komutu: Dt, Resim[]=, CData)\n"
+        "                        (C ve Arduino: resim[]=)\n"
         "  --columns SAYI        satır başına sayı (varsayılan: 16)\n"
         "  --prefix ÖNEK         her sayının önüne yazılır (varsayılan: 0X; Proton Basic: $)\n"
+        "                        (C ve Arduino: 0x)\n"
         "  --suffix SONEK        her sayının arkasına yazılır (varsayılan: boş)\n"
         "  --separator AYRAÇ     sayıların arasına yazılır (varsayılan: ,)\n"
         "  --invert              siyah ile beyazı değiştirir (varsayılan: kapalı)\n"
         "  --output DOSYA        kod metninin yazılacağı dosya (varsayılan: standart çıktı)\n"
         "  --save-bmp DOSYA      dönüştürülen resmi BMP olarak kaydeder, uzantısı ne olursa\n"
         "                        olsun (varsayılan: kaydedilmez)\n"
+        "  --name AD             tek resmin tablo adı: harfler, rakamlar, _ (varsayılan: yok;\n"
+        "                        birden çok resimde her tablo dosyasının adını alır)\n"
+        "  --frames              her kare (GIF canlandırması, çok sayfalı TIFF) ayrı tablo\n"
+        "                        olur: AD_0, AD_1, ... (varsayılan: yalnız ilk kare)\n"
+        "  --check               yazmaz; --output DOSYA yazılacak baytları tutuyorsa 0,\n"
+        "                        tutmuyorsa ya da yoksa 1 ile biter (varsayılan: kapalı)\n"
+        "  --eol SATIR_SONU      satır sonu: crlf ya da lf (varsayılan: crlf)\n"
         "  Dilin ön ayarları önce uygulanır, verilen seçenekler onların yerine geçer.\n"
         "\n"
         "recode seçenekleri:\n"
@@ -267,6 +285,7 @@ QString helpText()
         "  --separator AYRAÇ     hedefin ayracı (varsayılan: ,)\n"
         "  --invert              her sayıyı 8 bitlik tümleyeniyle değiştirir (varsayılan: kapalı)\n"
         "  --output DOSYA        kod metninin yazılacağı dosya (varsayılan: standart çıktı)\n"
+        "  --check, --eol        picture'daki gibi\n"
         "  Satır başına 16 sayı yazılır (Asm ile Retlw'de bir sayı).\n"
         "\n"
         "render seçenekleri:\n"
@@ -284,7 +303,9 @@ QString helpText()
         "Seçenek değeri \"--seçenek değer\" ya da \"--seçenek=değer\" biçiminde verilir; değer\n"
         "\"-\" ile başlayabilir; aynı seçenek yinelenirse sonuncusu geçerlidir.\n"
         "Metinler Windows-1254 ile, satır sonları CR LF olarak yazılır.\n"
-        "Çıkış durumu: 0 tamam, 1 başarısız (hiçbir şey yazılmadı), 2 kullanım hatası.\n");
+        "--eol lf ile satır sonları LF olur.\n"
+        "Çıkış durumu: 0 tamam, 1 başarısız (hiçbir şey yazılmadı), 2 kullanım hatası.\n"
+        "--check ile: 0 dosya güncel, 1 güncel değil (hiçbir şey yazılmaz).\n");
 }
 
 QString versionText()

@@ -18,8 +18,11 @@ struct CliOptions {
     Subcommand subcommand = Subcommand::None;
     bool help = false;
     bool version = false;
-    std::optional<QString> input;
+    std::optional<QString> input;  // the first input
+    QStringList inputs;            // every input, in the order given (picture takes several)
     bool invert = false;
+    bool frames = false;  // picture: every frame of each picture
+    bool check = false;   // picture, recode: compare with --output instead of writing
 
     std::optional<QString> width;
     std::optional<QString> height;
@@ -37,6 +40,8 @@ struct CliOptions {
     std::optional<QString> fromSuffix;
     std::optional<QString> fromSeparator;
     std::optional<QString> scale;
+    std::optional<QString> name;  // picture: the table name of a single picture
+    std::optional<QString> eol;   // picture, recode: "lf" or "crlf"
 
     // The options of the format written (--lang, --command, …) and of the format read
     // (--from-lang, --from-command, …).
@@ -62,11 +67,12 @@ struct ParsedCommandLine {
 };
 
 // Parses the arguments after the program name. The subcommand comes first (or --help,
-// --version); then options and the one input in any order. An option's value follows it
-// ("--width 96") or is joined by "=" ("--width=96"); a following value may begin with "-";
-// a repeated option keeps its last value; "--" ends the options. An option unknown to the
-// subcommand, a value given to a switch, a missing value or a second input is a usage
-// error. A missing input is left for the command to report.
+// --version); then options and the input in any order (picture takes several inputs). An
+// option's value follows it ("--width 96") or is joined by "=" ("--width=96"); a following
+// value may begin with "-"; a repeated option keeps its last value; "--" ends the options.
+// An option unknown to the subcommand, a value given to a switch, a missing value or a
+// second input to recode or render is a usage error. A missing input is left for the
+// command to report.
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
 // The text of --help and of --version.

@@ -1,6 +1,7 @@
 #include "cli_output.h"
 
 #include "cli_options.h"
+#include "code_saving.h"
 #include "run_error.h"
 #include "single_byte_text.h"
 
@@ -45,8 +46,50 @@ int usage(std::ostream& err, const QString& message)
     return UsageError;
 }
 
-bool writeText(const CliOptions& options, const QString& text, std::ostream& out, std::ostream& err)
+namespace {
+
+bool wantsLf(const CliOptions& options)
 {
+    return options.eol && options.eol->toLower() == QStringLiteral("lf");
+}
+
+// Whether the file holds exactly these bytes; says why not. A file that is missing, or
+// longer than the bytes, is not up to date; one that cannot be read is reported as such.
+bool holdsExactly(const QString& path, const QByteArray& bytes, std::ostream& err)
+{
+    try {
+        // Every byte has its character, so the file's bytes come back unchanged.
+        if (encodeWindows1254(readSingleByteFile(path, bytes.size())) == bytes)
+            return true;
+    } catch (const FileTooLarge&) {
+    } catch (const RunError& error) {
+        if (error.number() != FileNotFound && error.number() != PathNotFound) {
+            tell(err, error);
+            return false;
+        }
+    }
+    tell(err, errorTitle(), path + QStringLiteral(" güncel değil"));
+    return false;
+}
+
+}  // namespace
+
+std::optional<QString> writingProblem(const CliOptions& options)
+{
+    const QString eol = options.eol.value_or(QStringLiteral("crlf")).toLower();
+    if (eol != QStringLiteral("crlf") && eol != QStringLiteral("lf"))
+        return QStringLiteral("--eol crlf ya da lf olmalı: \"%1\".").arg(*options.eol);
+    if (options.check && !options.output)
+        return QStringLiteral("--check, karşılaştırılacak dosyayı --output ile ister.");
+    return std::nullopt;
+}
+
+bool writeText(const CliOptions& options, const QString& crLfText, std::ostream& out,
+               std::ostream& err)
+{
+    const QString text = wantsLf(options) ? withLf(crLfText) : crLfText;
+    if (options.check && options.output)
+        return holdsExactly(*options.output, encodeWindows1254(text), err);
     if (options.output) {
         try {
             writeSingleByteFile(*options.output, text);

@@ -31,8 +31,13 @@ void tellIncompleteLine(std::ostream& err);
 // A usage error: the message and a pointer to --help; returns UsageError.
 int usage(std::ostream& err, const QString& message);
 
-// Writes a code text to the --output file, or as Windows-1254 bytes to out. Returns false
-// after saying why not.
+// The usage error of the options that shape the written text (--eol, --check), or nothing.
+std::optional<QString> writingProblem(const CliOptions& options);
+
+// Writes a code text (CR LF line ends; LF with --eol lf) to the --output file, or as
+// Windows-1254 bytes to out. With --check nothing is written: the --output file must
+// already hold exactly those bytes, else "FILE güncel değil" is said. Returns false after
+// saying why not.
 bool writeText(const CliOptions& options, const QString& text, std::ostream& out,
                std::ostream& err);
 

@@ -1,28 +1,59 @@
 #include "cli_commands.h"
 #include "cli_options.h"
 #include "event_yield.h"
+#include "picture_batch.h"
 #include "picture_loading.h"
 #include "picture_road.h"
 #include "run_error.h"
 #include "single_byte_text.h"
+#include "table_naming.h"
 
 namespace pixmint::cli {
+namespace {
+
+// The usage error of picture's own options together, or nothing.
+std::optional<QString> pictureUsageProblem(const CliOptions& options)
+{
+    const bool several = options.inputs.size() > 1;
+    if (options.name && several) {
+        return QStringLiteral(
+            "--name yalnız tek bir resimle kullanılabilir; birden çok resimde her tablo "
+            "dosyasının adını alır.");
+    }
+    if (options.name && !isTableIdentifier(*options.name)) {
+        return QStringLiteral(
+                   "--name bir ad olmalı (harfler A-Z a-z, rakamlar ve _; rakamla "
+                   "başlamaz): \"%1\".")
+            .arg(*options.name);
+    }
+    if (options.saveBmp && (several || options.frames))
+        return QStringLiteral(
+            "--save-bmp yalnız tek bir resimle, --frames olmadan kullanılabilir.");
+    if (options.saveBmp && options.check)
+        return QStringLiteral("--check ile --save-bmp birlikte kullanılamaz.");
+    return writingProblem(options);
+}
+
+}  // namespace
 
 int runPicture(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
-    PictureRoadRequest request;
-    request.path = options.input.value_or(QString());
-    request.widthText = options.width.value_or(request.widthText);
-    request.heightText = options.height.value_or(request.heightText);
-    request.invert = options.invert;
-    request.format = withOverrides(request.format, options.targetFormat());
+    if (const std::optional<QString> problem = pictureUsageProblem(options))
+        return usage(err, *problem);
+    PictureBatchRequest request;
+    request.paths = options.inputs;
+    request.name = options.name.value_or(QString());
+    request.everyFrame = options.frames;
+    PictureRoadRequest& road = request.road;
+    road.widthText = options.width.value_or(road.widthText);
+    road.heightText = options.height.value_or(road.heightText);
+    road.invert = options.invert;
+    road.format = withOverrides(road.format, options.targetFormat());
     EventYield none;
-    const PictureRoadOutcome outcome = runPictureRoad(
-        request, [&] { return loadPicture(request.path); }, nullptr, none);
-    // Every check comes before anything is written.
-    const QString& failure = outcome.failure.isEmpty() ? outcome.code.failure : outcome.failure;
-    if (!failure.isEmpty()) {
-        tell(err, errorTitle(), failure);
+    const PictureBatchOutcome outcome = runPictureBatch(request, openPictureFrames, none);
+    // Every check of every picture comes before anything is written.
+    if (!outcome.failure.isEmpty()) {
+        tell(err, errorTitle(), outcome.failure);
         return Failed;
     }
     if (options.saveBmp) {
@@ -35,9 +66,9 @@ int runPicture(const CliOptions& options, std::ostream& out, std::ostream& err)
             return Failed;
         }
     }
-    if (outcome.code.code.incompleteLine)
+    if (outcome.incompleteLine)
         tellIncompleteLine(err);
-    return writeText(options, outcome.code.code.text, out, err) ? Done : Failed;
+    return writeText(options, outcome.text, out, err) ? Done : Failed;
 }
 
 }  // namespace pixmint::cli

@@ -10,6 +10,8 @@ int runRecode(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     if (!options.input)
         return usage(err, QStringLiteral("recode bir girdi dosyası ister."));
+    if (const std::optional<QString> problem = writingProblem(options))
+        return usage(err, *problem);
     const QString& path = *options.input;
     const std::optional<QString> text = readInclude(path, err);
     if (!text)
