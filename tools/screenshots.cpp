@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "form3.h"
+#include "form4.h"
 #include "program_state.h"
 
 #include <QApplication>
@@ -102,5 +103,15 @@ int main(int argc, char** argv)
 
     pixmint::Form3 form3;
     ok = save(&form3, out.filePath(QStringLiteral("form3.png"))) && ok;
+
+    // The picture settings at work on the photo: average scaling with Floyd–Steinberg.
+    dialogs.files = {examples.filePath(QStringLiteral("photo.jpg"))};
+    form1.Command1_Click();
+    pixmint::PictureSettings photo;
+    photo.scaling = pixmint::Scaling::Average;
+    photo.method = pixmint::Method::FloydSteinberg;
+    state.picture.setSettings(photo);
+    pixmint::Form4 form4(state);
+    ok = save(&form4, out.filePath(QStringLiteral("form4.png"))) && ok;
     return ok ? 0 : 1;
 }
