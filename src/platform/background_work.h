@@ -20,8 +20,8 @@ namespace pixmint {
 // here. For work that cannot yield by itself, such as decoding a picture: work must touch
 // nothing but what it captured by value.
 //
-// When *abortRequested becomes true (the window is closing), the wait ends at once with
-// WorkAborted; the work itself finishes on its thread and its result is dropped. The
+// When *abortRequested becomes true (the window is closing), the wait ends within a few
+// milliseconds with WorkAborted; the work itself finishes on its thread and its result is dropped. The
 // application waits for the pool's threads when it ends, so none outlives the program.
 template <typename T>
 T waitForBackgroundWork(std::function<T()> work, const bool* abortRequested)
@@ -51,7 +51,8 @@ T waitForBackgroundWork(std::function<T()> work, const bool* abortRequested)
     watcher.setFuture(future);
     if (!future.isFinished())
         loop.exec();
-    if (!future.isFinished())
+    // A result that comes in while the window closes is dropped as well.
+    if (!future.isFinished() || (abortRequested && *abortRequested))
         throw WorkAborted();
     return future.takeResult();
 }
