@@ -61,24 +61,24 @@ void showCodeText(QPlainTextEdit* pane, const QString& text, EventYield& yield)
     // where the pane's own cursor (at the start) does not move. The layout of the added
     // text is done once per event-loop turn, when its edit block ends.
     qsizetype from = sliceEnd(lines, 0);
+    // Emptying a long old text is one step of its own.
+    yield.tickNow();
     pane->setPlainText(lines.first(from));
     if (from == lines.size())
         return;
     FillingGuard guard(pane);
     QTextCursor end(pane->document());
     end.movePosition(QTextCursor::End);
-    end.beginEditBlock();
     while (from < lines.size()) {
-        const qsizetype to = sliceEnd(lines, from);
-        end.insertText(lines.sliced(from, to - from));
-        from = to;
-        if (yield.due()) {
-            end.endEditBlock();
-            yield.tickNow();
-            end.beginEditBlock();
-        }
+        yield.tickNow();
+        end.beginEditBlock();
+        do {
+            const qsizetype to = sliceEnd(lines, from);
+            end.insertText(lines.sliced(from, to - from));
+            from = to;
+        } while (from < lines.size() && !yield.due());
+        end.endEditBlock();
     }
-    end.endEditBlock();
 }
 
 void showCodeText(QPlainTextEdit* pane, const QString& text)
