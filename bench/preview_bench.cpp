@@ -68,34 +68,32 @@ std::vector<Change> changes()
     return list;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+struct Options {
     QString path;
     int rounds = 10;
     QString width = QStringLiteral("128");
     QString height = QStringLiteral("64");
+};
+
+Options readOptions(int argc, char** argv)
+{
+    Options options;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--rounds=", 9) == 0)
-            rounds = std::max(1, std::atoi(argv[i] + 9));
+            options.rounds = std::max(1, std::atoi(argv[i] + 9));
         else if (std::strncmp(argv[i], "--width=", 8) == 0)
-            width = QString::fromLocal8Bit(argv[i] + 8);
+            options.width = QString::fromLocal8Bit(argv[i] + 8);
         else if (std::strncmp(argv[i], "--height=", 9) == 0)
-            height = QString::fromLocal8Bit(argv[i] + 9);
-        else if (path.isEmpty() && argv[i][0] != '-')
-            path = QString::fromLocal8Bit(argv[i]);
+            options.height = QString::fromLocal8Bit(argv[i] + 9);
+        else if (options.path.isEmpty() && argv[i][0] != '-')
+            options.path = QString::fromLocal8Bit(argv[i]);
     }
-    QImage picture = path.isEmpty() ? QImage() : loadPicture(path);
-    if (picture.isNull()) {
-        std::fprintf(stderr, "usage: %s PICTURE [--rounds=N] [--width=N] [--height=N]\n", argv[0]);
-        return 2;
-    }
+    return options;
+}
 
-    // The copy, made once per loaded picture (on the worker thread that decodes it).
+// The copy, made once per loaded picture (on the worker thread that decodes it), timed.
+PreviewSource timedCopy(const QImage& picture, const QString& path)
+{
     std::vector<double> copies;
     PreviewSource source;
     for (int i = 0; i < 3; ++i) {
@@ -110,22 +108,19 @@ int main(int argc, char** argv)
         picture.width(), picture.height(), picture.sizeInBytes() / 1048576.0,
         source.averaged.width(), source.averaged.height(), source.factor,
         source.averaged.sizeInBytes() / 1048576.0, median(copies));
-    picture = QImage();
+    return source;
+}
 
-    ProgramState state;
-    state.picture.setTargetSize(width, height);
-    state.picture.setPreview(std::move(source));
-    Form4 form(state);
-    form.show();
-    QCoreApplication::processEvents();
-
+// Makes every change once per round and prints the times.
+void timeChanges(PictureSession& session, const Options& options)
+{
     std::vector<Change> list = changes();
     std::vector<double> all;
-    for (int round = 0; round < rounds; ++round) {
+    for (int round = 0; round < options.rounds; ++round) {
         for (Change& change : list) {
             QElapsedTimer clock;
             clock.start();
-            state.picture.setSettings(change.settings);
+            session.setSettings(change.settings);
             // The preview is drawn on the next turn of the event loop, and painted on the one
             // after.
             QCoreApplication::processEvents();
@@ -134,14 +129,37 @@ int main(int argc, char** argv)
             all.push_back(change.times.back());
         }
     }
-    std::printf("preview update after a change, %s x %s, %d rounds:\n", qUtf8Printable(width),
-                qUtf8Printable(height), rounds);
+    std::printf("preview update after a change, %s x %s, %d rounds:\n",
+                qUtf8Printable(options.width), qUtf8Printable(options.height), options.rounds);
     for (const Change& change : list) {
         std::printf("  %-32s median %6.1f ms  max %6.1f ms\n", change.name, median(change.times),
                     *std::max_element(change.times.begin(), change.times.end()));
     }
     std::printf("all changes: median %.1f ms, max %.1f ms\n", median(all),
                 *std::max_element(all.begin(), all.end()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const Options options = readOptions(argc, argv);
+    QImage picture = options.path.isEmpty() ? QImage() : loadPicture(options.path);
+    if (picture.isNull()) {
+        std::fprintf(stderr, "usage: %s PICTURE [--rounds=N] [--width=N] [--height=N]\n", argv[0]);
+        return 2;
+    }
+    ProgramState state;
+    state.picture.setTargetSize(options.width, options.height);
+    state.picture.setPreview(timedCopy(picture, options.path));
+    picture = QImage();
+    Form4 form(state);
+    form.show();
+    QCoreApplication::processEvents();
+    timeChanges(state.picture, options);
     const auto* preview = form.findChild<PictureBox*>(QStringLiteral("Önizleme"));
     return preview && !preview->isEmpty() ? 0 : 1;
 }

@@ -68,6 +68,17 @@ void chooseLanguage(QComboBox* language, const QString& name)
     language->lineEdit()->setCursorPosition(0);
 }
 
+// The picture settings at work on the loaded photo: average scaling with Floyd–Steinberg.
+bool saveSettingsWindow(pixmint::ProgramState& state, const QString& path)
+{
+    pixmint::PictureSettings photo;
+    photo.scaling = pixmint::Scaling::Average;
+    photo.method = pixmint::Method::FloydSteinberg;
+    state.picture.setSettings(photo);
+    pixmint::Form4 form4(state);
+    return save(&form4, path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -104,14 +115,8 @@ int main(int argc, char** argv)
     pixmint::Form3 form3;
     ok = save(&form3, out.filePath(QStringLiteral("form3.png"))) && ok;
 
-    // The picture settings at work on the photo: average scaling with Floyd–Steinberg.
     dialogs.files = {examples.filePath(QStringLiteral("photo.jpg"))};
     form1.Command1_Click();
-    pixmint::PictureSettings photo;
-    photo.scaling = pixmint::Scaling::Average;
-    photo.method = pixmint::Method::FloydSteinberg;
-    state.picture.setSettings(photo);
-    pixmint::Form4 form4(state);
-    ok = save(&form4, out.filePath(QStringLiteral("form4.png"))) && ok;
+    ok = saveSettingsWindow(state, out.filePath(QStringLiteral("form4.png"))) && ok;
     return ok ? 0 : 1;
 }
