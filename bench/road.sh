@@ -5,7 +5,7 @@
 #   - decoding alone against the whole road after decoding (pixmint_road_split_bench);
 #   - peak memory of the pixmint-cli run against the size of the decoded picture;
 #   - the longest time the main window goes without events during "Resim Yükle" and
-#     "Dönüştür" (pixmint_window_gap_bench);
+#     "Dönüştür", for targets of 128 × 64 and 1024 × 1024 (pixmint_window_gap_bench);
 #   - how long the preview of the settings window takes to follow a change of a setting
 #     (pixmint_preview_bench).
 #
@@ -124,18 +124,21 @@ echo "decoded picture:      $((decoded_bytes / 1048576)) MiB   (${pw} x ${ph} x 
 echo "peak / decoded:       ${mem_ratio}   goal <= 3.00: $(verdict "$mem_ratio" 3)"
 
 # --- the main window during "Resim Yükle" and "Dönüştür" ----------------------------------
-gaps=$(QT_QPA_PLATFORM=offscreen "$gap_bench" "$picture" --rounds="$reps" 2>/dev/null)
 # "median NAME: T ms, first gap F ms, longest gap G ms (worst round W ms)": G of each command.
 longest_gap() {
     echo "$gaps" | awk -v name="$1" 'index($0, "median " name ":") == 1 {
         sub(/.*longest gap /, ""); print $1 + 0 }'
 }
-echo
-echo "main window (one line per round):"
-echo "$gaps"
-for command in "Resim Yükle" "Dönüştür"; do
-    gap_ms=$(longest_gap "$command")
-    echo "longest gap without events, \"$command\": ${gap_ms} ms   goal <= 50: $(verdict "$gap_ms" 50)"
+for size in 128x64 1024x1024; do
+    gaps=$(QT_QPA_PLATFORM=offscreen "$gap_bench" "$picture" --rounds="$reps" \
+        --width="${size%x*}" --height="${size#*x}" 2>/dev/null)
+    echo
+    echo "main window, target $size (one line per round):"
+    echo "$gaps"
+    for command in "Resim Yükle" "Dönüştür"; do
+        gap_ms=$(longest_gap "$command")
+        echo "longest gap without events, \"$command\", $size: ${gap_ms} ms   goal <= 50: $(verdict "$gap_ms" 50)"
+    done
 done
 
 # --- the preview of the settings window --------------------------------------------------------
