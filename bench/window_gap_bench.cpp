@@ -10,6 +10,7 @@
 // first gap included, is what a person feels.
 //
 //   pixmint_window_gap_bench PICTURE [--rounds=N] [--width=128] [--height=64] [--per-line=16]
+//                            [--scaling=black-wins|average] [--method=threshold|otsu|…]
 
 #include "dialog_service.h"
 #include "fitting.h"
@@ -157,6 +158,7 @@ int main(int argc, char** argv)
     QString width = QStringLiteral("128");
     QString height = QStringLiteral("64");
     QString perLine = QStringLiteral("16");
+    PictureSettings settings;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--rounds=", 9) == 0)
             rounds = std::max(1, std::atoi(argv[i] + 9));
@@ -166,6 +168,12 @@ int main(int argc, char** argv)
             height = QString::fromLocal8Bit(argv[i] + 9);
         else if (std::strncmp(argv[i], "--per-line=", 11) == 0)
             perLine = QString::fromLocal8Bit(argv[i] + 11);
+        else if (std::strncmp(argv[i], "--scaling=", 10) == 0)
+            settings.scaling = choiceNamed(scalingChoices(), QString::fromLocal8Bit(argv[i] + 10))
+                                   .value_or(settings.scaling);
+        else if (std::strncmp(argv[i], "--method=", 9) == 0)
+            settings.method = choiceNamed(methodChoices(), QString::fromLocal8Bit(argv[i] + 9))
+                                  .value_or(settings.method);
         else if (path.isEmpty() && argv[i][0] != '-')
             path = QString::fromLocal8Bit(argv[i]);
     }
@@ -190,6 +198,7 @@ int main(int argc, char** argv)
     }
 
     ProgramState state;
+    state.picture.setSettings(settings);
     BenchDialogs dialogs(path);
     Form1 form(state, dialogs);
     form.findChild<QLineEdit*>(QStringLiteral("BmpEn"))->setText(width);
