@@ -96,13 +96,14 @@ void Form1::buildControls()
     place(m_progressBar1, {168, 256, 505, 25});
     m_text1 =
         makeCodePane(this, QStringLiteral("Text1"), QStringLiteral("Text1"), {0, 288, 585, 377});
-    addCommand(2, QStringLiteral("Dönüştür"), {592, 288, 73, 33}, &Form1::Command2_Click);
-    addCommand(6, QStringLiteral("Dosya Dönüştür"), {592, 328, 73, 33}, &Form1::Command6_Click);
-    addCommand(3, QStringLiteral("Kaydet"), {592, 368, 73, 33}, &Form1::Command3_Click);
-    addCommand(4, QStringLiteral("Resmi Tersle"), {592, 408, 73, 33}, &Form1::Command4_Click);
-    addCommand(8, QStringLiteral("Görüntü Ayarları"), {592, 448, 73, 33}, &Form1::Command8_Click);
-    addCommand(7, QStringLiteral("Hakkında"), {592, 592, 81, 33}, &Form1::Command7_Click);
-    // The two work surfaces are never shown: they hold the loaded and the converted picture.
+    buildCommandColumn();
+    buildWorkSurfaces();
+    for (PictureBox* preview : m_picture1)
+        preview->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Form1::buildWorkSurfaces()
+{
     m_picture2 = new PictureBox(this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     place(m_picture2, {168, 288, 297, 361});
@@ -111,8 +112,16 @@ void Form1::buildControls()
     m_picture3->setObjectName(QStringLiteral("Picture3"));
     place(m_picture3, {368, 32, 128, 64});
     m_picture3->hide();
-    for (PictureBox* preview : m_picture1)
-        preview->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Form1::buildCommandColumn()
+{
+    addCommand(2, QStringLiteral("Dönüştür"), {592, 288, 73, 33}, &Form1::Command2_Click);
+    addCommand(6, QStringLiteral("Dosya Dönüştür"), {592, 328, 73, 33}, &Form1::Command6_Click);
+    addCommand(3, QStringLiteral("Kaydet"), {592, 368, 73, 33}, &Form1::Command3_Click);
+    addCommand(4, QStringLiteral("Resmi Tersle"), {592, 408, 73, 33}, &Form1::Command4_Click);
+    addCommand(8, QStringLiteral("Görüntü Ayarları"), {592, 448, 73, 33}, &Form1::Command8_Click);
+    addCommand(7, QStringLiteral("Hakkında"), {592, 592, 81, 33}, &Form1::Command7_Click);
 }
 
 void Form1::buildSettingsFrame()

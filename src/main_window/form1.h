@@ -74,6 +74,10 @@ protected:
 private:
     void buildControls();
     void buildSettingsFrame();
+    // The buttons beside the code text.
+    void buildCommandColumn();
+    // The two work surfaces are never shown: they hold the loaded and the converted picture.
+    void buildWorkSurfaces();
     void buildTabOrder();
     void connectHandlers();
     // Makes the button "Command" + number, which runs click when pressed.
