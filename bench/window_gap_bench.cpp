@@ -145,6 +145,54 @@ bool timeRounds(const char* name, int rounds, const BenchDialogs& dialogs,
     return true;
 }
 
+struct Options {
+    QString path;
+    int rounds = 5;
+    QString width = QStringLiteral("128");
+    QString height = QStringLiteral("64");
+    QString perLine = QStringLiteral("16");
+    PictureSettings settings;
+};
+
+Options readOptions(int argc, char** argv)
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const QString value = QString::fromLocal8Bit(
+            std::strchr(argv[i], '=') ? std::strchr(argv[i], '=') + 1 : argv[i]);
+        if (std::strncmp(argv[i], "--rounds=", 9) == 0)
+            o.rounds = std::max(1, value.toInt());
+        else if (std::strncmp(argv[i], "--width=", 8) == 0)
+            o.width = value;
+        else if (std::strncmp(argv[i], "--height=", 9) == 0)
+            o.height = value;
+        else if (std::strncmp(argv[i], "--per-line=", 11) == 0)
+            o.perLine = value;
+        else if (std::strncmp(argv[i], "--scaling=", 10) == 0)
+            o.settings.scaling = choiceNamed(scalingChoices(), value).value_or(o.settings.scaling);
+        else if (std::strncmp(argv[i], "--method=", 9) == 0)
+            o.settings.method = choiceNamed(methodChoices(), value).value_or(o.settings.method);
+        else if (o.path.isEmpty() && argv[i][0] != '-')
+            o.path = value;
+    }
+    return o;
+}
+
+// Times fn on the picture once per round; the medians are printed for comparison with the
+// first gaps.
+template <typename Fn>
+double medianTime(int rounds, Fn fn)
+{
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        fn();
+        times.push_back(ms(clock.nsecsElapsed()));
+    }
+    return median(times);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -152,79 +200,33 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-
-    QString path;
-    int rounds = 5;
-    QString width = QStringLiteral("128");
-    QString height = QStringLiteral("64");
-    QString perLine = QStringLiteral("16");
-    PictureSettings settings;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--rounds=", 9) == 0)
-            rounds = std::max(1, std::atoi(argv[i] + 9));
-        else if (std::strncmp(argv[i], "--width=", 8) == 0)
-            width = QString::fromLocal8Bit(argv[i] + 8);
-        else if (std::strncmp(argv[i], "--height=", 9) == 0)
-            height = QString::fromLocal8Bit(argv[i] + 9);
-        else if (std::strncmp(argv[i], "--per-line=", 11) == 0)
-            perLine = QString::fromLocal8Bit(argv[i] + 11);
-        else if (std::strncmp(argv[i], "--scaling=", 10) == 0)
-            settings.scaling = choiceNamed(scalingChoices(), QString::fromLocal8Bit(argv[i] + 10))
-                                   .value_or(settings.scaling);
-        else if (std::strncmp(argv[i], "--method=", 9) == 0)
-            settings.method = choiceNamed(methodChoices(), QString::fromLocal8Bit(argv[i] + 9))
-                                  .value_or(settings.method);
-        else if (path.isEmpty() && argv[i][0] != '-')
-            path = QString::fromLocal8Bit(argv[i]);
-    }
-    if (path.isEmpty()) {
+    const Options o = readOptions(argc, argv);
+    const QImage picture = o.path.isEmpty() ? QImage() : loadPicture(o.path);
+    if (picture.isNull()) {
         std::fprintf(stderr,
-                     "usage: %s PICTURE [--rounds=N] [--width=N] [--height=N] [--per-line=N]\n",
+                     "usage: %s PICTURE [--rounds=N] [--width=N] [--height=N] [--per-line=N] "
+                     "[--scaling=WORD] [--method=WORD]\n",
                      argv[0]);
         return 2;
     }
-
-    // Decoding alone, for comparison with the first gap.
-    std::vector<double> decodes;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        const QImage picture = loadPicture(path);
-        decodes.push_back(ms(clock.nsecsElapsed()));
-        if (picture.isNull()) {
-            std::fprintf(stderr, "%s: cannot read %s\n", argv[0], qUtf8Printable(path));
-            return 2;
-        }
-    }
-
     ProgramState state;
-    state.picture.setSettings(settings);
-    BenchDialogs dialogs(path);
+    state.picture.setSettings(o.settings);
+    BenchDialogs dialogs(o.path);
     Form1 form(state, dialogs);
-    form.findChild<QLineEdit*>(QStringLiteral("BmpEn"))->setText(width);
-    form.findChild<QLineEdit*>(QStringLiteral("BmpYükseklik"))->setText(height);
-    form.findChild<QLineEdit*>(QStringLiteral("SütunSayısı"))->setText(perLine);
+    form.findChild<QLineEdit*>(QStringLiteral("BmpEn"))->setText(o.width);
+    form.findChild<QLineEdit*>(QStringLiteral("BmpYükseklik"))->setText(o.height);
+    form.findChild<QLineEdit*>(QStringLiteral("SütunSayısı"))->setText(o.perLine);
     form.show();
-
-    // The preview scaling alone, at the size of the source preview.
-    std::vector<double> previews;
-    {
-        const auto* box = form.findChild<PictureBox*>(QStringLiteral("Picture1(0)"));
-        const QImage picture = loadPicture(path);
-        for (int i = 0; i < rounds; ++i) {
-            QElapsedTimer clock;
-            clock.start();
-            const QImage preview = smoothPreview(picture, box->innerSize(), true);
-            previews.push_back(ms(clock.nsecsElapsed()));
-        }
-    }
+    const QSize frame = form.findChild<PictureBox*>(QStringLiteral("Picture1(0)"))->innerSize();
+    const double decode = medianTime(o.rounds, [&] { loadPicture(o.path); });
+    const double preview = medianTime(o.rounds, [&] { smoothPreview(picture, frame, true); });
 
     QCoreApplication::processEvents();
-    if (!timeRounds("Resim Yükle", rounds, dialogs, [&] { form.Command1_Click(); }) ||
-        !timeRounds("Dönüştür", rounds, dialogs, [&] { form.Command2_Click(); })) {
+    if (!timeRounds("Resim Yükle", o.rounds, dialogs, [&] { form.Command1_Click(); }) ||
+        !timeRounds("Dönüştür", o.rounds, dialogs, [&] { form.Command2_Click(); })) {
         return 1;
     }
-    std::printf("median decode alone (loadPicture): %.1f ms\n", median(decodes));
-    std::printf("median preview scaling alone: %.1f ms\n", median(previews));
+    std::printf("median decode alone (loadPicture): %.1f ms\n", decode);
+    std::printf("median preview scaling alone: %.1f ms\n", preview);
     return 0;
 }
