@@ -4,8 +4,10 @@
 #     128 × 64, threshold), each run several times, medians compared;
 #   - decoding alone against the whole road after decoding (pixmint_road_split_bench);
 #   - peak memory of the pixmint-cli run against the size of the decoded picture;
-#   - the longest time the main window goes without events during "Dönüştür"
-#     (pixmint_window_gap_bench).
+#   - the longest time the main window goes without events during "Resim Yükle" and
+#     "Dönüştür", for targets of 128 × 64 and 1024 × 1024 (pixmint_window_gap_bench);
+#   - how long the preview of the settings window takes to follow a change of a setting
+#     (pixmint_preview_bench).
 #
 # Usage: bench/road.sh [repetitions]      (default 5)
 # Environment:
@@ -37,12 +39,13 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPIXMINT_BENCH=ON \
         -DPIXMINT_TESTS=OFF >/dev/null
 fi
-targets=(pixmint_road_split_bench pixmint_window_gap_bench)
+targets=(pixmint_road_split_bench pixmint_window_gap_bench pixmint_preview_bench)
 [ -n "${PIXMINT_CLI:-}" ] || targets+=(pixmint-cli)
 cmake --build "$build" -j "$jobs" --target "${targets[@]}" >/dev/null
 cli=${PIXMINT_CLI:-$build/src/app/pixmint-cli}
 split_bench=$build/bench/pixmint_road_split_bench
 gap_bench=$build/bench/pixmint_window_gap_bench
+preview_bench=$build/bench/pixmint_preview_bench
 
 # --- the picture: 4000 × 3000, always the same --------------------------------------------
 picture=$tmp/road.jpg
@@ -120,10 +123,27 @@ echo "peak RSS (largest of $reps): $((peak_bytes / 1048576)) MiB   (${peak_kb} K
 echo "decoded picture:      $((decoded_bytes / 1048576)) MiB   (${pw} x ${ph} x 4 bytes)"
 echo "peak / decoded:       ${mem_ratio}   goal <= 3.00: $(verdict "$mem_ratio" 3)"
 
-# --- the main window during "Dönüştür" -----------------------------------------------------
-gaps=$(QT_QPA_PLATFORM=offscreen "$gap_bench" "$picture" --rounds="$reps" 2>/dev/null)
-gap_ms=$(echo "$gaps" | awk -F': ' '/^median longest gap after the first/ { print $2 + 0 }')
+# --- the main window during "Resim Yükle" and "Dönüştür" ----------------------------------
+# "median NAME: T ms, first gap F ms, longest gap G ms (worst round W ms)": G of each command.
+longest_gap() {
+    echo "$gaps" | awk -v name="$1" 'index($0, "median " name ":") == 1 {
+        sub(/.*longest gap /, ""); print $1 + 0 }'
+}
+for size in 128x64 1024x1024; do
+    gaps=$(QT_QPA_PLATFORM=offscreen "$gap_bench" "$picture" --rounds="$reps" \
+        --width="${size%x*}" --height="${size#*x}" 2>/dev/null)
+    echo
+    echo "main window, target $size (one line per round):"
+    echo "$gaps"
+    for command in "Resim Yükle" "Dönüştür"; do
+        gap_ms=$(longest_gap "$command")
+        echo "longest gap without events, \"$command\", $size: ${gap_ms} ms   goal <= 50: $(verdict "$gap_ms" 50)"
+    done
+done
+
+# --- the preview of the settings window --------------------------------------------------------
+previews=$(QT_QPA_PLATFORM=offscreen "$preview_bench" "$picture" --rounds="$reps" 2>/dev/null)
+preview_ms=$(echo "$previews" | awk '/^all changes:/ { sub(/.*max /, ""); print $1 + 0 }')
 echo
-echo "main window, \"Dönüştür\" (one line per round):"
-echo "$gaps"
-echo "longest gap without events, decoding excluded: ${gap_ms} ms   goal <= 50: $(verdict "$gap_ms" 50)"
+echo "$previews"
+echo "preview after a change, longest: ${preview_ms} ms   goal <= 50: $(verdict "$preview_ms" 50)"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Remakes the pictures of the README from the examples: the three windows (under Xvfb) and
+# Remakes the pictures of the README from the examples: the four windows (under Xvfb) and
 # the logo's table drawn back as pixels. Needs a build; scripts/run.sh makes one in build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "form3.h"
+#include "form4.h"
 #include "program_state.h"
 
 #include <QApplication>
@@ -67,6 +68,17 @@ void chooseLanguage(QComboBox* language, const QString& name)
     language->lineEdit()->setCursorPosition(0);
 }
 
+// The picture settings at work on the loaded photo: average scaling with Floyd–Steinberg.
+bool saveSettingsWindow(pixmint::ProgramState& state, const QString& path)
+{
+    pixmint::PictureSettings photo;
+    photo.scaling = pixmint::Scaling::Average;
+    photo.method = pixmint::Method::FloydSteinberg;
+    state.picture.setSettings(photo);
+    pixmint::Form4 form4(state);
+    return save(&form4, path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -102,5 +114,9 @@ int main(int argc, char** argv)
 
     pixmint::Form3 form3;
     ok = save(&form3, out.filePath(QStringLiteral("form3.png"))) && ok;
+
+    dialogs.files = {examples.filePath(QStringLiteral("photo.jpg"))};
+    form1.Command1_Click();
+    ok = saveSettingsWindow(state, out.filePath(QStringLiteral("form4.png"))) && ok;
     return ok ? 0 : 1;
 }

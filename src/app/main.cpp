@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "form3.h"
+#include "form4.h"
 #include "program_state.h"
 #include "qt_dialog_service.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
     form1.setConverterWindowFactory(
         [&](QWidget* main) { return new pixmint::Form2(state, dialogs, main); });
     form1.setAboutWindowFactory([](QWidget* main) { return new pixmint::Form3(main); });
+    form1.setSettingsWindowFactory([&](QWidget* main) { return new pixmint::Form4(state, main); });
     QObject::connect(&form1, &pixmint::Form1::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     form1.show();

@@ -57,6 +57,7 @@ Form1::~Form1()
 {
     delete m_form2;
     delete m_form3;
+    delete m_form4;
 }
 
 void Form1::buildControls()
@@ -95,12 +96,14 @@ void Form1::buildControls()
     place(m_progressBar1, {168, 256, 505, 25});
     m_text1 =
         makeCodePane(this, QStringLiteral("Text1"), QStringLiteral("Text1"), {0, 288, 585, 377});
-    addCommand(2, QStringLiteral("Dönüştür"), {592, 288, 73, 33}, &Form1::Command2_Click);
-    addCommand(6, QStringLiteral("Dosya Dönüştür"), {592, 328, 73, 33}, &Form1::Command6_Click);
-    addCommand(3, QStringLiteral("Kaydet"), {592, 368, 73, 33}, &Form1::Command3_Click);
-    addCommand(4, QStringLiteral("Resmi Tersle"), {592, 408, 73, 33}, &Form1::Command4_Click);
-    addCommand(7, QStringLiteral("Hakkında"), {592, 592, 81, 33}, &Form1::Command7_Click);
-    // The two work surfaces are never shown: they hold the loaded and the converted picture.
+    buildCommandColumn();
+    buildWorkSurfaces();
+    for (PictureBox* preview : m_picture1)
+        preview->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Form1::buildWorkSurfaces()
+{
     m_picture2 = new PictureBox(this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     place(m_picture2, {168, 288, 297, 361});
@@ -109,8 +112,16 @@ void Form1::buildControls()
     m_picture3->setObjectName(QStringLiteral("Picture3"));
     place(m_picture3, {368, 32, 128, 64});
     m_picture3->hide();
-    for (PictureBox* preview : m_picture1)
-        preview->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Form1::buildCommandColumn()
+{
+    addCommand(2, QStringLiteral("Dönüştür"), {592, 288, 73, 33}, &Form1::Command2_Click);
+    addCommand(6, QStringLiteral("Dosya Dönüştür"), {592, 328, 73, 33}, &Form1::Command6_Click);
+    addCommand(3, QStringLiteral("Kaydet"), {592, 368, 73, 33}, &Form1::Command3_Click);
+    addCommand(4, QStringLiteral("Resmi Tersle"), {592, 408, 73, 33}, &Form1::Command4_Click);
+    addCommand(8, QStringLiteral("Görüntü Ayarları"), {592, 448, 73, 33}, &Form1::Command8_Click);
+    addCommand(7, QStringLiteral("Hakkında"), {592, 592, 81, 33}, &Form1::Command7_Click);
 }
 
 void Form1::buildSettingsFrame()
@@ -133,13 +144,12 @@ void Form1::buildSettingsFrame()
 void Form1::buildTabOrder()
 {
     const FormatGroup& f = *m_format;
-    const QList<QWidget*> order = {m_bmpEn,          m_bmpYükseklik,        m_picture1[0],
-                                   m_picture1[1],    m_command[2],          m_command[3],
-                                   m_command[4],     m_command[1],          m_text1,
-                                   m_command[5],     m_command[6],          m_check1,
-                                   m_check2,         f.numbersPerLineBox(), f.commandList(),
-                                   f.languageList(), f.prefixBox(),         f.suffixBox(),
-                                   f.separatorBox(), f.sampleBox(),         m_command[7]};
+    const QList<QWidget*> order = {
+        m_bmpEn,         m_bmpYükseklik,   m_picture1[0], m_picture1[1], m_command[2],
+        m_command[3],    m_command[4],     m_command[8],  m_command[1],  m_text1,
+        m_command[5],    m_command[6],     m_check1,      m_check2,      f.numbersPerLineBox(),
+        f.commandList(), f.languageList(), f.prefixBox(), f.suffixBox(), f.separatorBox(),
+        f.sampleBox(),   m_command[7]};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -148,6 +158,22 @@ void Form1::connectHandlers()
 {
     for (QLineEdit* box : {m_bmpEn, m_bmpYükseklik, m_format->numbersPerLineBox()})
         box->installEventFilter(this);
+    // The settings window previews at the size typed here, and its settings mark Command8.
+    PictureSession& session = m_state.picture;
+    for (QLineEdit* box : {m_bmpEn, m_bmpYükseklik}) {
+        connect(box, &QLineEdit::textChanged, this,
+                [this] { m_state.picture.setTargetSize(m_bmpEn->text(), m_bmpYükseklik->text()); });
+    }
+    session.setTargetSize(m_bmpEn->text(), m_bmpYükseklik->text());
+    connect(&session, &PictureSession::settingsChanged, this, &Form1::showSettingsState);
+    showSettingsState();
+}
+
+void Form1::showSettingsState()
+{
+    const QString caption = QStringLiteral("Görüntü Ayarları");
+    m_command[8]->setText(m_state.picture.settings().isDefault() ? caption
+                                                                 : caption + QStringLiteral(" *"));
 }
 
 void Form1::addCommand(int number, const QString& caption, const QRect& geometry,
@@ -253,21 +279,27 @@ void Form1::Command5_Click()
 void Form1::Command6_Click()
 {
     if (!m_state.busy)
-        showWindow(m_form2, m_makeConverter);
+        showWindow(m_form2, m_makeConverter, true);
 }
 
 void Form1::Command7_Click()
 {
     if (!m_state.busy)
-        showWindow(m_form3, m_makeAbout);
+        showWindow(m_form3, m_makeAbout, true);
 }
 
-void Form1::showWindow(QPointer<QWidget>& window, const WindowFactory& factory)
+void Form1::Command8_Click()
+{
+    // The settings window keeps what it shows while the program runs: closing only hides it.
+    if (!m_state.busy)
+        showWindow(m_form4, m_makeSettings, false);
+}
+
+void Form1::showWindow(QPointer<QWidget>& window, const WindowFactory& factory, bool remakeClosed)
 {
     if (!factory)
         return;
-    // A closed window is made anew, so that it shows its start values again.
-    if (window && !window->isVisible()) {
+    if (remakeClosed && window && !window->isVisible()) {
         delete window;
         window = nullptr;
     }
@@ -286,6 +318,8 @@ void Form1::closeEvent(QCloseEvent* event)
         m_form2->close();
     if (m_form3)
         m_form3->close();
+    if (m_form4)
+        m_form4->close();
     event->accept();
     Q_EMIT closed();
 }

@@ -20,7 +20,8 @@ class PictureBox;
 class PictureCommands;
 struct ProgramState;
 
-// Makes one of the secondary windows (the converter, the About window) for the main window.
+// Makes one of the secondary windows (the converter, the About window, the picture settings)
+// for the main window.
 using WindowFactory = std::function<QWidget*(QWidget* mainWindow)>;
 
 // The main window: the picture previews, the size and format settings, the code text and
@@ -35,6 +36,7 @@ public:
     // The secondary windows; until they are set, their buttons do nothing.
     void setConverterWindowFactory(WindowFactory factory) { m_makeConverter = std::move(factory); }
     void setAboutWindowFactory(WindowFactory factory) { m_makeAbout = std::move(factory); }
+    void setSettingsWindowFactory(WindowFactory factory) { m_makeSettings = std::move(factory); }
 
     // Checks that a size or column box holds a multiple of 8; otherwise says so and puts
     // the focus back into the box with its whole text selected. An empty box passes.
@@ -55,10 +57,12 @@ public:
     void Command5_Click();
     void Command6_Click();
     void Command7_Click();
+    void Command8_Click();
 
     // The secondary windows while they exist (for tests and for closing them).
     QWidget* converterWindow() const { return m_form2; }
     QWidget* aboutWindow() const { return m_form3; }
+    QWidget* settingsWindow() const { return m_form4; }
 
 Q_SIGNALS:
     void closed();
@@ -70,26 +74,36 @@ protected:
 private:
     void buildControls();
     void buildSettingsFrame();
+    // The buttons beside the code text.
+    void buildCommandColumn();
+    // The two work surfaces are never shown: they hold the loaded and the converted picture.
+    void buildWorkSurfaces();
     void buildTabOrder();
     void connectHandlers();
     // Makes the button "Command" + number, which runs click when pressed.
     void addCommand(int number, const QString& caption, const QRect& geometry,
                     void (Form1::*click)());
     void checkAfterFocusLoss(QLineEdit* box);
-    void showWindow(QPointer<QWidget>& window, const WindowFactory& factory);
+    // Shows the window, made by the factory when it does not exist. A closed window is made
+    // anew when remakeClosed is set, so that it shows its start values again.
+    void showWindow(QPointer<QWidget>& window, const WindowFactory& factory, bool remakeClosed);
+    // "Görüntü Ayarları", with " *" when a picture setting differs from its default.
+    void showSettingsState();
 
     ProgramState& m_state;
     DialogService& m_dialogs;
     WindowFactory m_makeConverter;
     WindowFactory m_makeAbout;
+    WindowFactory m_makeSettings;
     QPointer<QWidget> m_form2;
     QPointer<QWidget> m_form3;
+    QPointer<QWidget> m_form4;
     std::unique_ptr<PictureCommands> m_pictureCommands;
     // While MetinKontrol shows its message or moves the focus back, focus losses do not
     // run the check again, so two failing boxes cannot pass the focus back and forth.
     bool m_checking = false;
 
-    QPushButton* m_command[8] = {};  // Command1 … Command7 at their numbers
+    QPushButton* m_command[9] = {};  // Command1 … Command8 at their numbers
     PictureBox* m_picture1[2] = {};
     PictureBox* m_picture2 = nullptr;
     PictureBox* m_picture3 = nullptr;

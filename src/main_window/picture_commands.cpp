@@ -1,5 +1,6 @@
 #include "picture_commands.h"
 
+#include "background_work.h"
 #include "code_output.h"
 #include "dialog_service.h"
 #include "event_yield.h"
@@ -8,7 +9,6 @@
 #include "monochrome.h"
 #include "picture_box.h"
 #include "picture_loading.h"
-#include "picture_road.h"
 #include "program_state.h"
 #include "run_error.h"
 
@@ -57,11 +57,21 @@ QString PictureCommands::saveFilter()
         "Tüm resimdosyasılar(*.*)|*.*");
 }
 
-void PictureCommands::showSource(const QImage& picture)
+DecodedPicture PictureCommands::decodeInBackground(const QString& path, bool withPreviewCopy)
 {
-    PictureBox* preview = m_controls.sourcePreview;
-    preview->setImage(
-        smoothPreview(picture, preview->innerSize(), m_controls.fitSource->isChecked()));
+    const QSize frame = m_controls.sourcePreview->innerSize();
+    const bool fit = m_controls.fitSource->isChecked();
+    std::function<DecodedPicture()> work = [path, frame, fit, withPreviewCopy] {
+        DecodedPicture decoded;
+        decoded.picture = loadPicture(path);
+        if (!decoded.picture.isNull()) {
+            decoded.sourcePreview = smoothPreview(decoded.picture, frame, fit);
+            if (withPreviewCopy)
+                decoded.previewCopy = reducedForPreview(decoded.picture, path);
+        }
+        return decoded;
+    };
+    return waitForBackgroundWork(std::move(work), &m_state.abortRequested);
 }
 
 void PictureCommands::load(const std::function<void()>& clearPictures)
@@ -71,28 +81,43 @@ void PictureCommands::load(const std::function<void()>& clearPictures)
     m_state.ResimYolu.clear();
     const std::optional<QString> chosen = m_dialogs.chooseOpenFile(request);
     clearPictures();
+    m_state.picture.setPreview({});
     m_state.ResimYolu = chosen.value_or(QString());
     if (m_state.ResimYolu.isEmpty())
         return;
-    QImage picture = loadPicture(m_state.ResimYolu);
-    if (picture.isNull()) {
+    DecodedPicture decoded;
+    try {
+        BusyGuard busy(m_state);
+        decoded = decodeInBackground(m_state.ResimYolu, true);
+    } catch (const WorkAborted&) {
+        return;  // the window is closing
+    }
+    if (decoded.picture.isNull()) {
         m_dialogs.showMessage(QStringLiteral("Hata"), unreadablePictureMessage(m_state.ResimYolu));
         m_state.ResimYolu.clear();
         return;
     }
-    showSource(picture);
-    m_controls.workPicture->setImage(std::move(picture));
+    m_controls.sourcePreview->setImage(std::move(decoded.sourcePreview));
+    m_controls.workPicture->setImage(std::move(decoded.picture));
+    m_state.picture.setPreview(std::move(decoded.previewCopy));
 }
 
-void PictureCommands::convert(bool invert)
+PictureRoadRequest PictureCommands::roadRequest(bool invert) const
 {
     PictureRoadRequest request;
     request.path = m_state.ResimYolu;
     request.widthText = m_controls.width->text();
     request.heightText = m_controls.height->text();
     request.invert = invert;
+    request.settings = m_state.picture.settings();
     request.format = m_controls.format->formatForLayout();
-    PictureRoadOutcome outcome;
+    return request;
+}
+
+void PictureCommands::convert(bool invert)
+{
+    const PictureRoadRequest request = roadRequest(invert);
+    QString failure;
     try {
         BusyGuard busy(m_state);
         EventYield yield(&m_state.abortRequested);
@@ -101,35 +126,38 @@ void PictureCommands::convert(bool invert)
             // The work surface is never shown and every conversion decodes the file anew, so
             // its old picture goes first: two decoded pictures never sit in memory together.
             m_controls.workPicture->clear();
-            QImage picture = loadPicture(request.path);
-            if (!picture.isNull()) {
-                showSource(picture);
+            DecodedPicture decoded = decodeInBackground(request.path, false);
+            if (!decoded.picture.isNull()) {
+                m_controls.sourcePreview->setImage(std::move(decoded.sourcePreview));
                 yield.tickNow();
             }
-            return picture;
+            return std::move(decoded.picture);
         };
-        outcome = runPictureRoad(request, decode, &progress, yield);
-        if (outcome.failure.isEmpty()) {
-            PictureBox* preview = m_controls.targetPreview;
-            preview->setImage(ResmiAktar(outcome.target, preview->innerSize(),
-                                         m_controls.fitTarget->isChecked(), yield));
-        }
+        PictureRoadOutcome outcome = runPictureRoad(request, decode, &progress, yield);
+        failure = outcome.failure;
+        if (failure.isEmpty())
+            showOutcome(std::move(outcome), yield);
     } catch (const WorkAborted&) {
         return;  // the window is closing: nothing more to show
     } catch (const RunError& error) {
         m_dialogs.showMessage(error.title(), error.description());
         return;
     }
-    if (!outcome.failure.isEmpty()) {
-        m_dialogs.showMessage(QStringLiteral("Hata"), outcome.failure);
-        return;
-    }
+    if (!failure.isEmpty())
+        m_dialogs.showMessage(QStringLiteral("Hata"), failure);
+}
+
+void PictureCommands::showOutcome(PictureRoadOutcome&& outcome, EventYield& yield)
+{
+    PictureBox* preview = m_controls.targetPreview;
+    preview->setImage(
+        ResmiAktar(outcome.target, preview->innerSize(), m_controls.fitTarget->isChecked(), yield));
     m_controls.workPicture->setImage(std::move(outcome.work));
     m_controls.targetPicture->resize(outcome.target.size());
     m_controls.targetPicture->setImage(std::move(outcome.target));
     m_state.PikselDizisi = std::move(outcome.grid);
     m_state.BaytTablosu = std::move(outcome.table);
-    showCodeOutcome(outcome.code, m_controls.code, m_dialogs);
+    showCodeOutcome(outcome.code, m_controls.code, m_dialogs, yield);
 }
 
 void PictureCommands::savePicture()

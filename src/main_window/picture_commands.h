@@ -1,5 +1,8 @@
 #pragma once
 
+#include "picture_road.h"
+#include "preview_source.h"
+
 #include <QImage>
 
 #include <functional>
@@ -12,6 +15,7 @@ class QProgressBar;
 namespace pixmint {
 
 class DialogService;
+class EventYield;
 class FormatGroup;
 class PictureBox;
 struct ProgramState;
@@ -31,6 +35,13 @@ struct PictureControls {
     QPlainTextEdit* code = nullptr;  // Text1
 };
 
+// A picture decoded for a command, with what is made of it off the window's thread.
+struct DecodedPicture {
+    QImage picture;             // null when the file does not read
+    QImage sourcePreview;       // for Picture1(0)
+    PreviewSource previewCopy;  // for the settings window's preview ("Resim Yükle" only)
+};
+
 // The commands that carry a picture along its road: load, convert (or convert inverted)
 // and save the converted picture. They read the boxes, decide which box receives what, and
 // leave the work to the picture routines.
@@ -39,6 +50,7 @@ public:
     PictureCommands(ProgramState& state, DialogService& dialogs, const PictureControls& controls);
 
     // "Resim Yükle": clearPictures runs as soon as the dialog closes, whatever its outcome.
+    // The picture is decoded off the window's thread, with the busy flag set meanwhile.
     void load(const std::function<void()>& clearPictures);
     // "Dönüştür" and, with invert, "Resmi Tersle".
     void convert(bool invert);
@@ -49,7 +61,12 @@ public:
     static QString saveFilter();
 
 private:
-    void showSource(const QImage& picture);
+    // Decodes the picture on a worker thread while the windows keep processing events.
+    // Throws WorkAborted when the main window closes meanwhile.
+    DecodedPicture decodeInBackground(const QString& path, bool withPreviewCopy);
+    PictureRoadRequest roadRequest(bool invert) const;
+    // Shows what a conversion made, and keeps its grid and table.
+    void showOutcome(PictureRoadOutcome&& outcome, EventYield& yield);
 
     ProgramState& m_state;
     DialogService& m_dialogs;

@@ -29,6 +29,9 @@ public:
     void tickNow();
 
     bool isActive() const { return m_active; }
+    // True when an active yield's slice is over: the next tickNow() processes events. For
+    // work that must finish a step before events may run.
+    bool due() const { return m_active && m_sinceLast.elapsed() >= m_sliceMs; }
     // How many times events were processed so far (for tests and benchmarks).
     long long yields() const { return m_yields; }
     // The longest time between two event processings so far, in milliseconds.

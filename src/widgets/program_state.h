@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picture_session.h"
 #include "pixel_grid.h"
 
 #include <QString>
@@ -15,6 +16,7 @@ struct ProgramState {
     QString DosyaYolu;        // the include file last opened or chosen for saving
     PixelGrid PikselDizisi;   // the pixels of the last converted picture
     QStringList BaytTablosu;  // the byte table, written by whichever command ran last
+    PictureSession picture;   // the picture settings and the loaded picture's preview copy
 
     // One command at a time: true while a conversion or a converter run is under way;
     // every command button of both windows then does nothing.

@@ -128,10 +128,11 @@ TEST_F(SideBySide, TheToolWritesTheWindowsTextByteForByte)
         {"Proton Basic", true, "128", "64", nullptr, -1},
         {"Asm", false, "40", "24", nullptr, 1},  // Retlw: one number per line
         {"Proton Basic", false, "64", "16", "8", -1},
-        {"CCS", true, "96", "48", "24", -1},   // an incomplete last line
-        {"Asm", false, "48", "20", "16", -1},  // a height that is no multiple of 8
+        {"CCS", true, "96", "48", "24", -1},        // an incomplete last line
+        {"Asm", false, "48", "20", "16", -1},       // a height that is no multiple of 8
         {"C", false, "128", "64", nullptr, -1},
         {"Arduino", true, "96", "48", "24", -1},
+        {"CCS", false, "512", "256", nullptr, -1},  // a code text put into Text1 in many slices
     };
     for (const Settings& s : cases) {
         const std::string name =

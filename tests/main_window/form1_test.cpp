@@ -90,6 +90,7 @@ TEST_F(Form1Test, EveryControlHasItsNameKindTextAndPlace)
         {"Command6", "pixmint::CommandButton", "Dosya Dönüştür", {592, 328, 73, 33}, false},
         {"Command3", "pixmint::CommandButton", "Kaydet", {592, 368, 73, 33}, false},
         {"Command4", "pixmint::CommandButton", "Resmi Tersle", {592, 408, 73, 33}, false},
+        {"Command8", "pixmint::CommandButton", "Görüntü Ayarları", {592, 448, 73, 33}, false},
         {"Command7", "pixmint::CommandButton", "Hakkında", {592, 592, 81, 33}, false},
         {"Picture2", "pixmint::PictureBox", "", {168, 288, 297, 361}, false},
         {"Picture3", "pixmint::PictureBox", "", {368, 32, 128, 64}, false},
@@ -151,14 +152,15 @@ TEST_F(Form1Test, FocusStartsInTheWidthBoxAndTabFollowsTheKeyboardOrder)
     const QStringList expected = {QStringLiteral("BmpEn"),       QStringLiteral("BmpYükseklik"),
                                   QStringLiteral("Picture1(0)"), QStringLiteral("Picture1(1)"),
                                   QStringLiteral("Command2"),    QStringLiteral("Command3"),
-                                  QStringLiteral("Command4"),    QStringLiteral("Command1"),
-                                  QStringLiteral("Text1"),       QStringLiteral("Command5"),
-                                  QStringLiteral("Command6"),    QStringLiteral("Check1"),
-                                  QStringLiteral("Check2"),      QStringLiteral("SütunSayısı"),
-                                  QStringLiteral("Combo2"),      QStringLiteral("Combo1"),
-                                  QStringLiteral("ÖnEk"),        QStringLiteral("ArkaEk"),
-                                  QStringLiteral("Ayraç"),       QStringLiteral("Görünüş"),
-                                  QStringLiteral("Command7"),    QStringLiteral("BmpEn")};
+                                  QStringLiteral("Command4"),    QStringLiteral("Command8"),
+                                  QStringLiteral("Command1"),    QStringLiteral("Text1"),
+                                  QStringLiteral("Command5"),    QStringLiteral("Command6"),
+                                  QStringLiteral("Check1"),      QStringLiteral("Check2"),
+                                  QStringLiteral("SütunSayısı"), QStringLiteral("Combo2"),
+                                  QStringLiteral("Combo1"),      QStringLiteral("ÖnEk"),
+                                  QStringLiteral("ArkaEk"),      QStringLiteral("Ayraç"),
+                                  QStringLiteral("Görünüş"),     QStringLiteral("Command7"),
+                                  QStringLiteral("BmpEn")};
     QStringList seen = {focusName()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -409,6 +411,7 @@ TEST(Form1Wiring, EveryButtonRunsItsOwnCommand)
         {"Command5", DialogCall::Save, PictureCommands::saveFilter(), {}, nullptr},
         {"Command6", std::nullopt, {}, {}, "Form2"},
         {"Command7", std::nullopt, {}, {}, "Form3"},
+        {"Command8", std::nullopt, {}, {}, "Form4"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.button);
@@ -417,6 +420,7 @@ TEST(Form1Wiring, EveryButtonRunsItsOwnCommand)
         Form1 form(state, dialogs);
         form.setConverterWindowFactory(namedWindow("Form2"));
         form.setAboutWindowFactory(namedWindow("Form3"));
+        form.setSettingsWindowFactory(namedWindow("Form4"));
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
         form.findChild<QLineEdit*>(QStringLiteral("BmpEn"))->setText(QStringLiteral("16"));
@@ -437,8 +441,13 @@ TEST(Form1Wiring, EveryButtonRunsItsOwnCommand)
         if (!row.entry.isEmpty()) {
             EXPECT_EQ(state.BaytTablosu, QStringList(16, row.entry));
         }
-        const QWidget* shown = form.converterWindow() ? form.converterWindow() : form.aboutWindow();
-        EXPECT_EQ(shown ? shown->objectName() : QString(), QString::fromLatin1(row.window));
+        QStringList shown;
+        for (const QWidget* window :
+             {form.converterWindow(), form.aboutWindow(), form.settingsWindow()}) {
+            if (window)
+                shown << window->objectName();
+        }
+        EXPECT_EQ(shown.join(QLatin1Char(' ')), QString::fromLatin1(row.window));
     }
 }
 

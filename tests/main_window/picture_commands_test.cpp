@@ -1,5 +1,8 @@
+#include "event_yield.h"
 #include "form1.h"
 #include "picture_box.h"
+#include "picture_loading.h"
+#include "picture_road.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
 
@@ -247,6 +250,38 @@ TEST_F(PictureCommandsTest, SavedPictureIsABitmapOfTheTargetSizeWhateverItsName)
     EXPECT_EQ(m_dialogs.messages()[0].title, QStringLiteral("Hata :76"));
 }
 
+// "Dönüştür" hands the program's picture settings to the road when it runs: its table is
+// the road's table for those settings.
+TEST_F(PictureCommandsTest, ConvertUsesTheProgramsPictureSettings)
+{
+    const QString path = picture(QStringLiteral("ayar.png"), drawing(36, 20));
+    PictureSettings settings;
+    settings.rotation = Rotation::Half;
+    settings.layout = ByteLayout::RowsMsbLeft;
+    auto roadTable = [&](const PictureSettings& s) {
+        PictureRoadRequest request;
+        request.path = path;
+        request.widthText = QStringLiteral("12");
+        request.heightText = QStringLiteral("8");
+        request.settings = s;
+        EventYield none;
+        return runPictureRoad(
+                   request, [&] { return loadPicture(path); }, nullptr, none)
+            .table;
+    };
+    const QStringList expected = roadTable(settings);
+    if (expected == roadTable(PictureSettings{}))
+        GTEST_SKIP() << "the picture road does not honour its settings yet";
+
+    load(path);
+    child<QLineEdit>("BmpEn")->setText(QStringLiteral("12"));
+    child<QLineEdit>("BmpYükseklik")->setText(QStringLiteral("8"));
+    m_state.picture.setSettings(settings);
+    m_form->Command2_Click();
+    EXPECT_EQ(m_state.BaytTablosu.size(), 2 * 8);
+    EXPECT_EQ(m_state.BaytTablosu, expected);
+}
+
 TEST_F(PictureCommandsTest, CommandsDoNothingWhileAConversionRuns)
 {
     load(picture(QStringLiteral("a.png"), drawing()));
@@ -305,6 +340,19 @@ TEST_F(PictureCommandsTest, TheWindowReactsDuringAConversionAndCanBeClosed)
     EXPECT_FALSE(m_state.busy);
     EXPECT_TRUE(m_dialogs.calls().isEmpty());
     EXPECT_EQ(before.size(), 1024);
+
+    // Closed while "Resim Yükle" waits for the decoding: nothing is shown, nothing is said.
+    SetUp();
+    QObject::connect(m_form.get(), &Form1::closed, [&] { closed = true; });
+    closed = false;
+    m_form->show();
+    QTimer::singleShot(1, m_form.get(), [&] { m_form->close(); });
+    load(m_state.ResimYolu);
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(box("Picture2")->isEmpty());
+    EXPECT_TRUE(m_state.picture.preview().isNull());
+    EXPECT_FALSE(m_state.busy);
+    EXPECT_TRUE(m_dialogs.messages().isEmpty());
 }
 
 }  // namespace

@@ -1,0 +1,273 @@
+#include "form4.h"
+
+#include "layout_drawing.h"
+#include "number_reading.h"
+#include "picture_box.h"
+#include "picture_road.h"
+#include "program_state.h"
+#include "settings_preview.h"
+#include "window_style.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTimer>
+
+namespace pixmint {
+namespace {
+
+// A list that is not editable, holding the window texts of the choices in their order.
+template <typename T>
+QComboBox* makeChoiceList(QWidget* parent, const char* name, const QList<Choice<T>>& choices,
+                          const QRect& geometry)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromUtf8(name));
+    for (const Choice<T>& choice : choices)
+        list->addItem(choice.text);
+    place(list, geometry);
+    return list;
+}
+
+template <typename T>
+T chosenValue(const QComboBox* list, const QList<Choice<T>>& choices)
+{
+    return choices.value(std::max(0, list->currentIndex())).value;
+}
+
+template <typename T>
+void showChoice(QComboBox* list, const QList<Choice<T>>& choices, T value)
+{
+    for (qsizetype i = 0; i < choices.size(); ++i) {
+        if (choices[i].value == value)
+            list->setCurrentIndex(static_cast<int>(i));
+    }
+}
+
+// A grey explanation under a control, wrapped onto as many lines as its height holds.
+QLabel* makeHint(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+{
+    auto* hint = new QLabel(text, parent);
+    hint->setObjectName(name);
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hint->setStyleSheet(QStringLiteral("color: #555555"));
+    place(hint, geometry);
+    return hint;
+}
+
+}  // namespace
+
+Form4::Form4(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Görüntü Ayarları"));
+    setFont(windowFont());
+    setFixedSize(784, 528);
+    buildSettingControls();
+    buildThresholdControls();
+    buildPreviewControls();
+    buildTabOrder();
+    showSettings();
+    showLayout();
+    connectHandlers();
+}
+
+void Form4::buildSettingControls()
+{
+    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Döndürme :"), {8, 12, 80, 13});
+    m_rotation = makeChoiceList(this, "Döndürme", rotationChoices(), {96, 8, 80, 21});
+    m_mirror = new QCheckBox(QStringLiteral("Aynala"), this);
+    m_mirror->setObjectName(QStringLiteral("Aynala"));
+    place(m_mirror, {96, 38, 64, 17}, true);
+    makeHint(this, QStringLiteral("Label2"), QStringLiteral("sol ile sağ yer değiştirir"),
+             {176, 40, 192, 13});
+    makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Ölçekleme :"), {8, 68, 80, 13});
+    m_scaling = makeChoiceList(this, "Ölçekleme", scalingChoices(), {96, 64, 272, 21});
+    makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Yöntem :"), {8, 96, 80, 13});
+    m_method = makeChoiceList(this, "Yöntem", methodChoices(), {96, 92, 272, 21});
+    makeHint(this, QStringLiteral("Label5"),
+             QStringLiteral("Floyd–Steinberg, Atkinson ve Bayer yalnız ortalama ölçeklemeyle "
+                            "seçilebilir."),
+             {96, 116, 272, 28});
+    makeLabel(this, QStringLiteral("Label8"), QStringLiteral("Düzen :"), {8, 200, 80, 13});
+    m_layout = makeChoiceList(this, "Düzen", layoutChoices(), {96, 196, 272, 21});
+    m_defaults = makeButton(this, QStringLiteral("Varsayılanlar"), QStringLiteral("Varsayılanlar"),
+                            {96, 228, 100, 25});
+}
+
+void Form4::buildThresholdControls()
+{
+    makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Eşik :"), {8, 152, 80, 13});
+    m_threshold = new QSpinBox(this);
+    m_threshold->setObjectName(QStringLiteral("Eşik"));
+    m_threshold->setRange(0, 255);
+    place(m_threshold, {96, 148, 56, 21});
+    m_thresholdSlider = new QSlider(Qt::Horizontal, this);
+    m_thresholdSlider->setObjectName(QStringLiteral("EşikKaydırıcı"));
+    m_thresholdSlider->setRange(0, 255);
+    m_thresholdSlider->setPageStep(16);
+    place(m_thresholdSlider, {160, 150, 208, 18});
+    makeHint(this, QStringLiteral("Label7"),
+             QStringLiteral("Gri düzeyi eşikten büyük pikseller beyaz olur."), {96, 172, 272, 13});
+}
+
+void Form4::buildPreviewControls()
+{
+    makeLabel(this, QStringLiteral("Label9"),
+              QStringLiteral("Önizleme: yüklenen resmin tablosu, ekranda göründüğü gibi"),
+              {388, 8, 388, 13});
+    m_preview = new PictureBox(this);
+    m_preview->setObjectName(QStringLiteral("Önizleme"));
+    place(m_preview, {388, 24, 388, 212});
+    m_previewNote =
+        makeHint(this, QStringLiteral("ÖnizlemeBilgisi"), QString(), {388, 240, 388, 13});
+    makeLabel(this, QStringLiteral("Label10"),
+              QStringLiteral("Bayt düzeni: ekranın sol üst köşesindeki baytlar"),
+              {8, 268, 368, 13});
+    m_layoutDrawing = new LayoutDrawing(this);
+    m_layoutDrawing->setObjectName(QStringLiteral("DüzenÇizimi"));
+    place(m_layoutDrawing, {8, 284, 368, 236});
+    m_layoutNote =
+        makeHint(this, QStringLiteral("DüzenAçıklaması"), QString(), {388, 284, 388, 236});
+    m_layoutNote->setStyleSheet(QString());
+}
+
+void Form4::buildTabOrder()
+{
+    const QList<QWidget*> order = {m_rotation,  m_mirror,          m_scaling, m_method,
+                                   m_threshold, m_thresholdSlider, m_layout,  m_defaults};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Form4::connectHandlers()
+{
+    for (QComboBox* list : {m_rotation, m_scaling, m_method, m_layout})
+        connect(list, &QComboBox::currentIndexChanged, this, &Form4::takeSettings);
+    connect(m_mirror, &QCheckBox::toggled, this, &Form4::takeSettings);
+    connect(m_threshold, &QSpinBox::valueChanged, this, [this](int value) {
+        m_thresholdSlider->setValue(value);
+        takeSettings();
+    });
+    connect(m_thresholdSlider, &QSlider::valueChanged, m_threshold, &QSpinBox::setValue);
+    connect(m_defaults, &QPushButton::clicked, this, &Form4::Varsayılanlar_Click);
+
+    PictureSession& session = m_state.picture;
+    connect(&session, &PictureSession::settingsChanged, this, [this] {
+        showSettings();
+        showLayout();
+        schedulePreview();
+    });
+    connect(&session, &PictureSession::pictureChanged, this, &Form4::schedulePreview);
+    connect(&session, &PictureSession::targetChanged, this, [this] {
+        showLayout();
+        schedulePreview();
+    });
+}
+
+PictureSettings Form4::settingsOfControls() const
+{
+    PictureSettings settings;
+    settings.rotation = chosenValue(m_rotation, rotationChoices());
+    settings.mirror = m_mirror->isChecked();
+    settings.scaling = chosenValue(m_scaling, scalingChoices());
+    settings.method = chosenValue(m_method, methodChoices());
+    settings.threshold = m_threshold->value();
+    settings.layout = chosenValue(m_layout, layoutChoices());
+    // The dithering methods need average scaling: without it the method falls back.
+    if (settings.scaling == Scaling::BlackWins && needsAverageScaling(settings.method))
+        settings.method = Method::Threshold;
+    return settings;
+}
+
+void Form4::takeSettings()
+{
+    if (m_showingSettings)
+        return;
+    m_state.picture.setSettings(settingsOfControls());
+    showSettings();
+}
+
+void Form4::showSettings()
+{
+    const PictureSettings& settings = m_state.picture.settings();
+    m_showingSettings = true;
+    showChoice(m_rotation, rotationChoices(), settings.rotation);
+    m_mirror->setChecked(settings.mirror);
+    showChoice(m_scaling, scalingChoices(), settings.scaling);
+    // The dithering methods are offered only with average scaling.
+    auto* methods = qobject_cast<QStandardItemModel*>(m_method->model());
+    for (qsizetype i = 0; i < methodChoices().size(); ++i) {
+        const bool offered =
+            settings.scaling == Scaling::Average || !needsAverageScaling(methodChoices()[i].value);
+        methods->item(static_cast<int>(i))->setEnabled(offered);
+    }
+    showChoice(m_method, methodChoices(), settings.method);
+    m_threshold->setValue(settings.threshold);
+    m_thresholdSlider->setValue(settings.threshold);
+    // Otsu's method finds its own threshold.
+    m_threshold->setEnabled(settings.method != Method::Otsu);
+    m_thresholdSlider->setEnabled(settings.method != Method::Otsu);
+    showChoice(m_layout, layoutChoices(), settings.layout);
+    m_showingSettings = false;
+}
+
+void Form4::showLayout()
+{
+    const PictureSession& session = m_state.picture;
+    qint64 width = leadingNumber(session.widthText());
+    qint64 height = leadingNumber(session.heightText());
+    // Until the boxes hold a size the road takes, the drawing shows the default display.
+    if (targetSizeProblem(width, height)) {
+        width = 128;
+        height = 64;
+    }
+    const ByteLayout layout = session.settings().layout;
+    const int w = static_cast<int>(width);
+    const int h = static_cast<int>(height);
+    m_layoutDrawing->showLayout(layout, w, h);
+    m_layoutNote->setText(layoutExplanation(layout, w, h));
+}
+
+void Form4::Varsayılanlar_Click()
+{
+    m_state.picture.setSettings(PictureSettings{});
+}
+
+void Form4::schedulePreview()
+{
+    if (m_previewScheduled)
+        return;
+    m_previewScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_previewScheduled = false;
+        if (isVisible())
+            drawPreview();
+    });
+}
+
+void Form4::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    schedulePreview();
+}
+
+void Form4::drawPreview()
+{
+    const PictureSession& session = m_state.picture;
+    SettingsPreview preview =
+        makeSettingsPreview(session.preview(), session.settings(), session.widthText(),
+                            session.heightText(), m_preview->innerSize());
+    if (preview.picture.isNull())
+        m_preview->clear();
+    else
+        m_preview->setImage(std::move(preview.picture));
+    m_previewNote->setText(preview.note);
+}
+
+}  // namespace pixmint

@@ -1,0 +1,94 @@
+#include "settings_preview.h"
+
+#include "event_yield.h"
+#include "number_reading.h"
+#include "picture_road.h"
+#include "preview_source.h"
+#include "run_error.h"
+#include "table_drawing.h"
+
+#include <algorithm>
+
+namespace pixmint {
+namespace {
+
+// The largest target previewed: the road runs at every change of a setting.
+constexpr qint64 kMaxPreviewPixels = 1024 * 1024;
+
+// Draws the table read in the layout. The road packs pages alone until it honours the
+// layout of its settings, and drawTable reads pages alone until it takes a layout: the
+// layout is handed on exactly when drawTable can take it, so both change together.
+template <typename Layout>
+TableDrawing drawInLayout(const QStringList& table, int width, int scale,
+                          [[maybe_unused]] Layout layout)
+{
+    if constexpr (requires { drawTable(table, width, scale, layout); })
+        return drawTable(table, width, scale, layout);
+    else
+        return drawTable(table, width, scale);
+}
+
+SettingsPreview noPicture(const QString& note)
+{
+    SettingsPreview preview;
+    preview.note = note;
+    return preview;
+}
+
+// The drawn table at the target size, enlarged or shrunk to the area.
+SettingsPreview fitted(const QStringList& table, QSize target, const PictureSettings& settings,
+                       QSize area)
+{
+    const int factor =
+        std::clamp(std::min(area.width() / target.width(), area.height() / target.height()), 1,
+                   kMaxDrawingScale);
+    const TableDrawing drawing = drawInLayout(table, target.width(), factor, settings.layout);
+    if (drawing.picture.isNull())
+        return noPicture(drawing.problem);
+    SettingsPreview preview;
+    // A page layout draws whole pages: the rows below the picture are cut off.
+    preview.picture = drawing.picture.copy(0, 0, target.width() * factor, target.height() * factor);
+    const QString size = QStringLiteral("%1 × %2 piksel").arg(target.width()).arg(target.height());
+    if (preview.picture.width() > area.width() || preview.picture.height() > area.height()) {
+        preview.picture = preview.picture.scaled(area, Qt::KeepAspectRatio, Qt::FastTransformation);
+        preview.note = size + QStringLiteral(", sığması için küçültülmüş");
+    } else {
+        preview.note = size + QStringLiteral(", %1 kat büyütülmüş").arg(factor);
+    }
+    return preview;
+}
+
+}  // namespace
+
+SettingsPreview makeSettingsPreview(const PreviewSource& source, const PictureSettings& settings,
+                                    const QString& widthText, const QString& heightText, QSize area)
+{
+    if (source.isNull())
+        return noPicture(QStringLiteral("Önizleme için ana pencerede bir resim yükleyin."));
+    // The road answers a size out of bounds with its message; within them, the preview is
+    // kept to sizes it draws at once.
+    const qint64 pixels = leadingNumber(widthText) * leadingNumber(heightText);
+    if (!targetSizeProblem(leadingNumber(widthText), leadingNumber(heightText)) &&
+        pixels > kMaxPreviewPixels) {
+        return noPicture(QStringLiteral("Önizleme en fazla %1 piksellik hedefler için çizilir "
+                                        "(örneğin 1024 × 1024).")
+                             .arg(kMaxPreviewPixels));
+    }
+    PictureRoadRequest request;
+    request.path = source.path;
+    request.widthText = widthText;
+    request.heightText = heightText;
+    request.settings = settings;
+    EventYield none;
+    try {
+        const PictureRoadOutcome outcome = runPictureRoad(
+            request, [&] { return source.pictureFor(settings.scaling); }, nullptr, none);
+        if (!outcome.failure.isEmpty())
+            return noPicture(outcome.failure);
+        return fitted(outcome.table, outcome.target.size(), settings, area);
+    } catch (const RunError& error) {
+        return noPicture(error.description());
+    }
+}
+
+}  // namespace pixmint

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "picture_settings.h"
+#include "preview_source.h"
+
+#include <QObject>
+#include <QString>
+
+namespace pixmint {
+
+// What the main window and the window of picture settings share about the picture: the
+// settings that "Dönüştür" and "Resmi Tersle" read when they run, the preview's copy of the
+// loaded picture, and the target size as typed in the main window. The windows never see
+// each other; each tells the other through the signals here. Settings live as long as the
+// program runs and are never saved.
+class PictureSession : public QObject {
+    Q_OBJECT
+public:
+    const PictureSettings& settings() const { return m_settings; }
+    // Emits settingsChanged when the value differs from the one held.
+    void setSettings(const PictureSettings& settings);
+
+    const PreviewSource& preview() const { return m_preview; }
+    // The copy of a picture just loaded; an empty source when none is loaded.
+    void setPreview(PreviewSource preview);
+
+    const QString& widthText() const { return m_widthText; }
+    const QString& heightText() const { return m_heightText; }
+    // The texts of the size boxes, read as the road reads them.
+    void setTargetSize(const QString& widthText, const QString& heightText);
+
+Q_SIGNALS:
+    void settingsChanged();
+    void pictureChanged();
+    void targetChanged();
+
+private:
+    PictureSettings m_settings;
+    PreviewSource m_preview;
+    QString m_widthText = QStringLiteral("128");
+    QString m_heightText = QStringLiteral("64");
+};
+
+}  // namespace pixmint
