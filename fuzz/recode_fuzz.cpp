@@ -134,12 +134,9 @@ void checkLayout(const QStringList& table, const pixmint::NumberFormat& format, 
 }
 
 // A table of two-digit entries laid out with a language's own presets reads back whole.
-// CCS is left out: its full lines keep their last separator and read back an empty entry.
 void checkReadBack(const QStringList& table, const QString& path, int numbersPerLine)
 {
     for (const pixmint::LanguagePreset& preset : pixmint::languagePresets()) {
-        if (preset.language == pixmint::CodeLanguage::Ccs)
-            continue;
         for (const QString& command : preset.commands) {
             pixmint::NumberFormat format = pixmint::presetFormat(preset.name);
             format.command = command;

@@ -387,10 +387,10 @@ TEST_F(Form2Test, LowerCaseHexTablesReadAsCcs)
     open(it.next());
     typeLanguage("Combo1(0)", QStringLiteral("CCS"));
     m_form->Command2_Click();
-    // The first icon: two lines of 16 numbers, in the file's order; the first line ends with
-    // a comma, which gives the empty entry between them.
+    // The first icon: two lines of 16 numbers, in the file's order; the comma that ends the
+    // first line gives no entry between them.
     const QStringList icon = QStringLiteral(
-                                 "FF FF 1F E7 F7 9B 9B 63 3B 63 9B 37 27 1F FF FF  "
+                                 "FF FF 1F E7 F7 9B 9B 63 3B 63 9B 37 27 1F FF FF "
                                  "FF FF F8 E7 EC D8 C3 DF C0 DF C1 E9 E7 F8 FF FF")
                                  .split(QLatin1Char(' '));
     const QStringList& table = m_state.BaytTablosu;
