@@ -2,6 +2,7 @@
 
 #include "written_numbers.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace pixmint {
@@ -131,6 +132,17 @@ qsizetype quotedEnd(QStringView code, qsizetype at)
     return code.size();
 }
 
+// Where the last blank-separated word of a text begins.
+qsizetype lastWordStart(QStringView text)
+{
+    qsizetype start = text.size();
+    while (start > 0 && isBlank(text[start - 1]))
+        --start;
+    while (start > 0 && !isBlank(text[start - 1]))
+        --start;
+    return start;
+}
+
 // The start of the "[…]" groups that end at `close` (blanks between them allowed).
 qsizetype bracketsStart(QStringView text, qsizetype close)
 {
@@ -146,8 +158,23 @@ qsizetype bracketsStart(QStringView text, qsizetype close)
     return open;
 }
 
+// The name in a declaration macro such as "GLCDFONTDECL(NAME)", the whole declarator.
+std::optional<QString> macroDeclaredName(QStringView text)
+{
+    text = withoutBlanks(text);
+    const qsizetype open = text.indexOf(u'(');
+    if (open <= 0 || !text.endsWith(u')') || !isNameChar(text[open - 1]))
+        return std::nullopt;
+    const QStringView name = withoutBlanks(text.sliced(open + 1, text.size() - open - 2));
+    if (name.isEmpty() || name.front().isDigit() ||
+        !std::all_of(name.begin(), name.end(), isNameChar))
+        return std::nullopt;
+    return name.toString();
+}
+
 // The name of a C initialiser whose head (the text before its "{") is "NAME[…]… =": sizes,
-// and qualifiers or attributes before or after them, may stand there.
+// and qualifiers or attributes before or after them, may stand there; or a declaration
+// macro "DECL(NAME) =".
 std::optional<QString> initialiserName(QStringView head)
 {
     QStringView text = withoutBlanks(head);
@@ -158,7 +185,7 @@ std::optional<QString> initialiserName(QStringView head)
     text = text.sliced(text.lastIndexOf(u'=') + 1);
     const qsizetype close = text.lastIndexOf(u']');
     if (close < 0)
-        return std::nullopt;
+        return macroDeclaredName(text.sliced(lastWordStart(text)));
     qsizetype end = bracketsStart(text, close);
     while (end > 0 && isBlank(text[end - 1]))
         --end;

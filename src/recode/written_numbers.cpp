@@ -139,6 +139,9 @@ std::optional<WrittenNumber> readWrittenNumber(QStringView piece)
         return inBase(piece.sliced(2), 16, piece.first(2));
     if (piece.size() > 1 && piece[1] == u'\'')
         return quotedNumber(piece);
+    // Arduino's binary constants B0 to B11111111 (binary.h).
+    if (first == u'B' && piece.size() > 1 && piece.size() <= 9)
+        return inBase(piece.sliced(1), 2, piece.first(1));
     if (!isAsciiDigit(first))
         return std::nullopt;
     return digitLedNumber(piece);

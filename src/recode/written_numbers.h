@@ -17,7 +17,7 @@ constexpr qint64 kLargestWrittenNumber = qint64(1) << 40;
 
 // Reads one piece (blanks at its ends ignored) as a number in its own base: "0x…", "$…",
 // "&H…", "h'…'" and a digit-led "…h" hexadecimal; "0b…", "b'…'" and "%…" binary; "d'…'"
-// and plain digits decimal (any letter case). C's integer suffixes (u, l) may follow "0x",
+// and plain digits decimal (any letter case); Arduino's B0 to B11111111 binary. C's integer suffixes (u, l) may follow "0x",
 // "0b" and plain digits. A character constant such as '+' or '\n' is its character's code
 // (Windows-1254). Nothing for any other piece.
 std::optional<WrittenNumber> readWrittenNumber(QStringView piece);

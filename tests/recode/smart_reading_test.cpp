@@ -1,6 +1,12 @@
 #include "smart_reading.h"
 #include "code_texts.h"
 #include "number_format.h"
+#include "single_byte_text.h"
+#include "test_paths.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -55,9 +61,10 @@ TEST(SmartReading, EachRuleFindsItsTablesAndNumbers)
         // Numbers in every base.
         {"hexadecimal", u"0x1F, 0X1f, $1F, &H1F, &h1f, 1Fh, 0FFh, h'1f', 0x0Fu",
          u"- numbers 1: 31 31 31 31 31 31 255 31 15"},
-        {"binary", u"0b101, 0B101, %101, b'101', B'101', 0b1h", u"- numbers 1: 5 5 5 5 5 177"},
+        {"binary", u"0b101, 0B101, %101, b'101', B'101', 0b1h, B00000101",
+         u"- numbers 1: 5 5 5 5 5 177 5"},
         {"decimal", u"10, d'10', 010, 10u, 10UL", u"- numbers 1: 10 10 10 10 10"},
-        {"no numbers", u"0x, $, 1G, 0b2, h'', x'1', 1.5", u""},
+        {"no numbers", u"0x, $, 1G, 0b2, h'', x'1', 1.5, B2, B111111111", u""},
         // C initialisers.
         {"x[] = {", u"x[] = {1,2};", u"x c 1: 1 2"},
         {"x [] = {", u"const char x [] = {1,2};", u"x c 1: 1 2"},
@@ -73,6 +80,8 @@ TEST(SmartReading, EachRuleFindsItsTablesAndNumbers)
          u"font c 2: 1 2 3 4 5 6"},
         {"head over lines", u"const unsigned char logo[]\n=\n{\n#if X\n1\n#endif\n};",
          u"logo c 5: 1"},
+        {"declaration macro", u"GLCDFONTDECL(Font5x7) = {\n 0x0, 0x0, 5,\n};\nif (f(x)) {\n1, 2 }",
+         u"Font5x7 c 2: 0 0 5"},
         {"struct is no array", u"const S s = {1, 2};\nif (a[0] == b) {\nx = 1,\n}", u""},
         {"strings are no numbers", u"const char* m[] = {\"ab\", 1};", u"m c 1: !\"ab\" (1)"},
         // Assembler label blocks.
@@ -194,6 +203,50 @@ TEST(SmartReading, EveryTextTheProgramWritesReadsBack)
             }
         }
     }
+}
+
+// The tables as expected_tables.py writes them: one line per table, name, dialect, count,
+// line, then the values in two hexadecimal digits or "!" and the first piece that is none.
+QString listed(const QList<FoundTable>& tables)
+{
+    QString text;
+    for (const FoundTable& table : tables) {
+        QStringList values;
+        for (const char byte : table.bytes)
+            values << QStringLiteral("%1")
+                          .arg(static_cast<unsigned char>(byte), 2, 16, QLatin1Char('0'))
+                          .toUpper();
+        text += QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
+                    .arg(table.shownName(), dialectWord(table.dialect))
+                    .arg(table.count)
+                    .arg(table.line)
+                    .arg(table.isBytes() ? values.join(u' ') : u'!' + table.notByte);
+    }
+    return text;
+}
+
+// Include files written by others: every table a reader sees, as a script that reads them
+// with regular expressions of its own found them (tests/data/corpus/smart).
+TEST(SmartReading, TheCorpusGivesTheTablesFoundByHand)
+{
+    const QDir corpus(testing::testData(QStringLiteral("corpus")));
+    QDirIterator files(corpus.path(),
+                       {QStringLiteral("*.h"), QStringLiteral("*.asm"), QStringLiteral("*.inc")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    int checked = 0;
+    while (files.hasNext()) {
+        const QString path = files.next();
+        const QString name = corpus.relativeFilePath(path).replace(u'/', QStringLiteral("__"));
+        QFile expected(
+            corpus.filePath(QStringLiteral("smart/expected/") + name + QStringLiteral(".tables")));
+        if (!expected.open(QIODevice::ReadOnly))
+            continue;
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(listed(findTables(readSingleByteFile(path))),
+                  QString::fromUtf8(expected.readAll()));
+        ++checked;
+    }
+    EXPECT_EQ(checked, 15);
 }
 
 }  // namespace
