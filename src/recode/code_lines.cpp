@@ -103,48 +103,55 @@ void CodeLineReader::cut(QStringView raw, bool insideC, CodeLine& line)
     m_code.resize(0);
     bool lineStart = true;  // nothing but blanks kept so far
     qsizetype i = 0;
-    while (i < raw.size()) {
-        if (m_inBlockComment) {
-            const qsizetype close = raw.indexOf(u"*/", i);
-            if (close < 0)
-                break;
-            m_inBlockComment = false;
-            m_code += u' ';
-            i = close + 2;
-            continue;
-        }
-        qsizetype run = i;
-        while (run < raw.size() && !mayOpenSomething(raw[run]))
-            ++run;
-        const QStringView plain = raw.sliced(i, run - i);
-        lineStart = lineStart && !hasNonBlank(plain);
-        m_code += plain;
-        if (run == raw.size())
-            break;
-        const QChar c = raw[run];
-        const QChar after = run + 1 < raw.size() ? raw[run + 1] : QChar();
-        if (c == u';' || (c == u'/' && after == u'/'))
-            break;
-        qsizetype end = run + 1;
-        if (c == u'/' && after == u'*') {
-            m_inBlockComment = true;
-            i = run + 2;
-            continue;
-        }
-        if (c == u'"')
-            end = stringEnd(raw, run);
-        if (c == u'\'') {
-            end = quoteEnd(raw, run, lineStart && !insideC);
-            if (end < 0) {
-                line.basicComment = true;
-                break;
-            }
-        }
-        m_code += raw.sliced(run, end - run);
-        lineStart = false;
-        i = end;
+    while (i >= 0 && i < raw.size()) {
+        i = m_inBlockComment ? afterBlockComment(raw, i)
+                             : keepUpToComment(raw, i, insideC, lineStart, line);
     }
     line.code = m_code;
+}
+
+qsizetype CodeLineReader::afterBlockComment(QStringView raw, qsizetype at)
+{
+    const qsizetype close = raw.indexOf(u"*/", at);
+    if (close < 0)
+        return -1;
+    m_inBlockComment = false;
+    m_code += u' ';
+    return close + 2;
+}
+
+qsizetype CodeLineReader::keepUpToComment(QStringView raw, qsizetype at, bool insideC,
+                                          bool& lineStart, CodeLine& line)
+{
+    qsizetype run = at;
+    while (run < raw.size() && !mayOpenSomething(raw[run]))
+        ++run;
+    const QStringView plain = raw.sliced(at, run - at);
+    lineStart = lineStart && !hasNonBlank(plain);
+    m_code += plain;
+    if (run == raw.size())
+        return -1;
+    const QChar c = raw[run];
+    const QChar after = run + 1 < raw.size() ? raw[run + 1] : QChar();
+    if (c == u';' || (c == u'/' && after == u'/'))
+        return -1;
+    if (c == u'/' && after == u'*') {
+        m_inBlockComment = true;
+        return run + 2;
+    }
+    qsizetype end = run + 1;
+    if (c == u'"')
+        end = stringEnd(raw, run);
+    if (c == u'\'') {
+        end = quoteEnd(raw, run, lineStart && !insideC);
+        if (end < 0) {
+            line.basicComment = true;
+            return -1;
+        }
+    }
+    m_code += raw.sliced(run, end - run);
+    lineStart = false;
+    return end;
 }
 
 // Where the number (b'…', h'…', d'…') or character constant that begins with the quote at

@@ -33,6 +33,12 @@ public:
 private:
     QStringView nextRawLine();
     void cut(QStringView raw, bool insideC, CodeLine& line);
+    // The position after the block comment the line is in, or -1 when it goes on.
+    qsizetype afterBlockComment(QStringView raw, qsizetype at);
+    // Keeps the code from `at` up to and with the next string, quoted number or character
+    // constant, or up to a comment; the position to go on from, or -1 at the line's end.
+    qsizetype keepUpToComment(QStringView raw, qsizetype at, bool insideC, bool& lineStart,
+                              CodeLine& line);
     qsizetype quoteEnd(QStringView raw, qsizetype at, bool lineStart) const;
 
     QStringView m_text;
