@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Remakes the pictures of the README from the examples: the four windows (under Xvfb) and
-# the logo's table drawn back as pixels. Needs a build; scripts/run.sh makes one in build/.
+# Remakes the pictures of the README from the examples: the four windows (under Xvfb), the
+# logo's table drawn back as pixels, and a table of the corpus found by smart reading. Needs a
+# build; scripts/run.sh makes one in build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -11,3 +12,8 @@ trap 'rm -f "$table"' EXIT
 "$build/src/app/pixmint-cli" picture examples/logo-128x64.png --lang CCS --output "$table"
 "$build/src/app/pixmint-cli" render "$table" --width 128 --scale 3 --output docs/logo-drawn-back.png
 echo "wrote docs/logo-drawn-back.png"
+# A table written by someone else, found by smart reading and drawn back.
+ks0108=tests/data/corpus/includes/c_lowerhex__ali-bingol_Ks0108-GLCD-128x64__fontAndImageData.h
+"$build/src/app/pixmint-cli" render "$ks0108" --smart --table sultanAhmetCamii --width 128 \
+    --scale 3 --output docs/smart-drawn-back.png
+echo "wrote docs/smart-drawn-back.png"

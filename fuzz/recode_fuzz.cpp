@@ -134,15 +134,9 @@ void checkLayout(const QStringList& table, const pixmint::NumberFormat& format, 
 }
 
 // A table of two-digit entries laid out with a language's own presets reads back whole.
-// CCS, C and Arduino are left out: their full lines keep their last separator and read back
-// an empty entry.
 void checkReadBack(const QStringList& table, const QString& path, int numbersPerLine)
 {
-    using pixmint::CodeLanguage;
     for (const pixmint::LanguagePreset& preset : pixmint::languagePresets()) {
-        if (preset.language == CodeLanguage::Ccs || preset.language == CodeLanguage::C ||
-            preset.language == CodeLanguage::Arduino)
-            continue;
         for (const QString& command : preset.commands) {
             pixmint::NumberFormat format = pixmint::presetFormat(preset.name);
             format.command = command;

@@ -12,7 +12,7 @@ set -euo pipefail
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(recode_fuzz picture_fuzz numbers_fuzz text_fuzz)
+[ ${#targets[@]} -eq 0 ] && targets=(recode_fuzz picture_fuzz numbers_fuzz text_fuzz smart_fuzz)
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/fuzz/build"
@@ -60,6 +60,8 @@ for target in "${targets[@]}"; do
         collect_seeds "$seeds" 65537 "$data/corpus/pictures" ;;
     recode_fuzz | text_fuzz)
         collect_seeds "$seeds" 65537 "$data/golden" "$data/corpus/includes" ;;
+    smart_fuzz)
+        collect_seeds "$seeds" 65537 "$data/golden" "$data/corpus/includes" "$data/corpus/smart" ;;
     *)
         mkdir -p "$seeds" ;;
     esac

@@ -8,6 +8,7 @@
 #include "program_state.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -79,6 +80,25 @@ bool saveSettingsWindow(pixmint::ProgramState& state, const QString& path)
     return save(&form4, path);
 }
 
+// The converter reading a KS0108 include file written by someone else smartly: its picture
+// of a mosque, written again as Asm.
+bool saveSmartReading(pixmint::ProgramState& state, ListedDialogs& dialogs, const QDir& examples,
+                      const QDir& out)
+{
+    pixmint::Form2 smart(state, dialogs);
+    smart.findChild<QCheckBox*>(QStringLiteral("Akıllı"))->setChecked(true);
+    dialogs.files = {examples.filePath(
+        QStringLiteral("../tests/data/corpus/includes/"
+                       "c_lowerhex__ali-bingol_Ks0108-GLCD-128x64__fontAndImageData.h"))};
+    smart.Command1_Click();
+    QComboBox* tables = smart.findChild<QComboBox*>(QStringLiteral("Tablo"));
+    const int mosque = tables->findText(QStringLiteral("sultanAhmetCamii"), Qt::MatchStartsWith);
+    tables->setCurrentIndex(mosque);
+    Q_EMIT tables->activated(mosque);
+    smart.Command2_Click();
+    return save(&smart, out.filePath(QStringLiteral("form2-smart.png")));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -111,6 +131,8 @@ int main(int argc, char** argv)
                    QStringLiteral("Proton Basic"));
     form2.Command2_Click();
     ok = save(&form2, out.filePath(QStringLiteral("form2.png"))) && ok;
+
+    ok = saveSmartReading(state, dialogs, examples, out) && ok;
 
     pixmint::Form3 form3;
     ok = save(&form3, out.filePath(QStringLiteral("form3.png"))) && ok;

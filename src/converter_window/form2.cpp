@@ -9,8 +9,11 @@
 #include "recoding.h"
 #include "run_error.h"
 #include "single_byte_text.h"
+#include "smart_reading.h"
+#include "smart_row.h"
 #include "window_style.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
@@ -62,7 +65,7 @@ Form2::Form2(ProgramState& state, DialogService& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Dosya Dönüştür"));
     setFont(windowFont());
-    resize(607, 430);
+    resize(607, 458);
     m_text1 = makeCodePane(this, QStringLiteral("Text1"), QString(), {8, 8, 289, 321});
     m_text2 = makeCodePane(this, QStringLiteral("Text2"), QString(), {312, 8, 281, 321});
     m_command1 =
@@ -75,12 +78,15 @@ Form2::Form2(ProgramState& state, DialogService& dialogs, QWidget* parent)
         makeButton(this, QStringLiteral("Command4"), QStringLiteral("Tersle"), {264, 408, 73, 17});
     m_groups[0] = buildGroup(0, QStringLiteral("Kaynak Dosya Bilgileri"), {8, 336, 249, 89});
     m_groups[1] = buildGroup(1, QStringLiteral("Hedef Dosya Bilgileri"), {344, 336, 249, 89});
+    m_smart = new SmartRow(this, {{8, 434, 110, 17}, {128, 436, 40, 13}, {176, 432, 417, 21}});
     buildTabOrder();
 
     connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(m_command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(m_command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(m_smart->checkBox(), &QCheckBox::toggled, this, [this] { smartToggled(); });
+    connect(m_smart->list(), &QComboBox::activated, this, [this] { showChosenFormat(); });
 }
 
 FormatGroup* Form2::buildGroup(int index, const QString& title, const QRect& geometry)
@@ -104,10 +110,10 @@ void Form2::buildTabOrder()
     const FormatGroup& s = *m_groups[0];
     const FormatGroup& t = *m_groups[1];
     const QList<QWidget*> order = {
-        m_text1,          m_command1,       m_text2,          m_command2,    m_command3,
-        s.sampleBox(),    s.separatorBox(), s.suffixBox(),    s.prefixBox(), s.languageList(),
-        s.commandList(),  t.commandList(),  t.languageList(), t.prefixBox(), t.suffixBox(),
-        t.separatorBox(), t.sampleBox(),    m_command4};
+        m_text1,          m_command1,       m_text2,          m_command2,          m_command3,
+        s.sampleBox(),    s.separatorBox(), s.suffixBox(),    s.prefixBox(),       s.languageList(),
+        s.commandList(),  t.commandList(),  t.languageList(), t.prefixBox(),       t.suffixBox(),
+        t.separatorBox(), t.sampleBox(),    m_command4,       m_smart->checkBox(), m_smart->list()};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -128,20 +134,66 @@ void Form2::metindosyası_Ac()
     if (!chosen)
         return;
     m_state.DosyaYolu = *chosen;
-    if (chosen->isEmpty())
-        return;
+    if (!chosen->isEmpty() && loadFile(*chosen))
+        m_openedPath = *chosen;
+}
+
+bool Form2::loadFile(const QString& path)
+{
     try {
-        const QString text = readSingleByteFile(*chosen, kMaxOpenedBytes);
+        const QString text = readSingleByteFile(path, kMaxOpenedBytes);
         if (longestLine(text) > kMaxOpenedLine) {
-            m_dialogs.showMessage(QStringLiteral("Hata"), lineTooLongMessage(*chosen));
-            return;
+            m_dialogs.showMessage(QStringLiteral("Hata"), lineTooLongMessage(path));
+            return false;
         }
         showCodeText(m_text1, text);
+        return true;
     } catch (const FileTooLarge&) {
-        m_dialogs.showMessage(QStringLiteral("Hata"), fileTooLargeMessage(*chosen));
+        m_dialogs.showMessage(QStringLiteral("Hata"), fileTooLargeMessage(path));
     } catch (const RunError& error) {
         m_dialogs.showMessage(error.title(), error.description());
     }
+    return false;
+}
+
+void Form2::readSource()
+{
+    if (!m_smart->isOn()) {
+        m_smart->clear();
+        KoduTespitEt();
+        return;
+    }
+    m_smart->read(m_text1->toPlainText());
+    showChosenFormat();
+}
+
+void Form2::smartToggled()
+{
+    if (m_state.busy)
+        return;
+    if (!m_openedPath.isEmpty())
+        loadFile(m_openedPath);
+    readSource();
+}
+
+void Form2::showChosenFormat()
+{
+    if (const FoundTable* table = m_smart->shownTable())
+        m_groups[0]->applyTable(*table);
+}
+
+bool Form2::takeSmartTable()
+{
+    m_smart->read(m_text1->toPlainText());
+    ChosenTable chosen = chooseTable(m_smart->tables(), m_smart->choice());
+    if (!chosen.failure.isEmpty()) {
+        m_dialogs.showMessage(QStringLiteral("Hata"), chosen.failure);
+        return false;
+    }
+    if (!chosen.leftOut.isEmpty())
+        m_dialogs.showMessage(QStringLiteral("Hata"), chosen.leftOut);
+    m_state.BaytTablosu = std::move(chosen.entries);
+    return true;
 }
 
 void Form2::KoduTespitEt()
@@ -159,9 +211,16 @@ void Form2::convert(bool invert)
     if (m_state.busy)
         return;
     BusyGuard busy(m_state);
+    int notInverted = 0;
+    if (!m_smart->isOn()) {
+        notInverted = Kodu_dönüştür(m_text1->toPlainText(), m_groups[0]->format(),
+                                    m_state.BaytTablosu, invert);
+    } else if (!takeSmartTable()) {
+        return;
+    } else if (invert) {
+        notInverted = invertEntries(m_state.BaytTablosu);
+    }
     m_running = true;
-    const int notInverted =
-        Kodu_dönüştür(m_text1->toPlainText(), m_groups[0]->format(), m_state.BaytTablosu, invert);
     try {
         KodaUyarla(m_text2);
     } catch (const WorkAborted&) {
@@ -178,7 +237,7 @@ void Form2::Command1_Click()
     if (m_state.busy)
         return;
     metindosyası_Ac();
-    KoduTespitEt();
+    readSource();
 }
 
 void Form2::Command2_Click()

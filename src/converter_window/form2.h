@@ -9,6 +9,7 @@ namespace pixmint {
 
 class DialogService;
 class FormatGroup;
+class SmartRow;
 struct ProgramState;
 
 // The file converter window: reads an include file, detects its format into the source
@@ -41,6 +42,17 @@ private:
     FormatGroup* buildGroup(int index, const QString& title, const QRect& geometry);
     void buildTabOrder();
     void convert(bool invert);
+    // Puts the file into the source pane; false after a message when it cannot.
+    bool loadFile(const QString& path);
+    // After the source pane got its text: smart reading into the list "Tablo" and the
+    // source group while "Akıllı" is ticked, the detection of the markers otherwise.
+    void readSource();
+    // "Akıllı" ticked or unticked: the open file is read again.
+    void smartToggled();
+    // The source group shows the format of the table the list chooses.
+    void showChosenFormat();
+    // The table the list chooses into the byte table; false after a message when none.
+    bool takeSmartTable();
 
     ProgramState& m_state;
     DialogService& m_dialogs;
@@ -51,6 +63,8 @@ private:
     QPushButton* m_command3 = nullptr;
     QPushButton* m_command4 = nullptr;
     FormatGroup* m_groups[2] = {};  // Frame1(0) source, Frame1(1) target
+    SmartRow* m_smart = nullptr;    // "Akıllı" and "Tablo"
+    QString m_openedPath;           // the file "Aç" last put into the source pane
     bool m_running = false;         // a conversion of this window is under way
 };
 

@@ -20,6 +20,22 @@ qsizetype findIn(QStringView text, QStringView needle)
     return text.indexOf(needle);
 }
 
+// The text without the space characters (U+0020) at its ends; other white space stays.
+QStringView withoutEndSpaces(QStringView text)
+{
+    while (!text.isEmpty() && text.front() == u' ')
+        text = text.mid(1);
+    while (!text.isEmpty() && text.back() == u' ')
+        text.chop(1);
+    return text;
+}
+
+// A piece made of nothing but TABs and spaces, or of nothing.
+bool isBlank(QStringView piece)
+{
+    return std::all_of(piece.begin(), piece.end(), [](QChar c) { return c == u' ' || c == u'\t'; });
+}
+
 // The cut of a piece already in capitals, by a cut text already in capitals.
 QStringView cutAt(QStringView piece, QStringView cutUpper)
 {
@@ -30,7 +46,7 @@ QStringView cutAt(QStringView piece, QStringView cutUpper)
 // The number text of a cut piece already in capitals, by a prefix already in capitals.
 QStringView numberIn(QStringView cutPiece, QStringView prefixUpper)
 {
-    const QStringView trimmed = cutPiece.trimmed();
+    const QStringView trimmed = withoutEndSpaces(cutPiece);
     const qsizetype at = findIn(trimmed, prefixUpper);
     return at < 0 ? trimmed : trimmed.mid(at + prefixUpper.size());
 }
@@ -85,7 +101,9 @@ public:
         for (;;) {
             const qsizetype at = line.indexOf(m_separator, from);
             if (at < 0) {
-                append(line.mid(from));
+                // A separator at the end of a line (as in C tables) ends the line's numbers.
+                if (!isBlank(line.mid(from)))
+                    append(line.mid(from));
                 return;
             }
             append(line.mid(from, at - from));
@@ -102,7 +120,7 @@ private:
             return false;
         QString noTabs;
         const QStringView piece = withoutTabs(firstPiece, noTabs);
-        return cutAt(piece, m_cut).trimmed().startsWith(m_prefix);
+        return withoutEndSpaces(cutAt(piece, m_cut)).startsWith(m_prefix);
     }
 
     // The piece without TABs; copies only when there is one to remove.
@@ -163,7 +181,7 @@ int Kodu_dönüştür(const QString& sourceText, const NumberFormat& format, QSt
     if (!command.isEmpty())
         working.remove(command, Qt::CaseSensitive);
 
-    const QStringView text = QStringView(working).trimmed();
+    const QStringView text = withoutEndSpaces(working);
     QStringList entries;
     // Every piece but the first of a line follows a separator: counting them first spares
     // the list its repeated growth on large files. The reservation is bounded, since the

@@ -15,7 +15,7 @@ QString sourceCommentMarker(const QString& languageText);
 // text never occurs).
 QString Karakter_Kes(const QString& piece, const QString& cutText);
 
-// The number text of a cut piece: trimmed and in capitals, and after the first occurrence
+// The number text of a cut piece: trimmed of spaces and in capitals, and after the first occurrence
 // of the prefix (any letter case) when the prefix is not empty and occurs.
 QString Sayı_Bul(const QString& piece, const QString& prefix);
 
@@ -23,7 +23,9 @@ QString Sayı_Bul(const QString& piece, const QString& prefix);
 // Lines end at CR LF, LF or a lone CR; a line loses everything from the first comment
 // marker of the source language on; it is split at the separator, and a line of fewer
 // than three pieces counts only when its first piece begins with the source prefix. Each
-// piece loses its TABs, is cut and gives its number text. With invert, each entry that is
+// piece loses its TABs, is cut and gives its number text; the last piece of a line gives
+// nothing when it holds only TABs and spaces (the separator that ends a C table's line).
+// Texts are trimmed of the space character only. With invert, each entry that is
 // a hexadecimal number from 0 to FF becomes its 8-bit complement in two digits; any other
 // entry is left as found. Returns how many entries could not be inverted.
 // The format is the source group's: its language, command, prefix, suffix and separator.

@@ -1,6 +1,7 @@
 #include "format_group.h"
 
 #include "format_detection.h"
+#include "smart_reading.h"
 #include "window_style.h"
 
 #include <QComboBox>
@@ -107,6 +108,11 @@ void FormatGroup::applyDetection(const QString& codeText)
     show(withDetectedFormat(format(), codeText));
 }
 
+void FormatGroup::applyTable(const FoundTable& table)
+{
+    show(withTableFormat(format(), table));
+}
+
 void FormatGroup::show(const NumberFormat& format)
 {
     if (m_language->currentText() != format.language) {
@@ -128,7 +134,10 @@ void FormatGroup::show(const NumberFormat& format)
     m_sample->setText(format.sample);
     if (m_numbersPerLine)
         m_numbersPerLine->setText(format.numbersPerLine);
-    m_command->setCurrentIndex(std::max<qsizetype>(0, preset->commands.indexOf(format.command)));
+    const qsizetype command = preset->commands.indexOf(format.command);
+    m_command->setCurrentIndex(std::max<qsizetype>(0, command));
+    if (command < 0 && !format.command.isEmpty())
+        m_command->setEditText(format.command);
     // A narrow list shows the beginning of a long entry.
     m_command->lineEdit()->setCursorPosition(0);
 }

@@ -12,6 +12,8 @@ class QLineEdit;
 
 namespace pixmint {
 
+struct FoundTable;
+
 // A focus change that comes from a dialog opening, another window becoming active or a
 // list dropping down is no focus change for the handlers of the boxes.
 bool isRealFocusChange(const QEvent* focusEvent);
@@ -72,6 +74,9 @@ public:
     void applyPresets();
     // Selects the language, presets and command that the markers of a code text name.
     void applyDetection(const QString& codeText);
+    // Shows the format of a table that smart reading found: its dialect's language and
+    // presets, its data word as the command (typed when the list lacks it), its prefix.
+    void applyTable(const FoundTable& table);
 
 private:
     // Shows a format that a pure routine made from this group's format.

@@ -414,12 +414,6 @@ QStringList sampleTable()
 TEST_F(CliCommands, RecodeReadsBackEveryLanguageTheLayoutWrites)
 {
     const QStringList table = sampleTable();
-    QStringList withCcsGaps;  // a CCS line's trailing separator gives one empty entry more
-    for (int i = 0; i < table.size(); ++i) {
-        withCcsGaps << table[i];
-        if (i % 16 == 15)
-            withCcsGaps << QString();
-    }
     const struct {
         const char* name;
         NumberFormat format;
@@ -444,17 +438,17 @@ TEST_F(CliCommands, RecodeReadsBackEveryLanguageTheLayoutWrites)
          codeFormat("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), {},
                     QStringLiteral(","), 16),
          {},
-         withCcsGaps},
+         table},
         {"c.h",
          codeFormat("C", QStringLiteral("resim[]="), QStringLiteral("0x"), {}, QStringLiteral(","),
                     16),
          {},
-         withCcsGaps},
+         table},
         {"arduino.h",
          codeFormat("Arduino", QStringLiteral("resim[]="), QStringLiteral("0x"), {},
                     QStringLiteral(","), 16),
          {},
-         withCcsGaps},
+         table},
         {"own.inc",
          codeFormat("Asm", QStringLiteral("db"), QString(), QStringLiteral("h"),
                     QStringLiteral("| "), 8),
@@ -475,7 +469,7 @@ TEST_F(CliCommands, RecodeReadsBackEveryLanguageTheLayoutWrites)
         const CliResult result =
             runCli(QStringList{QStringLiteral("recode"), source} + c.fromOptions);
         EXPECT_EQ(result.status, Done) << c.name;
-        // 40 entries are not a multiple of 16; the CCS gaps make 42.
+        // 40 entries are not a multiple of 16.
         EXPECT_EQ(result.err, QStringLiteral("pixmint-cli: HATA :9: Dizin aralık dışında\n"))
             << c.name;
         EXPECT_EQ(result.out, encodeWindows1254(codeText(presetFormat(QStringLiteral("Asm")),
@@ -619,7 +613,8 @@ TEST_F(CliCommands, RenderRefusesAnEntryThatIsNoByte)
          "Girdi 1 (\"1G\") 00 ile FF arasında onaltılık bir sayı değil."},
         {";x\r\n\tDt\t0X01,0X02,0X100\r\n",
          "Girdi 2 (\"100\") 00 ile FF arasında onaltılık bir sayı değil."},
-        {";x\r\n\tDt\t0X01,,0X03\r\n\tDt\t0X04,0X 5,0X06\r\n", "Girdi 3 (\" 5\")"},
+        // The empty entries are left out, and still counted as recode numbers them.
+        {";x\r\n\tDt\t0X01,,0X03\r\n\tDt\t0X04,0X 5,0X06\r\n", "Girdi 4 (\" 5\")"},
         {";nothing here\r\n", "Tabloda çizilecek sayı yok."},
     };
     for (const auto& c : cases) {
@@ -631,6 +626,77 @@ TEST_F(CliCommands, RenderRefusesAnEntryThatIsNoByte)
         EXPECT_TRUE(result.err.startsWith(QStringLiteral("pixmint-cli: Hata: ")));
         EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.message))) << result.err.toStdString();
         EXPECT_FALSE(QFile::exists(png));
+    }
+}
+
+// A file of other people's tables: tables lists them, recode and render take the one
+// chosen, render leaves out the leading entries that are no picture.
+TEST_F(CliCommands, SmartReadingListsAndTakesTheChosenTable)
+{
+    const QString source = writeText(
+        "mixed.h", QStringLiteral("// a table, a picture, a wide table\r\n#define LCDWIDTH 84\r\n"
+                                  "Logo:\r\n\tretlw 0x01\r\n\tretlw b'00000011'\r\n"
+                                  "const unsigned char pic[] PROGMEM = {\r\n 4, 16, // size\r\n"
+                                  " 0xFF, 0x81, 0x81, 0xFF,\r\n 0x00, 0x7E, 0x42, 0x7E };\r\n"
+                                  "\tdb 300, 2\r\n"));
+    const CliResult listed = runCli({QStringLiteral("tables"), source});
+    EXPECT_EQ(listed.status, Done);
+    EXPECT_EQ(listed.out, QByteArray("0\tLogo\tasm\t2\t4\n1\tpic\tc\t10\t7\n2\t-\tasm\t2\t10\n"));
+    const CliResult none =
+        runCli({QStringLiteral("tables"), writeText("none.h", QStringLiteral("int x;\n"))});
+    EXPECT_EQ(none.status, Failed);
+    EXPECT_EQ(none.err, QStringLiteral("pixmint-cli: Hata: Tablo bulunamadı.\n"));
+
+    const QString incomplete = QStringLiteral("pixmint-cli: HATA :9: Dizin aralık dışında\n");
+    const struct {
+        QStringList options;
+        int status;
+        const char* entries;
+        QString err;
+    } rows[] = {
+        {{}, Done, "04 10 FF 81 81 FF 00 7E 42 7E", incomplete},
+        {{QStringLiteral("--table=all")},
+         Done,
+         "01 03 04 10 FF 81 81 FF 00 7E 42 7E",
+         QStringLiteral("pixmint-cli: Hata: Bayt tablosu olmayan tablolar alınmadı: -.\n") +
+             incomplete},
+        {{QStringLiteral("--table=Logo"), QStringLiteral("--invert")}, Done, "FE FC", incomplete},
+        {{QStringLiteral("--table=2")},
+         Failed,
+         "",
+         QStringLiteral("pixmint-cli: Hata: Tablo - bayt tablosu değil: 300\n")},
+        {{QStringLiteral("--table=x")},
+         Failed,
+         "",
+         QStringLiteral("pixmint-cli: Hata: Tablo bulunamadı: x\n")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.options.join(u' ').toStdString());
+        const CliResult result = runCli(
+            QStringList{QStringLiteral("recode"), source, QStringLiteral("--smart")} + row.options);
+        EXPECT_EQ(result.status, row.status);
+        EXPECT_EQ(result.err, row.err);
+        const QStringList entries =
+            QString::fromLatin1(row.entries).split(u' ', Qt::SkipEmptyParts);
+        EXPECT_EQ(result.out, entries.isEmpty()
+                                  ? QByteArray()
+                                  : encodeWindows1254(codeText(presetFormat(QStringLiteral("Asm")),
+                                                               entries, source)));
+    }
+
+    // The picture's width and height are no picture: --skip 2 leaves them out.
+    const QString png = path("pic.png");
+    const CliResult drawn = runCli({QStringLiteral("render"), source, QStringLiteral("--smart"),
+                                    QStringLiteral("--table=pic"), QStringLiteral("--skip=2"),
+                                    QStringLiteral("--width=4"), QStringLiteral("--output"), png});
+    ASSERT_EQ(drawn.status, Done) << drawn.err.toStdString();
+    const QImage picture = QImage(png).convertToFormat(QImage::Format_RGB32);
+    const char* rows2[] = {"####", "#..#", "#..#", "#..#", "#..#", "#..#", "#..#", "####",
+                           "....", ".###", ".#.#", ".#.#", ".#.#", ".#.#", ".###", "...."};
+    ASSERT_EQ(picture.size(), QSize(4, 16));
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(picture.pixel(x, y) == qRgb(0, 0, 0), rows2[y][x] == '#') << x << "," << y;
     }
 }
 

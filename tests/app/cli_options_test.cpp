@@ -79,7 +79,7 @@ struct UsageCase {
 TEST(CliOptions, UsageErrorsExitWithTwoAndSayWhy)
 {
     const UsageCase cases[] = {
-        {"", "Bir komut verin"},
+        {"", "Bir komut verin: picture, recode, render veya tables."},
         {"draw|in.png", "Bilinmeyen komut: \"draw\""},
         {"in.png", "Bilinmeyen komut: \"in.png\""},
         {"--width|8|picture|in.png", "Önce bir komut verin"},
@@ -120,6 +120,15 @@ TEST(CliOptions, UsageErrorsExitWithTwoAndSayWhy)
         {"render|in.inc|--width|8px|--output|o.png", "\"8px\""},
         {"render|in.inc|--width|8|--scale|0|--output|o.png", "--scale 1 ile 16 arasında"},
         {"render|in.inc|--width|8|--scale|17|--output|o.png", "--scale 1 ile 16 arasında"},
+        {"picture|in.png|--smart", "--smart seçeneği picture komutunda kullanılamaz."},
+        {"recode|in.inc|--skip|2", "--skip seçeneği recode"},
+        {"tables|in.inc|--table|1", "--table seçeneği tables"},
+        {"tables", "tables bir girdi dosyası ister."},
+        {"recode|in.inc|--table|1", "--table yalnız --smart ile verilir."},
+        {"recode|in.inc|--smart|--from-prefix=$", "--smart ile --from-* seçenekleri"},
+        {"render|in.inc|--width|8|--skip|-1|--output|o.png", "--skip 0 ya da daha büyük"},
+        {"render|in.inc|--width|8|--skip|x|--output|o.png", "--skip 0 ya da daha büyük"},
+        {"render|in.inc|--width|8|--table|all|--output|o.png", "--table yalnız --smart"},
     };
     for (const UsageCase& c : cases) {
         const testing::CliResult result = runCli(words(c.arguments));

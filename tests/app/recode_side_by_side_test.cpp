@@ -7,6 +7,7 @@
 #include "scripted_dialogs.h"
 #include "single_byte_text.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -22,7 +23,7 @@ using testing::runCli;
 using testing::ScriptedDialogs;
 
 // The converter window and `pixmint-cli recode` on the same files with the same target
-// settings give the same bytes, messages included.
+// settings give the same bytes, messages included, read plainly and smartly.
 TEST(RecodeSideBySide, WindowAndToolWriteTheSameText)
 {
     QTemporaryDir dir;
@@ -48,10 +49,13 @@ TEST(RecodeSideBySide, WindowAndToolWriteTheSameText)
         writeSingleByteFile(
             path, testing::codeText(format, table, QStringLiteral("C:\\Şekiller\\logo.bmp")));
         for (const char* language : {"Asm", "CCS", "Proton Basic", "C", "Arduino"}) {
-            for (bool invert : {false, true}) {
+            for (int run = 0; run < 4; ++run) {
+                const bool invert = run % 2 == 1;
+                const bool smart = run >= 2;
                 ProgramState state;
                 ScriptedDialogs dialogs;
                 Form2 window(state, dialogs);
+                window.findChild<QCheckBox*>(QStringLiteral("Akıllı"))->setChecked(smart);
                 dialogs.queueFile(path);
                 window.Command1_Click();
                 QComboBox* target = window.findChild<QComboBox*>(QStringLiteral("Combo1(1)"));
@@ -69,9 +73,11 @@ TEST(RecodeSideBySide, WindowAndToolWriteTheSameText)
                                          QString::fromUtf8(language)};
                 if (invert)
                     arguments << QStringLiteral("--invert");
+                if (smart)
+                    arguments << QStringLiteral("--smart");
                 const testing::CliResult tool = runCli(arguments);
-                const std::string what =
-                    std::string(source.name) + " → " + language + (invert ? " inverted" : "");
+                const std::string what = std::string(source.name) + " → " + language +
+                                         (invert ? " inverted" : "") + (smart ? " smart" : "");
                 EXPECT_EQ(tool.status, 0) << what;
                 EXPECT_EQ(tool.out, encodeWindows1254(windowText)) << what;
                 EXPECT_EQ(tool.err.trimmed().split(QLatin1Char('\n'), Qt::SkipEmptyParts),

@@ -8,6 +8,7 @@
 #include "test_paths.h"
 #include "window_test.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -59,7 +60,7 @@ protected:
 TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
 {
     EXPECT_EQ(m_form->windowTitle(), QStringLiteral("Dosya Dönüştür"));
-    EXPECT_EQ(m_form->size(), QSize(607, 430));
+    EXPECT_EQ(m_form->size(), QSize(607, 458));
     struct Row {
         const char* name;
         QRect geometry;
@@ -74,15 +75,22 @@ TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
         {"Command4", {264, 408, 73, 17}, "Tersle"},
         {"Frame1(0)", {8, 336, 249, 89}, "Kaynak Dosya Bilgileri"},
         {"Frame1(1)", {344, 336, 249, 89}, "Hedef Dosya Bilgileri"},
+        {"Akıllı", {8, 434, 110, 17}, "Akıllı okuma"},
+        {"Label10", {128, 436, 40, 13}, "Tablo :"},
+        {"Tablo", {176, 432, 417, 21}, "Tümü"},
     };
     for (const Row& row : rows) {
         QWidget* w = control(QString::fromUtf8(row.name));
         EXPECT_EQ(w->geometry(), row.geometry) << row.name;
         QString text;
-        if (auto* b = qobject_cast<QPushButton*>(w))
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
             text = b->text();
         else if (auto* g = qobject_cast<QGroupBox*>(w))
             text = g->title();
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            text = l->text();
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            text = c->currentText();
         else
             text = static_cast<QPlainTextEdit*>(w)->toPlainText();
         EXPECT_EQ(text, QString::fromUtf8(row.text)) << row.name;
@@ -122,6 +130,8 @@ TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
         EXPECT_EQ(combo(list)->itemText(3), QStringLiteral("C")) << list;
         EXPECT_EQ(combo(list)->itemText(4), QStringLiteral("Arduino")) << list;
     }
+    EXPECT_FALSE(m_form->findChild<QCheckBox*>(QStringLiteral("Akıllı"))->isChecked());
+    EXPECT_FALSE(combo("Tablo")->isEditable());
 
     const QStringList order = {
         QStringLiteral("Text1"),     QStringLiteral("Command1"),   QStringLiteral("Text2"),
@@ -129,7 +139,8 @@ TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
         QStringLiteral("Ayraç(0)"),  QStringLiteral("ArkaEk(0)"),  QStringLiteral("ÖnEk(0)"),
         QStringLiteral("Combo1(0)"), QStringLiteral("Combo2(0)"),  QStringLiteral("Combo2(1)"),
         QStringLiteral("Combo1(1)"), QStringLiteral("ÖnEk(1)"),    QStringLiteral("ArkaEk(1)"),
-        QStringLiteral("Ayraç(1)"),  QStringLiteral("Görünüş(1)"), QStringLiteral("Command4")};
+        QStringLiteral("Ayraç(1)"),  QStringLiteral("Görünüş(1)"), QStringLiteral("Command4"),
+        QStringLiteral("Akıllı"),    QStringLiteral("Tablo")};
     pane("Text1")->setFocus(Qt::TabFocusReason);
     QStringList seen;
     for (int i = 0; i < order.size(); ++i) {
@@ -307,6 +318,66 @@ TEST_F(Form2Test, InvertingTwiceGivesTheSameTextAndReportsWhatCannotBeInverted)
     EXPECT_EQ(m_state.BaytTablosu.first(), QStringLiteral("00"));
 }
 
+// "Akıllı" reads the open file again into the list "Tablo"; "Dönüştür" and "Tersle" take the
+// table the list chooses, whose format the source group shows; unticked, the markers decide.
+TEST_F(Form2Test, SmartReadingTakesTheChosenTable)
+{
+    open(writeFile(QStringLiteral("mixed.h"),
+                   "// x\r\n#define LCDWIDTH 84\r\nLogo:\r\n\tretlw 0x01\r\n\tretlw b'00000011'\r\n"
+                   "const unsigned char pic[] PROGMEM = {\r\n 4, 16,\r\n 0xFF, 0x81 };\r\n"
+                   "\tdb 300, 2\r\n"));
+    pane("Text1")->setPlainText(QStringLiteral("edited"));
+    m_form->findChild<QCheckBox*>(QStringLiteral("Akıllı"))->setChecked(true);
+    QComboBox* list = combo("Tablo");
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    EXPECT_EQ(items, (QStringList{QStringLiteral("Tümü"), QStringLiteral("Logo (2 sayı)"),
+                                  QStringLiteral("pic (4 sayı)"), QStringLiteral("- (2 sayı)")}));
+    EXPECT_EQ(list->currentText(), QStringLiteral("pic (4 sayı)"));
+    EXPECT_EQ(sourceGroup(), QStringLiteral("CCS|pic[]=|||,"));
+
+    const struct {
+        int item;
+        bool invert;
+        const char* table;
+        const char* group;
+        QStringList messages;
+    } rows[] = {
+        {2, false, "04 10 FF 81", "CCS|pic[]=|||,", {QStringLiteral("HATA :9")}},
+        {1, true, "FE FC", "Asm|retlw|0x||,", {QStringLiteral("HATA :9")}},
+        {0,
+         false,
+         "01 03 04 10 FF 81",
+         "Asm|retlw|0x||,",
+         {QStringLiteral("Hata:Bayt tablosu olmayan tablolar alınmadı: -."),
+          QStringLiteral("HATA :9")}},
+        {3,
+         false,
+         "01 03 04 10 FF 81",
+         "Asm|db|||,",
+         {QStringLiteral("Hata:Tablo - bayt tablosu değil: 300")}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.item);
+        m_dialogs.clearCalls();
+        list->setCurrentIndex(row.item);
+        Q_EMIT list->activated(row.item);
+        EXPECT_EQ(sourceGroup(), QString::fromLatin1(row.group));
+        row.invert ? m_form->Command4_Click() : m_form->Command2_Click();
+        EXPECT_EQ(m_state.BaytTablosu.join(u' '), QString::fromLatin1(row.table));
+        QStringList messages;
+        for (const DialogCall& call : m_dialogs.messages())
+            messages << (call.title == QStringLiteral("Hata") ? call.title + u':' + call.text
+                                                              : call.title);
+        EXPECT_EQ(messages, row.messages);
+    }
+
+    m_form->findChild<QCheckBox*>(QStringLiteral("Akıllı"))->setChecked(false);
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(sourceGroup(), QStringLiteral("Asm|Retlw|0X||,"));
+}
+
 TEST_F(Form2Test, SavingProposesTheTargetLanguagesExtension)
 {
     m_state.DosyaYolu = QStringLiteral("/proje/ekran.inc");
@@ -397,10 +468,10 @@ TEST_F(Form2Test, LowerCaseHexTablesReadAsCcs)
     open(it.next());
     typeLanguage("Combo1(0)", QStringLiteral("CCS"));
     m_form->Command2_Click();
-    // The first icon: two lines of 16 numbers, in the file's order; the first line ends with
-    // a comma, which gives the empty entry between them.
+    // The first icon: two lines of 16 numbers, in the file's order; the comma that ends the
+    // first line gives no entry between them.
     const QStringList icon = QStringLiteral(
-                                 "FF FF 1F E7 F7 9B 9B 63 3B 63 9B 37 27 1F FF FF  "
+                                 "FF FF 1F E7 F7 9B 9B 63 3B 63 9B 37 27 1F FF FF "
                                  "FF FF F8 E7 EC D8 C3 DF C0 DF C1 E9 E7 F8 FF FF")
                                  .split(QLatin1Char(' '));
     const QStringList& table = m_state.BaytTablosu;
@@ -412,13 +483,14 @@ TEST_F(Form2Test, LowerCaseHexTablesReadAsCcs)
 
 // Every button, clicked by its name, runs its own command: "Aç" and "Kaydet" open their
 // dialogs (cancelled here), "Dönüştür" and "Tersle" read the source pane plainly and
-// inverted.
+// inverted, "Akıllı" reads it smartly into the list "Tablo".
 TEST(Form2Wiring, EveryButtonRunsItsOwnCommand)
 {
     const struct {
         const char* button;
         std::optional<DialogCall::Kind> dialog;
         QStringList table;  // the byte table afterwards
+        int tables = 0;     // the items of "Tablo" afterwards, "Tümü" aside
     } rows[] = {
         {"Command1", DialogCall::Open, {}},
         {"Command2",
@@ -428,6 +500,7 @@ TEST(Form2Wiring, EveryButtonRunsItsOwnCommand)
         {"Command4",
          std::nullopt,
          {QStringLiteral("FE"), QStringLiteral("FD"), QStringLiteral("FC")}},
+        {"Akıllı", std::nullopt, {}, 1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.button);
@@ -441,11 +514,12 @@ TEST(Form2Wiring, EveryButtonRunsItsOwnCommand)
         if (row.dialog)
             dialogs.queueFile(std::nullopt);
 
-        QTest::mouseClick(form.findChild<QPushButton*>(QString::fromLatin1(row.button)),
+        QTest::mouseClick(form.findChild<QAbstractButton*>(QString::fromUtf8(row.button)),
                           Qt::LeftButton);
         // Three numbers fill no line of 16: "Dönüştür" and "Tersle" report that, no dialog.
         const DialogCall first = dialogs.calls().value(0);
         EXPECT_EQ(first.kind, row.dialog.value_or(DialogCall::Message));
+        EXPECT_EQ(form.findChild<QComboBox*>(QStringLiteral("Tablo"))->count(), 1 + row.tables);
         if (row.dialog == DialogCall::Save) {
             EXPECT_EQ(first.request.filter, codeSaveFilter());
         }

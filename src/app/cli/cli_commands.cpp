@@ -24,10 +24,12 @@ int run(const QStringList& arguments, std::ostream& out, std::ostream& err)
         return runRecode(options, out, err);
     case Subcommand::Render:
         return runRender(options, out, err);
+    case Subcommand::Tables:
+        return runTables(options, out, err);
     case Subcommand::None:
         break;
     }
-    return usage(err, QStringLiteral("Bir komut verin: picture, recode veya render."));
+    return usage(err, QStringLiteral("Bir komut verin: picture, recode, render veya tables."));
 }
 
 }  // namespace pixmint::cli

@@ -21,5 +21,7 @@ int runPicture(const CliOptions& options, std::ostream& out, std::ostream& err);
 int runRecode(const CliOptions& options, std::ostream& out, std::ostream& err);
 // Reads a table as recode does and draws it as a PNG picture.
 int runRender(const CliOptions& options, std::ostream& out, std::ostream& err);
+// Lists the tables that smart reading finds in an include file.
+int runTables(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace pixmint::cli

@@ -7,13 +7,15 @@
 namespace pixmint::cli {
 namespace {
 
-const QString kGiveACommand = QStringLiteral("Bir komut verin: picture, recode veya render.");
+const QString kGiveACommand =
+    QStringLiteral("Bir komut verin: picture, recode, render veya tables.");
 
 // The subcommands by the words that name them.
 const std::pair<Subcommand, const char*> kSubcommands[] = {
     {Subcommand::Picture, "picture"},
     {Subcommand::Recode, "recode"},
     {Subcommand::Render, "render"},
+    {Subcommand::Tables, "tables"},
 };
 
 QString subcommandName(Subcommand subcommand)
@@ -112,12 +114,14 @@ ParsedCommandLine withoutSubcommand(const QCommandLineParser& parser)
         return parsed;
     for (const CliOption& option : cliOptions()) {
         if (parser.isSet(option.name))
-            return usageError(QStringLiteral("Önce bir komut verin: picture, recode veya render."));
+            return usageError(
+                QStringLiteral("Önce bir komut verin: picture, recode, render veya tables."));
     }
     const QStringList positional = parser.positionalArguments();
     if (!positional.isEmpty()) {
         return usageError(
-            QStringLiteral("Bilinmeyen komut: \"%1\". picture, recode veya render kullanın.")
+            QStringLiteral(
+                "Bilinmeyen komut: \"%1\". picture, recode, render veya tables kullanın.")
                 .arg(positional.first()));
     }
     return usageError(kGiveACommand);
@@ -156,6 +160,9 @@ const QList<CliOption>& cliOptions()
          nullptr,
          {S::Recode, S::Render}},
         {QStringLiteral("scale"), &CliOptions::scale, nullptr, {S::Render}},
+        {QStringLiteral("smart"), nullptr, &CliOptions::smart, {S::Recode, S::Render}},
+        {QStringLiteral("table"), &CliOptions::table, nullptr, {S::Recode, S::Render}},
+        {QStringLiteral("skip"), &CliOptions::skip, nullptr, {S::Render}},
         {QStringLiteral("invert"),
          nullptr,
          &CliOptions::invert,
@@ -183,7 +190,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     const bool optionFirst = arguments.first().size() > 1 && arguments.first().startsWith(u'-');
     if (subcommand == Subcommand::None && !optionFirst) {
         return usageError(
-            QStringLiteral("Bilinmeyen komut: \"%1\". picture, recode veya render kullanın.")
+            QStringLiteral(
+                "Bilinmeyen komut: \"%1\". picture, recode, render veya tables kullanın.")
                 .arg(arguments.first()));
     }
 
@@ -241,6 +249,9 @@ QString helpText()
         "      (dönüştürücü penceresindeki \"Aç\" ve \"Dönüştür\"; --invert ile \"Tersle\").\n"
         "  pixmint-cli render GİRDİ --width EN --output ÇIKTI.png [seçenekler]\n"
         "      Bir include dosyasındaki bayt tablosunu siyah-beyaz PNG resmi olarak çizer.\n"
+        "  pixmint-cli tables GİRDİ\n"
+        "      Bir include dosyasında akıllı okumanın bulduğu tabloları listeler: her satırda\n"
+        "      sıra, ad (yoksa -), lehçe (asm, c, basic, numbers), sayı adedi, ilk satır.\n"
         "  pixmint-cli --help | --version\n"
         "\n"
         "picture seçenekleri:\n"
@@ -277,6 +288,11 @@ QString helpText()
         "  --from-prefix ÖNEK    kaynağın sayı öneki (varsayılan: dilin ön ayarı)\n"
         "  --from-suffix SONEK   kaynağın sayı soneki (varsayılan: boş)\n"
         "  --from-separator AYRAÇ  kaynağın ayracı (varsayılan: ,)\n"
+        "  --smart               akıllı okuma: dosyadaki tabloları bulur, yalnız sayılarını\n"
+        "                        alır; --from-* seçenekleriyle birlikte verilmez (varsayılan: "
+        "kapalı)\n"
+        "  --table all|SIRA|AD   akıllı okumada alınacak tablo: hepsi, tables'ın verdiği sıra\n"
+        "                        (0'dan) ya da ad (varsayılan: en çok sayılı bayt tablosu)\n"
         "  --lang DİL            hedefin dili (varsayılan: Asm)\n"
         "  --command KOMUT       hedefin tablo komutu, olduğu gibi yazılır\n"
         "                        (varsayılan: dilin ilk komutu: Dt, Resim[]=, CData)\n"
@@ -292,6 +308,9 @@ QString helpText()
         "  --width EN            tablonun sütun sayısı, 1-16384 (zorunlu; varsayılanı yok)\n"
         "  --from-lang, --from-command, --from-prefix, --from-suffix, --from-separator\n"
         "                        kaynağın biçimi, recode'daki gibi (varsayılan: dosyadan)\n"
+        "  --smart, --table      akıllı okuma, recode'daki gibi (varsayılan: kapalı)\n"
+        "  --skip N              tablonun başındaki resim olmayan N sayıyı atlar, örneğin en\n"
+        "                        ve yükseklik (varsayılan: 0)\n"
         "  --invert              her sayıyı tersler (varsayılan: kapalı)\n"
         "  --scale K             her pikseli K × K çizer, 1-16 (varsayılan: 1)\n"
         "  --output ÇIKTI.png    çizilen PNG resmi (zorunlu; varsayılanı yok)\n"

@@ -10,7 +10,7 @@
 
 namespace pixmint::cli {
 
-enum class Subcommand { None, Picture, Recode, Render };
+enum class Subcommand { None, Picture, Recode, Render, Tables };
 
 // What the command line asked for. A value option that was not given stays empty; each
 // command applies its own defaults, since some of them come from the language's presets.
@@ -42,6 +42,9 @@ struct CliOptions {
     std::optional<QString> scale;
     std::optional<QString> name;  // picture: the table name of a single picture
     std::optional<QString> eol;   // picture, recode: "lf" or "crlf"
+    bool smart = false;            // smart reading of recode and render
+    std::optional<QString> table;  // the table smart reading takes: all, an index or a name
+    std::optional<QString> skip;   // render: the leading entries that are no picture
 
     // The options of the format written (--lang, --command, …) and of the format read
     // (--from-lang, --from-command, …).

@@ -1,0 +1,92 @@
+// Include files of any content through smart reading: every table found is sound, every
+// choice gives two-digit entries that match the tables, and a byte table laid out in every
+// language the program writes reads back whole.
+
+#include "code_layout.h"
+#include "fuzz_support.h"
+#include "number_format.h"
+#include "single_byte_text.h"
+#include "smart_reading.h"
+
+#include <QStringList>
+
+using pixmint_fuzz::check;
+
+namespace {
+
+int lineCount(const QString& text)
+{
+    int lines = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' ||
+            (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+            ++lines;
+    }
+    return lines;
+}
+
+void checkTable(const pixmint::FoundTable& table, int lines)
+{
+    check(table.count > 0 || !table.isBytes(), "a table holds a number or a piece that is none");
+    check(table.line >= 1 && table.line <= lines, "a table's line lies in the text");
+    check(table.bytes.size() <= table.count, "no more values than numbers");
+    check(!table.isBytes() || table.bytes.size() == table.count, "a byte table keeps every value");
+}
+
+void checkChoice(const QList<pixmint::FoundTable>& tables, const pixmint::TableChoice& choice)
+{
+    const pixmint::ChosenTable chosen = pixmint::chooseTable(tables, choice);
+    check(chosen.failure.isEmpty() || chosen.entries.isEmpty(), "a failure takes nothing");
+    check(chosen.first < tables.size(), "the table shown is one of the tables");
+    for (const QString& entry : chosen.entries) {
+        check(entry.size() == 2 && entry == entry.toUpper(), "an entry is two capital digits");
+    }
+    if (chosen.failure.isEmpty() && choice.kind != pixmint::TableChoice::Kind::All)
+        check(chosen.entries.size() == tables[chosen.first].count, "the whole table is taken");
+}
+
+// The first byte table, laid out in every language with its presets, reads back whole.
+void checkRoundTrip(const QList<pixmint::FoundTable>& tables, const QString& path)
+{
+    const pixmint::ChosenTable chosen = pixmint::chooseTable(tables, {});
+    if (!chosen.failure.isEmpty())
+        return;
+    const QStringList table = chosen.entries.mid(0, 300);
+    for (const pixmint::LanguagePreset& preset : pixmint::languagePresets()) {
+        for (const QString& command : preset.commands) {
+            pixmint::NumberFormat format = pixmint::presetFormat(preset.name);
+            format.command = command;
+            const QString text = pixmint::codeTextFor(format, table, path).code.text;
+            const pixmint::ChosenTable again = pixmint::chooseTable(pixmint::findTables(text), {});
+            check(again.entries == table, "a table the program writes reads back whole");
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    pixmint_fuzz::startApplication();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString text = pixmint::decodeWindows1254(pixmint_fuzz::bytesOf(data, size));
+    const QList<pixmint::FoundTable> tables = pixmint::findTables(text);
+    const int lines = lineCount(text);
+    for (const pixmint::FoundTable& table : tables)
+        checkTable(table, lines);
+    pixmint::TableChoice one;
+    one.kind = pixmint::TableChoice::Kind::Index;
+    one.index = size % 4;
+    for (const pixmint::TableChoice& choice :
+         {pixmint::TableChoice(), pixmint::tableChoiceFrom(QStringLiteral("all")), one})
+        checkChoice(tables, choice);
+    QString path = text.left(60);
+    path.remove(u'\r');
+    path.remove(u'\n');
+    checkRoundTrip(tables, path);
+    return 0;
+}

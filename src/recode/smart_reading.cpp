@@ -1,0 +1,183 @@
+#include "smart_reading.h"
+
+#include "hex_digits.h"
+#include "table_scanner.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace pixmint {
+namespace {
+
+// The 256 entries, made once: the entries of a chosen table share them, so a table of
+// millions of numbers costs no allocation per number.
+const QStringList& byteEntries()
+{
+    static const QStringList entries = [] {
+        QStringList made;
+        for (int value = 0; value < 256; ++value)
+            made << twoHexDigits(value);
+        return made;
+    }();
+    return entries;
+}
+
+void appendEntries(const QByteArray& bytes, QStringList& entries)
+{
+    const QStringList& shared = byteEntries();
+    entries.reserve(entries.size() + bytes.size());
+    for (const char byte : bytes)
+        entries.append(shared[static_cast<unsigned char>(byte)]);
+}
+
+qsizetype indexNamed(const QList<FoundTable>& tables, const QString& name)
+{
+    for (qsizetype i = 0; i < tables.size(); ++i) {
+        if (tables[i].name == name)
+            return i;
+    }
+    return -1;
+}
+
+// Every byte table in file order; the others are named in one message.
+ChosenTable everyByteTable(const QList<FoundTable>& tables)
+{
+    ChosenTable chosen;
+    QStringList others;
+    for (qsizetype i = 0; i < tables.size(); ++i) {
+        if (!tables[i].isBytes()) {
+            others << tables[i].shownName();
+            continue;
+        }
+        if (chosen.first < 0)
+            chosen.first = i;
+        appendEntries(tables[i].bytes, chosen.entries);
+    }
+    if (chosen.first < 0) {
+        chosen.first = 0;
+        chosen.failure = notBytesMessage(tables.first());
+    } else if (!others.isEmpty()) {
+        chosen.leftOut = QStringLiteral("Bayt tablosu olmayan tablolar alınmadı: %1.")
+                             .arg(others.join(QStringLiteral(", ")));
+    }
+    return chosen;
+}
+
+}  // namespace
+
+QString dialectWord(TableDialect dialect)
+{
+    switch (dialect) {
+    case TableDialect::Asm:
+        return QStringLiteral("asm");
+    case TableDialect::C:
+        return QStringLiteral("c");
+    case TableDialect::Basic:
+        return QStringLiteral("basic");
+    case TableDialect::Numbers:
+        break;
+    }
+    return QStringLiteral("numbers");
+}
+
+QString FoundTable::shownName() const
+{
+    return name.isEmpty() ? QStringLiteral("-") : name;
+}
+
+QList<FoundTable> findTables(QStringView text)
+{
+    return TableScanner(text).run();
+}
+
+TableChoice tableChoiceFrom(const QString& text)
+{
+    TableChoice choice;
+    if (text == QStringLiteral("all")) {
+        choice.kind = TableChoice::Kind::All;
+        return choice;
+    }
+    const bool digits = !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    choice.kind = digits ? TableChoice::Kind::Index : TableChoice::Kind::Name;
+    choice.name = text;
+    if (digits) {
+        bool ok = false;
+        choice.index = text.toLongLong(&ok);
+        if (!ok)
+            choice.index = std::numeric_limits<qsizetype>::max();
+    }
+    return choice;
+}
+
+qsizetype largestTable(const QList<FoundTable>& tables)
+{
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < tables.size(); ++i) {
+        if (best < 0)
+            best = i;
+        const FoundTable& a = tables[i];
+        const FoundTable& b = tables[best];
+        // A byte table beats any other; then more numbers win; the first stays on a tie.
+        if ((a.isBytes() && !b.isBytes()) || (a.isBytes() == b.isBytes() && a.count > b.count))
+            best = i;
+    }
+    return best;
+}
+
+ChosenTable chooseTable(const QList<FoundTable>& tables, const TableChoice& choice)
+{
+    ChosenTable chosen;
+    if (tables.isEmpty()) {
+        chosen.failure = noTableMessage();
+        return chosen;
+    }
+    if (choice.kind == TableChoice::Kind::All)
+        return everyByteTable(tables);
+    qsizetype index = largestTable(tables);
+    if (choice.kind == TableChoice::Kind::Index)
+        index = choice.index >= 0 && choice.index < tables.size() ? choice.index : -1;
+    if (choice.kind == TableChoice::Kind::Name)
+        index = indexNamed(tables, choice.name);
+    if (index < 0) {
+        const QString asked = choice.name.isEmpty() ? QString::number(choice.index) : choice.name;
+        chosen.failure = QStringLiteral("Tablo bulunamadı: %1").arg(asked);
+        return chosen;
+    }
+    chosen.first = index;
+    if (!tables[index].isBytes())
+        chosen.failure = notBytesMessage(tables[index]);
+    else
+        appendEntries(tables[index].bytes, chosen.entries);
+    return chosen;
+}
+
+QString noTableMessage()
+{
+    return QStringLiteral("Tablo bulunamadı.");
+}
+
+QString notBytesMessage(const FoundTable& table)
+{
+    return QStringLiteral("Tablo %1 bayt tablosu değil: %2").arg(table.shownName(), table.notByte);
+}
+
+NumberFormat withTableFormat(NumberFormat current, const FoundTable& table)
+{
+    QString language = current.language;
+    if (table.dialect != TableDialect::Numbers) {
+        const CodeLanguage code = table.dialect == TableDialect::Asm ? CodeLanguage::Asm
+                                  : table.dialect == TableDialect::C ? CodeLanguage::Ccs
+                                                                     : CodeLanguage::ProtonBasic;
+        language = languagePresets().at(static_cast<int>(code)).name;
+    }
+    NumberFormat format = withLanguagePresets(std::move(current), language);
+    if (!table.dataWord.isEmpty())
+        format.command = table.dataWord;
+    format.prefix = table.prefix;
+    format.suffix = table.suffix;
+    return format;
+}
+
+}  // namespace pixmint

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "number_format.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace pixmint {
+
+enum class TableDialect { Asm, C, Basic, Numbers };
+
+// The word of a dialect as pixmint-cli tables prints it: "asm", "c", "basic", "numbers".
+QString dialectWord(TableDialect dialect);
+
+// A table that smart reading found in an include file.
+struct FoundTable {
+    QString name;  // the C array's name, the label or the BASIC table's name; empty: none
+    TableDialect dialect = TableDialect::Numbers;
+    int line = 0;         // the line of its first number, from 1
+    qsizetype count = 0;  // how many of its pieces are numbers
+    QByteArray bytes;     // the values of its numbers, as long as each is a byte
+    QString notByte;      // the first piece that is no number or lies beyond 0 to 255
+    QString dataWord;     // "retlw", ".db", "CData" as written; "NAME[]=" for C; or empty
+    QString prefix;       // the first number's prefix as written ("0x", "$", "b'") or empty
+    QString suffix;       // the first number's suffix as written ("'", "h") or empty
+
+    bool isBytes() const { return notByte.isEmpty(); }
+    // The name, or "-" for a table that has none.
+    QString shownName() const;
+};
+
+// Finds the tables of a text written by anyone, in file order, and takes only their numbers:
+// C initialisers NAME[…]… = { … } (sizes, qualifiers and attributes anywhere in the head,
+// inner braces flattened); runs of assembler data lines (dt, retlw, db, .db, de, data,
+// .byte after an optional label) named by the label that opens them; BASIC Table NAME …
+// End Table and runs of CData/Data lines (",_" continues a line); runs of lines that hold
+// nothing but numbers. Blank and comment-only lines may stand inside a run. Comments of
+// every dialect and "#" lines are left out first; numbers are read in their own base.
+QList<FoundTable> findTables(QStringView text);
+
+// Which table to take: the largest byte table, every byte table, or one by its index in
+// file order or its name.
+struct TableChoice {
+    enum class Kind { Largest, All, Index, Name };
+    Kind kind = Kind::Largest;
+    qsizetype index = -1;
+    QString name;  // the name, or the index as the user wrote it
+};
+
+// The choice a text names: "all", an index written in decimal digits, or a name.
+TableChoice tableChoiceFrom(const QString& text);
+
+// The chosen table's numbers, or why none were taken.
+struct ChosenTable {
+    QStringList entries;   // two upper-case hexadecimal digits each
+    QString failure;       // a message when nothing was taken
+    QString leftOut;       // with all: a message naming the tables that are not bytes
+    qsizetype first = -1;  // the table whose format the source group shows; -1: none
+};
+
+// Takes the numbers of the chosen table(s). The largest: the byte table with the most
+// numbers, the first on a tie. All: every byte table in file order. A chosen table that is
+// not bytes, a choice that names no table, and a text without tables take nothing.
+ChosenTable chooseTable(const QList<FoundTable>& tables, const TableChoice& choice);
+
+// The index of the largest byte table; when no table is bytes, the largest table; -1 when
+// there is none.
+qsizetype largestTable(const QList<FoundTable>& tables);
+
+// The messages of smart reading.
+QString noTableMessage();                          // "Tablo bulunamadı."
+QString notBytesMessage(const FoundTable& table);  // "Tablo NAME bayt tablosu değil: …"
+
+// The source group for a table: the language of its dialect with that language's presets
+// (a table of bare numbers keeps the current language), then its data word as the
+// command and its first number's prefix and suffix.
+NumberFormat withTableFormat(NumberFormat current, const FoundTable& table);
+
+}  // namespace pixmint
