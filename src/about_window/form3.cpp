@@ -70,10 +70,8 @@ Form3::Form3(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Hakkında"));
-    setFont(windowFont());
-    setFixedSize(415, 214);
+    setUpWindow(this, QStringLiteral("Form3"), QStringLiteral("Hakkında"), {415, 214},
+                WindowSize::Fixed);
     makeLabel(this, "Label1", QStringLiteral("Adı Soyadı : Pixmint Geliştiricileri"),
               {56, 32, 122, 13}, false);
     makeLabel(this, "Label2", QStringLiteral("Yazılım Dili : C++"), {56, 72, 121, 13}, false);

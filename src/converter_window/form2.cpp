@@ -62,10 +62,8 @@ QString lineTooLongMessage(const QString& path)
 Form2::Form2(ProgramState& state, DialogService& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), m_state(state), m_dialogs(dialogs)
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Dosya Dönüştür"));
-    setFont(windowFont());
-    resize(607, 458);
+    setUpWindow(this, QStringLiteral("Form2"), QStringLiteral("Dosya Dönüştür"), {607, 458},
+                WindowSize::Resizable);
     m_text1 = makeCodePane(this, QStringLiteral("Text1"), QString(), {8, 8, 289, 321});
     m_text2 = makeCodePane(this, QStringLiteral("Text2"), QString(), {312, 8, 281, 321});
     m_command1 =

@@ -26,10 +26,8 @@ namespace pixmint {
 Form1::Form1(ProgramState& state, DialogService& dialogs, QWidget* parent)
     : QWidget(parent), m_state(state), m_dialogs(dialogs)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Pixmint Resim Dönüştürücü"));
-    setFont(windowFont());
-    resize(680, 664);
+    setUpWindow(this, QStringLiteral("Form1"), QStringLiteral("Pixmint Resim Dönüştürücü"),
+                {680, 664}, WindowSize::Resizable);
     buildControls();
     buildTabOrder();
     connectHandlers();

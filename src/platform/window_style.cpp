@@ -17,6 +17,18 @@ QFont windowFont()
     return font;
 }
 
+void setUpWindow(QWidget* window, const QString& name, const QString& title, QSize size,
+                 WindowSize sizing)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(title);
+    window->setFont(windowFont());
+    if (sizing == WindowSize::Fixed)
+        window->setFixedSize(size);
+    else
+        window->resize(size);
+}
+
 void place(QWidget* control, const QRect& geometry, bool widenToText)
 {
     QRect r = geometry;

@@ -16,6 +16,12 @@ namespace pixmint {
 // The small sans-serif face the fixed layouts of the windows are drawn for.
 QFont windowFont();
 
+// Names a window, gives it its title and the window font, and sizes it (fixed, or resizable
+// by the user).
+enum class WindowSize { Fixed, Resizable };
+void setUpWindow(QWidget* window, const QString& name, const QString& title, QSize size,
+                 WindowSize sizing);
+
 // Places a control at its fixed position; a label or check box is widened to its text
 // when the text needs more room (never narrowed), so that no caption is cut off.
 void place(QWidget* control, const QRect& geometry, bool widenToText = false);

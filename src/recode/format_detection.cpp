@@ -37,9 +37,8 @@ DetectedFormat detectedFormat(const QString& text)
 NumberFormat withDetectedFormat(NumberFormat current, const QString& text)
 {
     const DetectedFormat found = detectedFormat(text);
-    const QString language = found.languageIndex < 0
-                                 ? current.language
-                                 : languagePresets().at(found.languageIndex).name;
+    const QString language =
+        found.languageIndex < 0 ? current.language : languagePresets().at(found.languageIndex).name;
     NumberFormat format = withLanguagePresets(std::move(current), language);
     const LanguagePreset* preset = presetFor(language);
     if (found.selectRetlw && preset && preset->commands.size() > 1)

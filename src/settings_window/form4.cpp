@@ -60,14 +60,29 @@ QLabel* makeHint(QWidget* parent, const QString& name, const QString& text, cons
     return hint;
 }
 
+// Names a new control and places it.
+template <typename Control>
+Control* named(Control* control, const char* name, const QRect& geometry)
+{
+    control->setObjectName(QString::fromUtf8(name));
+    place(control, geometry);
+    return control;
+}
+
+// A control that sets a grey level, 0 to 255.
+template <typename Control>
+Control* makeLevelControl(Control* control, const char* name, const QRect& geometry)
+{
+    control->setRange(0, 255);
+    return named(control, name, geometry);
+}
+
 }  // namespace
 
 Form4::Form4(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state)
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Görüntü Ayarları"));
-    setFont(windowFont());
-    setFixedSize(784, 528);
+    setUpWindow(this, QStringLiteral("Form4"), QStringLiteral("Görüntü Ayarları"), {784, 528},
+                WindowSize::Fixed);
     buildSettingControls();
     buildThresholdControls();
     buildPreviewControls();
@@ -103,15 +118,10 @@ void Form4::buildSettingControls()
 void Form4::buildThresholdControls()
 {
     makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Eşik :"), {8, 152, 80, 13});
-    m_threshold = new QSpinBox(this);
-    m_threshold->setObjectName(QStringLiteral("Eşik"));
-    m_threshold->setRange(0, 255);
-    place(m_threshold, {96, 148, 56, 21});
-    m_thresholdSlider = new QSlider(Qt::Horizontal, this);
-    m_thresholdSlider->setObjectName(QStringLiteral("EşikKaydırıcı"));
-    m_thresholdSlider->setRange(0, 255);
+    m_threshold = makeLevelControl(new QSpinBox(this), "Eşik", {96, 148, 56, 21});
+    m_thresholdSlider =
+        makeLevelControl(new QSlider(Qt::Horizontal, this), "EşikKaydırıcı", {160, 150, 208, 18});
     m_thresholdSlider->setPageStep(16);
-    place(m_thresholdSlider, {160, 150, 208, 18});
     makeHint(this, QStringLiteral("Label7"),
              QStringLiteral("Gri düzeyi eşikten büyük pikseller beyaz olur."), {96, 172, 272, 13});
 }
@@ -121,17 +131,13 @@ void Form4::buildPreviewControls()
     makeLabel(this, QStringLiteral("Label9"),
               QStringLiteral("Önizleme: yüklenen resmin tablosu, ekranda göründüğü gibi"),
               {388, 8, 388, 13});
-    m_preview = new PictureBox(this);
-    m_preview->setObjectName(QStringLiteral("Önizleme"));
-    place(m_preview, {388, 24, 388, 212});
+    m_preview = named(new PictureBox(this), "Önizleme", {388, 24, 388, 212});
     m_previewNote =
         makeHint(this, QStringLiteral("ÖnizlemeBilgisi"), QString(), {388, 240, 388, 13});
     makeLabel(this, QStringLiteral("Label10"),
               QStringLiteral("Bayt düzeni: ekranın sol üst köşesindeki baytlar"),
               {8, 268, 368, 13});
-    m_layoutDrawing = new LayoutDrawing(this);
-    m_layoutDrawing->setObjectName(QStringLiteral("DüzenÇizimi"));
-    place(m_layoutDrawing, {8, 284, 368, 236});
+    m_layoutDrawing = named(new LayoutDrawing(this), "DüzenÇizimi", {8, 284, 368, 236});
     m_layoutNote =
         makeHint(this, QStringLiteral("DüzenAçıklaması"), QString(), {388, 284, 388, 236});
     m_layoutNote->setStyleSheet(QString());

@@ -50,17 +50,20 @@ private:
     void drawPreview();
 
     ProgramState& m_state;
-    bool m_showingSettings = false;  // while the controls are set from the settings
-    bool m_previewScheduled = false;
 
+    // The settings: the four lists, then the other controls.
     QComboBox* m_rotation = nullptr;
-    QCheckBox* m_mirror = nullptr;
     QComboBox* m_scaling = nullptr;
     QComboBox* m_method = nullptr;
+    QComboBox* m_layout = nullptr;
+    bool m_showingSettings = false;  // while the controls are set from the settings
+    QCheckBox* m_mirror = nullptr;
     QSpinBox* m_threshold = nullptr;
     QSlider* m_thresholdSlider = nullptr;
-    QComboBox* m_layout = nullptr;
     QPushButton* m_defaults = nullptr;
+
+    // The preview and the drawing of the layout.
+    bool m_previewScheduled = false;
     PictureBox* m_preview = nullptr;
     QLabel* m_previewNote = nullptr;
     LayoutDrawing* m_layoutDrawing = nullptr;
