@@ -37,6 +37,13 @@ struct CliOptions {
     std::optional<QString> fromSuffix;
     std::optional<QString> fromSeparator;
     std::optional<QString> scale;
+    // The picture settings (--mirror is a switch).
+    std::optional<QString> rotate;
+    bool mirror = false;
+    std::optional<QString> scaling;
+    std::optional<QString> method;
+    std::optional<QString> threshold;
+    std::optional<QString> layout;
 
     // The options of the format written (--lang, --command, …) and of the format read
     // (--from-lang, --from-command, …).

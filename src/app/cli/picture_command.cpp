@@ -2,6 +2,7 @@
 #include "cli_options.h"
 #include "event_yield.h"
 #include "picture_loading.h"
+#include "picture_options.h"
 #include "picture_road.h"
 #include "run_error.h"
 #include "single_byte_text.h"
@@ -10,7 +11,11 @@ namespace pixmint::cli {
 
 int runPicture(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
+    const PictureSettingsOptions settings = pictureSettingsFrom(options);
+    if (!settings.usageError.isEmpty())
+        return usage(err, settings.usageError);
     PictureRoadRequest request;
+    request.settings = settings.settings;
     request.path = options.input.value_or(QString());
     request.widthText = options.width.value_or(request.widthText);
     request.heightText = options.height.value_or(request.heightText);

@@ -2,6 +2,7 @@
 #include "cli_options.h"
 #include "format_detection.h"
 #include "picture_loading.h"
+#include "picture_options.h"
 #include "recoding.h"
 #include "run_error.h"
 #include "table_drawing.h"
@@ -47,6 +48,9 @@ int runRender(const CliOptions& options, std::ostream& /*out*/, std::ostream& er
     if (const auto problem =
             rangeProblem("scale", scale, kMaxDrawingScale, options.scale.value_or(QString())))
         return usage(err, *problem);
+    const LayoutOption layout = layoutFrom(options);
+    if (!layout.usageError.isEmpty())
+        return usage(err, layout.usageError);
 
     const std::optional<QString> text = readInclude(*options.input, err);
     if (!text)
@@ -62,7 +66,7 @@ int runRender(const CliOptions& options, std::ostream& /*out*/, std::ostream& er
     if (options.invert)
         invertEntries(table);
 
-    const TableDrawing drawing = drawTable(table, *width, *scale);
+    const TableDrawing drawing = drawTable(table, *width, *scale, layout.layout);
     if (drawing.picture.isNull()) {
         tell(err, errorTitle(), drawing.problem);
         return Failed;
