@@ -84,9 +84,10 @@ inline QImage noise(int width, int height, quint32 seed = 1)
 
 // The picture road on a decoded picture, with the given size and the default code format.
 inline PictureRoadOutcome convertedPicture(const QImage& picture, int width, int height,
-                                           bool invert)
+                                           bool invert, const PictureSettings& settings = {})
 {
     PictureRoadRequest request;
+    request.settings = settings;
     request.path = QStringLiteral("picture.png");
     request.widthText = QString::number(width);
     request.heightText = QString::number(height);
