@@ -1,5 +1,6 @@
 #include "cli_options.h"
 #include "cli_run.h"
+#include "picture_settings.h"
 #include "test_paths.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,9 @@ TEST(CliOptions, ValuesAreTakenInBothFormsAndTheLastRepeatWins)
         {"recode|in.inc|--from-lang|ccs|--from-prefix|&H", &CliOptions::fromPrefix, "&H", "in.inc"},
         {"recode|--from-separator=;|in.inc", &CliOptions::fromSeparator, ";", "in.inc"},
         {"render|in.inc|--width|8|--scale=3|--output|o.png", &CliOptions::scale, "3", "in.inc"},
+        {"picture|in.png|--rotate=270", &CliOptions::rotate, "270", "in.png"},
+        {"picture|--method|bayer|in.png", &CliOptions::method, "bayer", "in.png"},
+        {"render|in.inc|--layout|rows-msb-left", &CliOptions::layout, "rows-msb-left", "in.inc"},
     };
     for (const AcceptedCase& c : cases) {
         const ParsedCommandLine parsed = parseCommandLine(words(c.arguments));
@@ -97,6 +101,21 @@ TEST(CliOptions, UsageErrorsExitWithTwoAndSayWhy)
         {"render|in.inc|--width|8px|--output|o.png", "\"8px\""},
         {"render|in.inc|--width|8|--scale|0|--output|o.png", "--scale 1 ile 16 arasında"},
         {"render|in.inc|--width|8|--scale|17|--output|o.png", "--scale 1 ile 16 arasında"},
+        {"picture|in.png|--rotate|45", "--rotate 0, 90, 180 veya 270 olmalı: \"45\"."},
+        {"picture|in.png|--scaling|smooth", "--scaling black-wins veya average olmalı"},
+        {"picture|in.png|--method=Otsu",
+         "--method threshold, otsu, floyd-steinberg, atkinson veya bayer olmalı: \"Otsu\"."},
+        {"picture|in.png|--threshold|256", "--threshold 0 ile 255 arasında bir tam sayı olmalı"},
+        {"picture|in.png|--threshold|-1", "--threshold 0 ile 255"},
+        {"picture|in.png|--threshold|1.5", "--threshold 0 ile 255"},
+        {"picture|in.png|--method|atkinson", "--method atkinson --scaling average ister."},
+        {"picture|in.png|--method|bayer|--scaling|black-wins", "--method bayer --scaling average"},
+        {"picture|in.png|--mirror=yes", "--mirror bir değer almaz."},
+        {"picture|in.png|--layout|xbm", "--layout pages-lsb-top, pages-msb-top, rows-msb-left"},
+        {"render|in.inc|--width|8|--layout|pages|--output|o.png", "--layout pages-lsb-top"},
+        {"recode|in.inc|--layout|rows-msb-left", "--layout seçeneği recode"},
+        // A usage error comes before the picture is looked for.
+        {"picture|--method|floyd-steinberg", "--method floyd-steinberg --scaling average"},
     };
     for (const UsageCase& c : cases) {
         const testing::CliResult result = runCli(words(c.arguments));
@@ -130,6 +149,18 @@ TEST(CliOptions, HelpNamesEveryOptionWithItsDefault)
             << name.toStdString();
     }
     EXPECT_GE(help.count(QStringLiteral("varsayılan")), names.size() - 2);
+    // The picture settings list every value they take.
+    QStringList words;
+    for (const auto& choice : rotationChoices())
+        words << choice.option;
+    for (const auto& choice : scalingChoices())
+        words << choice.option;
+    for (const auto& choice : methodChoices())
+        words << choice.option;
+    for (const auto& choice : layoutChoices())
+        words << choice.option;
+    for (const QString& word : words)
+        EXPECT_TRUE(help.contains(QLatin1Char(' ') + word)) << word.toStdString();
 }
 
 TEST(CliOptions, VersionIsTheProgramsVersion)

@@ -1,6 +1,9 @@
 #include "cli_run.h"
 #include "code_saving.h"
+#include "event_yield.h"
 #include "form1.h"
+#include "picture_loading.h"
+#include "picture_road.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
 #include "single_byte_text.h"
@@ -143,6 +146,55 @@ TEST_F(SideBySide, TheToolWritesTheWindowsTextByteForByte)
         const QString expectedErr =
             windowMessages.isEmpty() ? QString() : windowMessages.join(u'\n') + QLatin1Char('\n');
         EXPECT_EQ(tool.err, expectedErr) << name;
+    }
+}
+
+// The picture settings the tool's options name are the ones the road gets from the window:
+// the same picture through the road with the settings value gives the tool's bytes.
+TEST(SideBySideSettings, TheToolsOptionsGiveTheRoadsText)
+{
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("sample.png"));
+    ASSERT_TRUE(testing::samplePicture(100, 52).save(picture));
+    const auto settings = [](Rotation rotation, bool mirror, Scaling scaling, Method method,
+                             int threshold, ByteLayout layout) {
+        return PictureSettings{rotation, mirror, scaling, method, threshold, layout};
+    };
+    const struct {
+        const char* options;  // separated by "|"
+        PictureSettings settings;
+    } cases[] = {
+        {"--rotate=90|--mirror", settings(Rotation::Quarter, true, Scaling::BlackWins,
+                                          Method::Threshold, 127, ByteLayout::PagesLsbTop)},
+        {"--threshold=90|--layout=pages-msb-top",
+         settings(Rotation::None, false, Scaling::BlackWins, Method::Threshold, 90,
+                  ByteLayout::PagesMsbTop)},
+        {"--method=otsu|--rotate=180", settings(Rotation::Half, false, Scaling::BlackWins,
+                                                Method::Otsu, 127, ByteLayout::PagesLsbTop)},
+        {"--scaling=average|--method=floyd-steinberg|--layout=rows-msb-left",
+         settings(Rotation::None, false, Scaling::Average, Method::FloydSteinberg, 127,
+                  ByteLayout::RowsMsbLeft)},
+        {"--scaling=average|--method=atkinson|--threshold=100|--rotate=270",
+         settings(Rotation::ThreeQuarters, false, Scaling::Average, Method::Atkinson, 100,
+                  ByteLayout::PagesLsbTop)},
+        {"--scaling=average|--method=bayer|--layout=rows-lsb-left|--invert",
+         settings(Rotation::None, false, Scaling::Average, Method::Bayer, 127,
+                  ByteLayout::RowsLsbLeft)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options);
+        const QStringList options = QString::fromUtf8(c.options).split(u'|');
+        const CliResult tool = runCli(QStringList{QStringLiteral("picture"), picture} + options);
+        EXPECT_EQ(tool.status, cli::Done) << tool.err.toStdString();
+        PictureRoadRequest request;
+        request.path = picture;
+        request.invert = options.contains(QStringLiteral("--invert"));
+        request.settings = c.settings;
+        EventYield idle;
+        const PictureRoadOutcome road = runPictureRoad(
+            request, [&picture] { return loadPicture(picture); }, nullptr, idle);
+        EXPECT_GT(tool.out.size(), 100);
+        EXPECT_EQ(tool.out, encodeWindows1254(road.code.code.text));
     }
 }
 
