@@ -55,36 +55,33 @@ convert -size 512x180 gradient:'#e4e4e4'-'#b0b0b0' \
        xc:'#b6b6b6' xc:'#dbdbdb' xc:'#ffffff' +append \) -geometry +0+236 -composite \
     -alpha off -strip grey-shades.png
 
-# A photo of a mountain lake at dusk, 1600 × 1000: sky, moon, snow-capped mountains, hills,
-# their reflection in the water, pines on both shores; grain and a little blur as a camera
-# gives them.
-convert -size 1600x620 gradient:'#2b5a92'-'#f3d6a4' \
-    \( -size 700x700 radial-gradient:'rgba(255,240,200,0.75)'-'rgba(255,240,200,0)' \) \
-    -geometry +830-150 -composite \
-    -fill '#fff8e2' -draw "circle 1180,200 1180,150" \
-    -fill '#6f7f9a' -draw "polygon 0,470 180,330 330,420 520,250 700,400 850,300 1010,430 1200,330 1400,440 1600,360 1600,620 0,620" \
-    -fill '#eef2f7' -draw "polygon 520,250 470,300 500,295 520,320 545,290 580,300" \
-    -draw "polygon 850,300 815,335 840,330 855,350 875,330 895,340" \
-    -draw "polygon 180,330 150,360 175,355 190,372 205,352" \
-    -draw "polygon 1200,330 1170,355 1190,352 1203,368 1220,350" \
-    -fill '#3d4a3f' -draw "polygon 0,560 250,430 420,520 600,460 800,560 1000,500 1250,590 1450,520 1600,570 1600,620 0,620" \
+# A photo of a mountain lake, 1600 × 800: a sky with the sun, far ridges, a snow-capped
+# mountain, its reflection in the water, pines on both shores; grain and a little blur as a
+# camera gives them.
+convert -size 1600x500 gradient:'#6a90c4'-'#f7e6c4' \
+    \( -size 600x600 radial-gradient:'rgba(255,250,225,0.9)'-'rgba(255,250,225,0)' \) \
+    -geometry +980-130 -composite \
+    -fill '#fffdf2' -draw "circle 1280,160 1280,100" \
+    -fill '#8a96ad' -draw "polygon 0,330 140,260 260,300 420,210 560,290 1000,280 1120,220 1260,270 1400,230 1600,300 1600,500 0,500" \
+    -fill '#3b4659' -draw "polygon 0,500 0,430 180,330 330,380 560,120 700,250 780,220 980,400 1120,330 1300,420 1450,380 1600,440 1600,500" \
+    -fill '#f4f6fa' -draw "polygon 560,120 490,200 525,192 550,225 575,195 615,215 640,185" \
+    -draw "polygon 780,220 750,250 772,246 790,262 806,245" \
     "$work/upper.png"
-convert "$work/upper.png" -flip -crop 1600x380+0+0 +repage -modulate 70,80 \
-    -fill '#16304a' -colorize 30% -motion-blur 0x12+0 \
-    -fill 'rgba(255,255,255,0.25)' -draw "line 700,40 1000,40" -draw "line 500,90 760,90" \
-    -draw "line 900,150 1250,150" -draw "line 300,210 520,210" \
+convert "$work/upper.png" -flip -crop 1600x300+0+0 +repage -modulate 100,80 \
+    -fill '#2a4868' -colorize 10% -motion-blur 0x10+0 \
+    -fill 'rgba(255,255,255,0.35)' -draw "line 620,30 980,30" -draw "line 400,80 700,80" \
+    -draw "line 900,130 1300,130" -draw "line 250,190 520,190" \
     "$work/lake.png"
-convert -size 1600x1000 xc:black "$work/upper.png" -geometry +0+0 -composite \
-    "$work/lake.png" -geometry +0+620 -composite \
-    -fill '#1f2a1a' -draw "polygon 0,780 200,740 420,760 600,830 690,1000 0,1000" \
-    -fill '#28331f' -draw "polygon 1000,1000 1150,860 1350,830 1600,800 1600,1000" \
-    -fill '#0f170e' \
-    -draw "polygon 80,760 120,560 160,760" -draw "polygon 70,700 120,520 170,700" \
-    -draw "polygon 90,620 120,470 150,620" -draw "polygon 190,760 235,600 280,760" \
-    -draw "polygon 185,700 235,560 285,700" -draw "polygon 205,640 235,520 265,640" \
-    -draw "polygon 300,790 340,650 380,790" -draw "polygon 300,740 340,610 380,740" \
-    -draw "polygon 1380,830 1420,650 1460,830" -draw "polygon 1370,770 1420,600 1470,770" \
-    -draw "polygon 1390,700 1420,560 1450,700" -draw "polygon 1480,815 1515,690 1550,815" \
-    -draw "polygon 1475,760 1515,650 1555,760" \
-    -fill '#5a4a38' -draw "rectangle 116,760 124,790" -draw "rectangle 231,760 239,790" \
+convert -size 1600x800 xc:black "$work/upper.png" -geometry +0+0 -composite \
+    "$work/lake.png" -geometry +0+500 -composite \
+    -fill '#1c2818' -draw "polygon 0,610 160,580 330,600 470,660 560,800 0,800" \
+    -fill '#24301f' -draw "polygon 1150,800 1260,700 1420,670 1600,650 1600,800" \
+    -fill '#0c130b' \
+    -draw "polygon 60,640 120,300 180,640" -draw "polygon 50,560 120,250 190,560" -draw "polygon 75,440 120,200 165,440" \
+    -draw "polygon 200,650 260,380 320,650" -draw "polygon 190,580 260,330 330,580" -draw "polygon 215,480 260,290 305,480" \
+    -draw "polygon 360,680 400,500 440,680" -draw "polygon 355,620 400,460 445,620" \
+    -draw "polygon 1380,690 1440,420 1500,690" -draw "polygon 1370,610 1440,370 1510,610" -draw "polygon 1395,500 1440,330 1485,500" \
+    -draw "polygon 1500,680 1545,500 1590,680" -draw "polygon 1495,620 1545,460 1595,620" \
+    -fill '#3a2e22' -draw "rectangle 112,640 128,680" -draw "rectangle 252,650 268,690" \
+    -draw "rectangle 1432,690 1448,720" \
     -seed 1974 -attenuate 0.6 +noise Gaussian -blur 0x1.2 -quality 85 -strip mountain-lake.jpg

@@ -14,6 +14,7 @@ namespace {
 using testing::asText;
 using testing::convertedPicture;
 using testing::drawn;
+using testing::RecordingProgress;
 using testing::textRows;
 
 PictureSettings averageWith(Method method)
@@ -129,13 +130,6 @@ TEST(PictureRoad, AverageScalingInvertsAfterTheMethod)
             EXPECT_EQ(hexByte(inverted.table[i]).value_or(-1) & 0xF0, 0) << i;
     }
 }
-
-class RecordingProgress : public ProgressSink {
-public:
-    void setMaximum(qint64 maximum) override { events.push_back(-maximum); }
-    void setValue(qint64 value) override { events.push_back(value); }
-    std::vector<qint64> events;
-};
 
 // The progress bar follows the pass over the picture at its own size with either scaling.
 TEST(PictureRoad, ProgressFollowsThePictureRowsWithEitherScaling)
