@@ -65,15 +65,21 @@ for picture in "${pictures[@]}"; do
         rm -rf "$d" && mkdir -p "$d"
         # A file Pixmint does not decode is no picture of the comparison.
         "$pictures_tool" "$picture" "${size%x*}" "${size#*x}" "$d" >/dev/null 2>&1 || continue
-        convert "$d/grey.pgm" -dither FloydSteinberg -monochrome "$d/magick-fs.pgm"
-        convert "$d/grey.pgm" -ordered-dither o8x8 "$d/magick-bayer.pgm"
-        convert "$d/grey.pgm" -dither FloydSteinberg -remap "$tmp/black-and-white.png" \
-            "$d/magick-fs-remap.pgm"
-        row="${picture#"$root/"}	$size"
-        for result in floyd-steinberg magick-fs magick-fs-remap bayer magick-bayer atkinson; do
-            row="$row	$(mae "$d/$result.pgm" "$d/grey.pgm")"
-        done
-        printf '%s\n' "$row" >>"$results"
+        # Many files of the corpus hold the same picture in another encoding: a grey picture
+        # met before has its figures already.
+        key=$(md5sum <"$d/grey.pgm" | cut -c1-32)
+        if [ ! -f "$tmp/seen-$key" ]; then
+            convert "$d/grey.pgm" -dither FloydSteinberg -monochrome "$d/magick-fs.pgm"
+            convert "$d/grey.pgm" -ordered-dither o8x8 "$d/magick-bayer.pgm"
+            convert "$d/grey.pgm" -dither FloydSteinberg -remap "$tmp/black-and-white.png" \
+                "$d/magick-fs-remap.pgm"
+            figures=""
+            for result in floyd-steinberg magick-fs magick-fs-remap bayer magick-bayer atkinson; do
+                figures="$figures	$(mae "$d/$result.pgm" "$d/grey.pgm")"
+            done
+            printf '%s' "$figures" >"$tmp/seen-$key"
+        fi
+        printf '%s\t%s%s\n' "${picture#"$root/"}" "$size" "$(cat "$tmp/seen-$key")" >>"$results"
     done
 done
 

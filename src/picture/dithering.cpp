@@ -10,7 +10,8 @@
 namespace pixmint {
 namespace {
 
-// The classic 8 × 8 Bayer matrix, row by row.
+// The classic 8 × 8 Bayer matrix, row by row. M(i, j) is row i, column j, and pixel (x, y)
+// takes M(x mod 8, y mod 8): the pattern ImageMagick's o8x8 lays down, not its transpose.
 constexpr std::array<std::array<int, 8>, 8> kBayer = {{
     {0, 32, 8, 40, 2, 34, 10, 42},
     {48, 16, 56, 24, 50, 18, 58, 26},
@@ -139,7 +140,7 @@ PixelGrid darkPixels(const QImage& levels, Method method, int threshold, EventYi
                          [threshold](int level, int, int) { return level > threshold; });
     case Method::Bayer:
         return pointwise(levels, yield, [threshold](int level, int x, int y) {
-            return level > 4 * kBayer[std::size_t(y % 8)][std::size_t(x % 8)] + threshold - 126;
+            return level > 4 * kBayer[std::size_t(x % 8)][std::size_t(y % 8)] + threshold - 126;
         });
     case Method::FloydSteinberg:
     case Method::Atkinson:

@@ -14,9 +14,12 @@ class EventYield;
 //  - Threshold: light when the level is above the threshold N.
 //  - Otsu: the same with N = otsuThreshold of the levels.
 //  - Bayer: light when level > 4·M(x mod 8, y mod 8) + N − 126, M the classic 8 × 8 Bayer
-//    matrix: with N = 127, level 0 is never light, 255 always, 128 on half the pixels.
+//    matrix (M(i, j) its row i, column j): with N = 127, level 0 is never light, 255
+//    always, 128 on half the pixels.
 //  - FloydSteinberg (7, 3, 5, 1 / 16) and Atkinson (1/8 to six neighbours, 3/4 of the error
-//    kept): a value is light when above N, and its error is spread ahead.
+//    kept): a value is light when above N, and its error is spread to the pixels not yet
+//    decided, every row from left to right, in whole numbers (the same bytes on every
+//    machine).
 // Ticks the yield once per row.
 PixelGrid darkPixels(const QImage& levels, Method method, int threshold, EventYield& yield);
 
