@@ -2,6 +2,9 @@
 
 #include "event_yield.h"
 
+#include <algorithm>
+#include <array>
+
 namespace pixmint {
 namespace {
 
@@ -27,6 +30,8 @@ Walk walkFor(Rotation rotation, qptrdiff width, qptrdiff height, qptrdiff stride
     }
     return {0, 1, stride};
 }
+
+constexpr int kStripRows = 16;
 
 bool sidesExchanged(Rotation rotation)
 {
@@ -55,12 +60,19 @@ QImage orientedPicture(const QImage& picture, Rotation rotation, bool mirror, Ev
         walk.origin += (width - 1) * walk.dx;
         walk.dx = -walk.dx;
     }
+    // The result is written a strip of rows at a time, column by column within the strip:
+    // a quarter turn then reads each source row in runs, not one pixel per row of memory.
     const auto* pixels = reinterpret_cast<const QRgb*>(source.constBits());
-    for (int y = 0; y < height; ++y) {
-        auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-        const QRgb* from = pixels + walk.origin + y * walk.dy;
-        for (int x = 0; x < width; ++x)
-            out[x] = from[x * walk.dx] | 0xFF000000u;
+    for (int top = 0; top < height; top += kStripRows) {
+        const int rows = std::min(kStripRows, height - top);
+        std::array<QRgb*, kStripRows> out{};
+        for (int i = 0; i < rows; ++i)
+            out[std::size_t(i)] = reinterpret_cast<QRgb*>(result.scanLine(top + i));
+        for (int x = 0; x < width; ++x) {
+            const QRgb* from = pixels + walk.origin + x * walk.dx + top * walk.dy;
+            for (int i = 0; i < rows; ++i)
+                out[std::size_t(i)][x] = from[i * walk.dy] | 0xFF000000u;
+        }
         yield.tickNow();
     }
     return result;
