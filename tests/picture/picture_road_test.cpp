@@ -3,6 +3,8 @@
 #include "monochrome.h"
 #include "picture_samples.h"
 
+#include <QTransform>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,6 +55,27 @@ TEST(PictureRoad, TurnsClockwiseThenMirrors)
                 convertedPicture(picture, width, height, false, settings);
             EXPECT_EQ(asText(converted.target), c.target);
             EXPECT_EQ(converted.work.size(), QSize(width, height));
+        }
+    }
+}
+
+// A picture taller and wider than the strips the turning works in, against Qt's own turns.
+TEST(PictureRoad, TurnsLargePicturesAsQtDoes)
+{
+    const QImage picture = testing::noise(37, 21);
+    for (const int degrees : {0, 90, 180, 270}) {
+        for (const bool mirror : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << degrees << (mirror ? " mirrored" : ""));
+            PictureSettings settings = averageWith(Method::Threshold);
+            settings.rotation = static_cast<Rotation>(degrees / 90);
+            settings.mirror = mirror;
+            QImage expected = picture.transformed(QTransform().rotate(degrees));
+            if (mirror)
+                expected = expected.mirrored(true, false);
+            const PictureRoadOutcome converted =
+                convertedPicture(picture, expected.width(), expected.height(), false, settings);
+            EXPECT_EQ(converted.work.convertToFormat(QImage::Format_RGB32),
+                      expected.convertToFormat(QImage::Format_RGB32));
         }
     }
 }
