@@ -16,14 +16,16 @@ TableDrawing refused(const QString& problem)
 }
 
 // The problem with the sizes of a drawing of height rows, or an empty text.
-QString sizeProblem(int width, qint64 height, int scale)
+QString sizeProblem(int width, qint64 height, int scale, ByteLayout layout)
 {
     if (height > kMaxDrawingHeight) {
+        // In a page layout the width counts entries as well as pixels.
         return QStringLiteral(
-                   "Çizim en fazla %1 piksel yüksek olabilir; bu tablo %2 "
-                   "sayı eninde %3 piksel tutar.")
+                   "Çizim en fazla %1 piksel yüksek olabilir; bu tablo %2 %3 eninde "
+                   "%4 piksel tutar.")
             .arg(kMaxDrawingHeight)
             .arg(width)
+            .arg(isRowLayout(layout) ? QStringLiteral("piksel") : QStringLiteral("sayı"))
             .arg(height);
     }
     const qint64 drawnWidth = qint64(width) * scale;
@@ -98,7 +100,7 @@ TableDrawing drawTable(const QStringList& table, int width, int scale, ByteLayou
     if (table.isEmpty())
         return refused(QStringLiteral("Tabloda çizilecek sayı yok."));
     const qint64 height = unpackedHeight(table.size(), width, layout);
-    if (const QString problem = sizeProblem(width, height, scale); !problem.isEmpty())
+    if (const QString problem = sizeProblem(width, height, scale, layout); !problem.isEmpty())
         return refused(problem);
 
     // Every entry is checked before memory is claimed for the picture.
