@@ -15,7 +15,6 @@ namespace {
 
 using testing::asText;
 using testing::convertedPicture;
-using testing::drawn;
 using testing::RecordingProgress;
 using testing::textRows;
 
@@ -27,40 +26,9 @@ PictureSettings averageWith(Method method)
     return settings;
 }
 
-TEST(PictureRoad, TurnsClockwiseThenMirrors)
-{
-    const QImage picture = drawn({"#..", "##."});
-    const struct {
-        Rotation rotation;
-        bool mirror;
-        QStringList target;
-    } cases[] = {
-        {Rotation::None, false, textRows({"#..", "##."})},
-        {Rotation::Quarter, false, textRows({"##", "#.", ".."})},
-        {Rotation::Half, false, textRows({".##", "..#"})},
-        {Rotation::ThreeQuarters, false, textRows({"..", ".#", "##"})},
-        {Rotation::None, true, textRows({"..#", ".##"})},
-        {Rotation::Quarter, true, textRows({"##", ".#", ".."})},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << int(c.rotation) << (c.mirror ? " mirrored" : ""));
-        PictureSettings settings;
-        settings.rotation = c.rotation;
-        settings.mirror = c.mirror;
-        const int width = int(c.target.front().size());
-        const int height = int(c.target.size());
-        for (const Scaling scaling : {Scaling::BlackWins, Scaling::Average}) {
-            settings.scaling = scaling;
-            const PictureRoadOutcome converted =
-                convertedPicture(picture, width, height, false, settings);
-            EXPECT_EQ(asText(converted.target), c.target);
-            EXPECT_EQ(converted.work.size(), QSize(width, height));
-        }
-    }
-}
-
-// A picture taller and wider than the strips the turning works in, against Qt's own turns.
-TEST(PictureRoad, TurnsLargePicturesAsQtDoes)
+// Turned clockwise, then mirrored, as Qt turns and mirrors; the picture is larger than the
+// strips the turning works in.
+TEST(PictureRoad, TurnsClockwiseThenMirrorsAsQtDoes)
 {
     const QImage picture = testing::noise(37, 21);
     for (const int degrees : {0, 90, 180, 270}) {
