@@ -2,6 +2,8 @@
 # The picture road on a 12-megapixel JPEG, from start to end:
 #   - pixmint-cli picture against ImageMagick's convert doing a comparable job (sample to
 #     128 × 64, threshold), each run several times, medians compared;
+#   - the average road (--scaling average --method floyd-steinberg) against the black-wins
+#     road of the same pixmint-cli, run in the same turns;
 #   - decoding alone against the whole road after decoding (pixmint_road_split_bench);
 #   - peak memory of the pixmint-cli run against the size of the decoded picture;
 #   - the longest time the main window goes without events during "Resim Yükle" and
@@ -55,10 +57,12 @@ decoded_bytes=$((pw * ph * 4))
 
 pixmint_run=("$cli" picture "$picture" --width 128 --height 64 --lang Asm --output /dev/null)
 magick_run=("$convert" "$picture" -sample '128x64!' -threshold 50% xbm:-)
+average_run=("${pixmint_run[@]}" --scaling average --method floyd-steinberg)
 
 # Both must work before they are timed.
 "${pixmint_run[@]}"
 "${magick_run[@]}" >/dev/null
+"${average_run[@]}"
 
 # Milliseconds of one run of a command, output discarded.
 time_once() {
@@ -80,12 +84,16 @@ verdict() {  # verdict VALUE LIMIT
 # --- pixmint-cli against ImageMagick, interleaved so that both see the same load ----------
 pixmint_times=()
 magick_times=()
+average_times=()
 for ((i = 0; i < reps; i++)); do
     pixmint_times+=("$(time_once "${pixmint_run[@]}")")
     magick_times+=("$(time_once "${magick_run[@]}")")
+    average_times+=("$(time_once "${average_run[@]}")")
 done
 pixmint_ms=$(printf '%s\n' "${pixmint_times[@]}" | median)
 magick_ms=$(printf '%s\n' "${magick_times[@]}" | median)
+average_ms=$(printf '%s\n' "${average_times[@]}" | median)
+average_ratio=$(awk -v a="$average_ms" -v b="$pixmint_ms" 'BEGIN { printf "%.2f", a / b }')
 ratio=$(awk -v a="$pixmint_ms" -v b="$magick_ms" 'BEGIN { printf "%.2f", a / b }')
 
 echo "picture ${pw}x${ph} JPEG, $(stat -c %s "$picture") bytes; $reps runs each, medians"
@@ -93,6 +101,9 @@ echo
 echo "pixmint-cli picture:  ${pixmint_ms} ms   (runs: ${pixmint_times[*]})"
 echo "ImageMagick convert:  ${magick_ms} ms   (runs: ${magick_times[*]})"
 echo "ratio:                ${ratio}   goal <= 0.60: $(verdict "$ratio" 0.6)"
+echo
+echo "average road:         ${average_ms} ms   (runs: ${average_times[*]})"
+echo "average / black wins: ${average_ratio}   goal <= 1.30: $(verdict "$average_ratio" 1.3)"
 
 # --- decoding against the road after it ----------------------------------------------------
 split=$("$split_bench" "$picture" --benchmark_repetitions="$reps" \

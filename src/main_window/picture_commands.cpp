@@ -110,6 +110,7 @@ PictureRoadRequest PictureCommands::roadRequest(bool invert) const
     request.heightText = m_controls.height->text();
     request.invert = invert;
     request.settings = m_state.picture.settings();
+    request.fit = m_controls.fitTarget->isChecked();
     request.format = m_controls.format->formatForLayout();
     return request;
 }

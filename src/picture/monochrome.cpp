@@ -5,19 +5,37 @@
 
 namespace pixmint {
 
-void SiyahBeyazYap(QImage& picture, bool invert, ProgressSink* progress, EventYield& yield)
+RowProgress::RowProgress(ProgressSink* sink, qint64 width, qint64 height)
+    : m_sink(sink), m_stepsPerRow(width + 1), m_maximum((width + 1) * (height + 1))
 {
-    // The step count of the progress covers one row and one column more than the picture
-    // has; the bar reaches its maximum only at the very end.
+    // The step count covers one row and one column more than the picture has; the bar
+    // reaches its maximum only at the very end.
+    if (m_sink) {
+        m_sink->setValue(0);
+        m_sink->setMaximum(m_maximum);
+    }
+}
+
+void RowProgress::rowDone(qint64 y)
+{
+    if (m_sink)
+        m_sink->setValue((y + 1) * m_stepsPerRow);
+}
+
+void RowProgress::finish()
+{
+    if (m_sink) {
+        m_sink->setValue(m_maximum);
+        m_sink->setValue(0);
+    }
+}
+
+void SiyahBeyazYap(QImage& picture, bool invert, int threshold, ProgressSink* progress,
+                   EventYield& yield)
+{
     const qint64 width = picture.width();
     const qint64 height = picture.height();
-    const qint64 stepsPerRow = width + 1;
-    const qint64 maximum = stepsPerRow * (height + 1);
-    if (progress) {
-        progress->setValue(0);
-        progress->setMaximum(maximum);
-    }
-
+    RowProgress rows(progress, width, height);
     if (!picture.isNull() && picture.format() != QImage::Format_RGB32)
         picture.convertTo(QImage::Format_RGB32);
 
@@ -29,17 +47,17 @@ void SiyahBeyazYap(QImage& picture, bool invert, ProgressSink* progress, EventYi
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(static_cast<int>(y)));
         for (qint64 x = 0; x < width; ++x) {
             // The alpha byte of RGB32 is no colour: only the three channel bytes count.
-            line[x] = isLight(static_cast<qint32>(line[x] & 0xFFFFFFu)) ? light : dark;
+            line[x] = isLight(static_cast<qint32>(line[x] & 0xFFFFFFu), threshold) ? light : dark;
         }
-        if (progress)
-            progress->setValue((y + 1) * stepsPerRow);
+        rows.rowDone(y);
         yield.tickNow();
     }
+    rows.finish();
+}
 
-    if (progress) {
-        progress->setValue(maximum);
-        progress->setValue(0);
-    }
+void SiyahBeyazYap(QImage& picture, bool invert, ProgressSink* progress, EventYield& yield)
+{
+    SiyahBeyazYap(picture, invert, kDefaultThreshold, progress, yield);
 }
 
 void SiyahBeyazYap(QImage& picture, bool invert, ProgressSink* progress)

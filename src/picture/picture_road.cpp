@@ -1,10 +1,13 @@
 #include "picture_road.h"
 
+#include "byte_layout.h"
+#include "dithering.h"
 #include "event_yield.h"
 #include "fitting.h"
+#include "grey_levels.h"
 #include "monochrome.h"
 #include "number_reading.h"
-#include "page_packing.h"
+#include "orientation.h"
 #include "picture_loading.h"
 #include "pixel_reading.h"
 
@@ -21,32 +24,68 @@ std::optional<QString> targetSizeProblem(qint64 width, qint64 height)
         "piksel olabilir.");
 }
 
+namespace {
+
+// The size the request asks for, or the message why it cannot be made.
+std::optional<QString> requestProblem(const PictureRoadRequest& request, QSize& size)
+{
+    if (request.path.isEmpty())
+        return QStringLiteral("Önce bir resim yükleyin.");
+    const qint64 width = leadingNumber(request.widthText);
+    const qint64 height = leadingNumber(request.heightText);
+    if (std::optional<QString> problem = targetSizeProblem(width, height))
+        return problem;
+    size = QSize(static_cast<int>(width), static_cast<int>(height));
+    return std::nullopt;
+}
+
+// Black and white at the picture's own size (the picture itself is turned), then stretched.
+QImage blackWinsTarget(QImage& picture, const PictureRoadRequest& request, QSize size,
+                       ProgressSink* progress, EventYield& yield)
+{
+    const PictureSettings& settings = request.settings;
+    const int threshold = settings.method == Method::Otsu
+                              ? otsuThreshold(levelHistogram(picture, yield))
+                              : settings.threshold;
+    SiyahBeyazYap(picture, request.invert, threshold, progress, yield);
+    return ResmiAktar(picture, size, true, yield);
+}
+
+// Grey levels at the target size, then black and white by the method.
+QImage averageTarget(const QImage& picture, const PictureRoadRequest& request, QSize size,
+                     ProgressSink* progress, EventYield& yield)
+{
+    const QImage cut = request.fit ? picture : ResmiAktar(picture, size, false);
+    const QImage levels = averageGrey(cut, request.fit ? size : cut.size(), progress, yield);
+    const PixelGrid dark =
+        darkPixels(levels, request.settings.method, request.settings.threshold, yield);
+    return blackAndWhitePicture(dark, size, request.invert);
+}
+
+}  // namespace
+
 PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const PictureDecoder& decode,
                                   ProgressSink* progress, EventYield& yield)
 {
     PictureRoadOutcome outcome;
-    if (request.path.isEmpty()) {
-        outcome.failure = QStringLiteral("Önce bir resim yükleyin.");
-        return outcome;
-    }
-    const qint64 width = leadingNumber(request.widthText);
-    const qint64 height = leadingNumber(request.heightText);
-    if (const std::optional<QString> problem = targetSizeProblem(width, height)) {
+    QSize size;
+    if (std::optional<QString> problem = requestProblem(request, size)) {
         outcome.failure = *problem;
         return outcome;
     }
-    QImage picture = decode();
+    const PictureSettings& settings = request.settings;
+    QImage picture = orientedPicture(decode(), settings.rotation, settings.mirror, yield);
     if (picture.isNull()) {
         outcome.failure = unreadablePictureMessage(request.path);
         return outcome;
     }
 
-    SiyahBeyazYap(picture, request.invert, progress, yield);
-    const QSize size(static_cast<int>(width), static_cast<int>(height));
-    outcome.target = ResmiAktar(picture, size, true, yield);
+    outcome.target = settings.scaling == Scaling::Average
+                         ? averageTarget(picture, request, size, progress, yield)
+                         : blackWinsTarget(picture, request, size, progress, yield);
     outcome.work = std::move(picture);
     outcome.grid = PikselleriOku(outcome.target, size.width(), size.height(), false);
-    BaytlaraÇevir(outcome.grid, outcome.table, yield);
+    packBytes(outcome.grid, settings.layout, outcome.table, yield);
     outcome.code =
         codeTextFor(request.format, outcome.table, request.path, yield, request.tableName);
     return outcome;

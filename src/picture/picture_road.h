@@ -31,6 +31,10 @@ struct PictureRoadRequest {
     QString heightText = QStringLiteral("64");
     bool invert = false;  // "Resmi Tersle"
     PictureSettings settings;
+    // "Çerçeveye Sığdır" of the target. Unticked, average scaling cuts the picture at the
+    // target size from its top-left corner instead of scaling it (the rest of the target
+    // stays light); black-wins scaling always stretches the picture to the target size.
+    bool fit = true;
     NumberFormat format = presetFormat(QStringLiteral("Asm"));
     QString tableName;  // names the table (see codeTextFor); empty: the format's own text
 };
@@ -39,8 +43,11 @@ struct PictureRoadRequest {
 // nothing else is set.
 struct PictureRoadOutcome {
     QString failure;  // shown under the title "Hata"
-    QImage work;      // the picture at its own size, turned black and white
-    QImage target;    // width × height, black and white
+    // The picture at its own size after rotation and mirror: with black-wins scaling turned
+    // black and white (inverted with invert); with average scaling, which decides black and
+    // white only at the target size, in its colours as the averaging read it.
+    QImage work;
+    QImage target;  // width × height, black and white
     PixelGrid grid;
     QStringList table;     // the page bytes of the grid
     CodeTextOutcome code;  // the code text, or the message of its own checks
@@ -53,11 +60,18 @@ using PictureDecoder = std::function<QImage()>;
 // The road of "Dönüştür" (with invert, "Resmi Tersle"), for the window and the tool alike.
 // The checks come in the order a person meets them: a picture must have been loaded, the
 // size must pass targetSizeProblem, and only then is the picture decoded (a wrong size is
-// reported before any file is read); it must decode. Then the picture is turned black and
-// white in place (inverted with invert), stretched by the black-wins rule to the size, read
-// into the grid, packed into page bytes and laid out as code text, whose language and
-// numbers per line are checked last. Progress goes to progress (may be null); the yield
-// ticks throughout.
+// reported before any file is read); it must decode. Then the picture is turned and mirrored
+// as the settings say and comes to the target size black and white:
+//  - black-wins scaling: turned black and white at its own size, a pixel light when its grey
+//    level is above the threshold (Otsu's threshold of its levels with the method otsu; the
+//    dithering methods, which need the target size, count as threshold), inverted with
+//    invert, then stretched by the black-wins rule;
+//  - average scaling: its grey levels averaged over the areas of the target pixels (or cut
+//    at the target size when fit is unset), then the method decides black and white,
+//    inverted afterwards with invert.
+// The target is read into the grid, packed into bytes in the settings' layout and laid out
+// as code text, whose language and numbers per line are checked last. Progress (may be
+// null) follows the pass over the picture at its own size; the yield ticks throughout.
 PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const PictureDecoder& decode,
                                   ProgressSink* progress, EventYield& yield);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "byte_layout.h"
+
 #include <QList>
 #include <QString>
 
@@ -13,8 +15,6 @@ enum class Rotation { None, Quarter, Half, ThreeQuarters };
 enum class Scaling { BlackWins, Average };
 // How grey levels become black and white.
 enum class Method { Threshold, Otsu, FloydSteinberg, Atkinson, Bayer };
-// How the pixel grid is packed into bytes.
-enum class ByteLayout { PagesLsbTop, PagesMsbTop, RowsMsbLeft, RowsLsbLeft };
 
 // How a picture becomes black-and-white pixels and bytes: the window of picture settings
 // edits it, pixmint-cli fills it from its options, and "Dönüştür" and "Resmi Tersle" read

@@ -15,65 +15,68 @@ TableDrawing refused(const QString& problem)
     return drawing;
 }
 
-}  // namespace
-
-TableDrawing drawTable(const QStringList& table, int width, int scale)
+// The problem with the sizes of a drawing of height rows, or an empty text.
+QString sizeProblem(int width, qint64 height, int scale, ByteLayout layout)
 {
-    if (width < 1 || width > kMaxDrawingWidth)
-        return refused(QStringLiteral("Çizim eni 1 ile %1 arasında olmalı.").arg(kMaxDrawingWidth));
-    if (scale < 1 || scale > kMaxDrawingScale)
-        return refused(QStringLiteral("Ölçek 1 ile %1 arasında olmalı.").arg(kMaxDrawingScale));
-    if (table.isEmpty())
-        return refused(QStringLiteral("Tabloda çizilecek sayı yok."));
-
-    const qint64 count = table.size();
-    const qint64 pages = (count + width - 1) / width;
-    const qint64 height = pages * 8;
     if (height > kMaxDrawingHeight) {
-        return refused(QStringLiteral("Çizim en fazla %1 piksel yüksek olabilir; bu tablo %2 "
-                                      "sayı eninde %3 piksel tutar.")
-                           .arg(kMaxDrawingHeight)
-                           .arg(width)
-                           .arg(height));
+        // In a page layout the width counts entries as well as pixels.
+        return QStringLiteral(
+                   "Çizim en fazla %1 piksel yüksek olabilir; bu tablo %2 %3 eninde "
+                   "%4 piksel tutar.")
+            .arg(kMaxDrawingHeight)
+            .arg(width)
+            .arg(isRowLayout(layout) ? QStringLiteral("piksel") : QStringLiteral("sayı"))
+            .arg(height);
     }
     const qint64 drawnWidth = qint64(width) * scale;
     const qint64 drawnHeight = height * scale;
     if (drawnWidth * drawnHeight > kMaxDrawnPixels) {
-        return refused(QStringLiteral("Ölçekli çizim en fazla %1 piksel olabilir; bu çizim "
-                                      "%2 × %3 piksel tutar.")
-                           .arg(kMaxDrawnPixels)
-                           .arg(drawnWidth)
-                           .arg(drawnHeight));
+        return QStringLiteral(
+                   "Ölçekli çizim en fazla %1 piksel olabilir; bu çizim "
+                   "%2 × %3 piksel tutar.")
+            .arg(kMaxDrawnPixels)
+            .arg(drawnWidth)
+            .arg(drawnHeight);
     }
+    return {};
+}
 
-    // Every entry is checked before memory is claimed for the picture.
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(pages * width), 0);
-    for (qint64 i = 0; i < count; ++i) {
+// The bytes of the entries, or the problem with the first entry that is not a byte.
+QString readBytes(const QStringList& table, std::vector<std::uint8_t>& bytes)
+{
+    bytes.reserve(static_cast<std::size_t>(table.size()));
+    for (qsizetype i = 0; i < table.size(); ++i) {
         const std::optional<int> value = hexByte(table[i], DigitCase::Any);
         if (!value) {
-            return refused(QStringLiteral("Girdi %1 (\"%2\") 00 ile FF arasında onaltılık bir "
-                                          "sayı değil.")
-                               .arg(i)
-                               .arg(table[i]));
+            return QStringLiteral(
+                       "Girdi %1 (\"%2\") 00 ile FF arasında onaltılık bir "
+                       "sayı değil.")
+                .arg(i)
+                .arg(table[i]);
         }
-        bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(*value);
+        bytes.push_back(static_cast<std::uint8_t>(*value));
     }
+    return {};
+}
 
-    QImage picture(static_cast<int>(drawnWidth), static_cast<int>(drawnHeight),
-                   QImage::Format_Mono);
+// Draws the rows of the bytes, read in the layout, as scale × scale squares.
+QImage drawnPicture(const std::vector<std::uint8_t>& bytes, int width, qint64 height, int scale,
+                    ByteLayout layout)
+{
+    QImage picture(width * scale, static_cast<int>(height * scale), QImage::Format_Mono);
     if (picture.isNull())
-        return refused(QStringLiteral("Çizim için bellek yetmedi."));
+        return {};
     picture.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     picture.fill(0);
-
     // Format_Mono holds the leftmost pixel in the highest bit of each byte. Each row of the
     // table is drawn once and copied to the scale − 1 rows below it.
+    std::vector<std::uint8_t> cells(static_cast<std::size_t>(width));
+    const auto count = static_cast<qint64>(bytes.size());
     for (qint64 row = 0; row < height; ++row) {
-        const std::uint8_t* page = bytes.data() + (row / 8) * width;
-        const int bit = 1 << (row % 8);
+        unpackRow(bytes.data(), count, width, layout, row, cells.data());
         uchar* line = picture.scanLine(static_cast<int>(row * scale));
         for (qint64 x = 0; x < width; ++x) {
-            if (!(page[x] & bit))
+            if (!cells[static_cast<std::size_t>(x)])
                 continue;
             for (qint64 X = x * scale; X < (x + 1) * scale; ++X)
                 line[X >> 3] |= static_cast<uchar>(0x80 >> (X & 7));
@@ -83,8 +86,31 @@ TableDrawing drawTable(const QStringList& table, int width, int scale)
                         static_cast<std::size_t>(picture.bytesPerLine()));
         }
     }
+    return picture;
+}
+
+}  // namespace
+
+TableDrawing drawTable(const QStringList& table, int width, int scale, ByteLayout layout)
+{
+    if (width < 1 || width > kMaxDrawingWidth)
+        return refused(QStringLiteral("Çizim eni 1 ile %1 arasında olmalı.").arg(kMaxDrawingWidth));
+    if (scale < 1 || scale > kMaxDrawingScale)
+        return refused(QStringLiteral("Ölçek 1 ile %1 arasında olmalı.").arg(kMaxDrawingScale));
+    if (table.isEmpty())
+        return refused(QStringLiteral("Tabloda çizilecek sayı yok."));
+    const qint64 height = unpackedHeight(table.size(), width, layout);
+    if (const QString problem = sizeProblem(width, height, scale, layout); !problem.isEmpty())
+        return refused(problem);
+
+    // Every entry is checked before memory is claimed for the picture.
+    std::vector<std::uint8_t> bytes;
+    if (const QString problem = readBytes(table, bytes); !problem.isEmpty())
+        return refused(problem);
     TableDrawing drawing;
-    drawing.picture = std::move(picture);
+    drawing.picture = drawnPicture(bytes, width, height, scale, layout);
+    if (drawing.picture.isNull())
+        return refused(QStringLiteral("Çizim için bellek yetmedi."));
     return drawing;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "byte_layout.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -21,13 +23,15 @@ struct TableDrawing {
     QString problem;  // a Turkish message when it cannot
 };
 
-// Draws a byte table in the page layout: entry p × width + x is column x of page p, its
-// bit j is row 8p + j, and a set bit is a black pixel on white. The picture is width
-// columns wide and 8 × ceil(N / width) rows high; the entries missing from the last page
-// count as 0. Every pixel becomes a scale × scale square. Refuses (with a problem naming
+// Draws a byte table read in the layout (by default the page layout: entry p × width + x is
+// column x of page p, its bit j is row 8p + j); a set bit is a black pixel on white. The
+// picture is width columns wide and 8 × ceil(N / width) rows high in a page layout,
+// ceil(N / ceil(width / 8)) rows in a row layout; the entries missing at the end count as
+// 0. Every pixel becomes a scale × scale square. Refuses (with a problem naming
 // the entry's index and text) a table holding an entry that is not a byte (hexadecimal
 // digits of either case up to FF, leading zeros allowed), an empty table, and sizes beyond
 // the limits above. The picture is Format_Mono, colour 0 white, 1 black.
-TableDrawing drawTable(const QStringList& table, int width, int scale = 1);
+TableDrawing drawTable(const QStringList& table, int width, int scale = 1,
+                       ByteLayout layout = ByteLayout::PagesLsbTop);
 
 }  // namespace pixmint

@@ -13,11 +13,15 @@ constexpr qint32 kWhite = 0xFFFFFF;
 constexpr qint32 kBlack = 0;
 constexpr qint32 kInvalidColour = -1;
 
-// Light when the whole-number mean of the three channels is above 127 (sum ≥ 384).
-inline bool isLight(qint32 colour)
+// The grey level above which a colour is light unless another threshold is chosen.
+constexpr int kDefaultThreshold = 127;
+
+// Light when the whole-number mean of the three channels is above the threshold (for 127:
+// sum ≥ 384).
+inline bool isLight(qint32 colour, int threshold = kDefaultThreshold)
 {
     const auto c = static_cast<quint32>(colour);
-    return ((c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF)) / 3 > 127;
+    return static_cast<int>(((c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF)) / 3) > threshold;
 }
 
 // Black or white for a colour: light gives white, dark black; swapped when inverting.

@@ -15,19 +15,6 @@ namespace {
 // The largest target previewed: the road runs at every change of a setting.
 constexpr qint64 kMaxPreviewPixels = 1024 * 1024;
 
-// Draws the table read in the layout. The road packs pages alone until it honours the
-// layout of its settings, and drawTable reads pages alone until it takes a layout: the
-// layout is handed on exactly when drawTable can take it, so both change together.
-template <typename Layout>
-TableDrawing drawInLayout(const QStringList& table, int width, int scale,
-                          [[maybe_unused]] Layout layout)
-{
-    if constexpr (requires { drawTable(table, width, scale, layout); })
-        return drawTable(table, width, scale, layout);
-    else
-        return drawTable(table, width, scale);
-}
-
 SettingsPreview noPicture(const QString& note)
 {
     SettingsPreview preview;
@@ -42,7 +29,7 @@ SettingsPreview fitted(const QStringList& table, QSize target, const PictureSett
     const int factor =
         std::clamp(std::min(area.width() / target.width(), area.height() / target.height()), 1,
                    kMaxDrawingScale);
-    const TableDrawing drawing = drawInLayout(table, target.width(), factor, settings.layout);
+    const TableDrawing drawing = drawTable(table, target.width(), factor, settings.layout);
     if (drawing.picture.isNull())
         return noPicture(drawing.problem);
     SettingsPreview preview;

@@ -1,7 +1,7 @@
 #include "page_packing.h"
 
+#include "byte_layout.h"
 #include "event_yield.h"
-#include "hex_digits.h"
 #include "run_error.h"
 
 #include <cmath>
@@ -11,27 +11,7 @@ namespace pixmint {
 
 void BaytlaraÇevir(const PixelGrid& grid, QStringList& table, EventYield& yield)
 {
-    if (grid.isEmpty())
-        throw RunError(IndexOutOfRange);
-    const int width = grid.width();
-    const int height = grid.height();
-    const int pages = (height + 7) / 8;
-    QStringList packed;
-    packed.reserve(static_cast<qsizetype>(width) * pages);
-    for (int page = 0; page < pages; ++page) {
-        const int top = page * 8;
-        const int rows = std::min(8, height - top);
-        for (int x = 0; x < width; ++x) {
-            int value = 0;
-            for (int j = 0; j < rows; ++j) {
-                if (grid.at(x, top + j))
-                    value |= 1 << j;
-                yield.tick();
-            }
-            packed.append(twoHexDigits(value));
-        }
-    }
-    table = std::move(packed);
+    packBytes(grid, ByteLayout::PagesLsbTop, table, yield);
 }
 
 void BaytlaraÇevir(const PixelGrid& grid, QStringList& table)

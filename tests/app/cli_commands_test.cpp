@@ -750,5 +750,49 @@ TEST_F(CliCommands, RenderOfThePictureTextGivesTheTargetPictureBack)
     }
 }
 
+// Written in a layout with the picture settings, a table read back in the same layout is
+// the picture the road made.
+TEST_F(CliCommands, RenderInTheLayoutOfThePictureTextGivesTheTargetBack)
+{
+    const struct {
+        const char* layout;
+        QSize size;
+        const char* settings;  // separated by "|"
+    } cases[] = {
+        {"pages-lsb-top", {13, 16}, ""},
+        {"pages-msb-top", {13, 16}, "--scaling=average|--method=bayer"},
+        {"rows-msb-left", {13, 11}, "--scaling=average|--method=floyd-steinberg|--rotate=90"},
+        {"rows-lsb-left", {72, 40}, "--scaling=average|--method=atkinson|--mirror|--invert"},
+        {"rows-msb-left", {9, 5}, "--threshold=200|--invert"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.layout << " " << c.settings);
+        const QString code = path("layout.h");
+        const QString bitmap = path("layout.bmp");
+        const QString png = path("layout.png");
+        const QString width = QStringLiteral("--width=%1").arg(c.size.width());
+        const QString layout = QStringLiteral("--layout=") + QString::fromUtf8(c.layout);
+        QStringList arguments = {QStringLiteral("picture"),
+                                 m_picture,
+                                 width,
+                                 QStringLiteral("--height=%1").arg(c.size.height()),
+                                 layout,
+                                 QStringLiteral("--lang=CCS"),
+                                 QStringLiteral("--output"),
+                                 code,
+                                 QStringLiteral("--save-bmp"),
+                                 bitmap};
+        arguments << QString::fromUtf8(c.settings).split(u'|', Qt::SkipEmptyParts);
+        const CliResult written = runCli(arguments);
+        EXPECT_EQ(written.status, Done) << written.err.toStdString();
+        const CliResult rendered = runCli(
+            {QStringLiteral("render"), code, width, layout, QStringLiteral("--output"), png});
+        EXPECT_EQ(rendered.status, Done) << rendered.err.toStdString();
+        const QImage target = QImage(bitmap).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(target.size(), c.size);
+        EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), target);
+    }
+}
+
 }  // namespace
 }  // namespace pixmint::cli

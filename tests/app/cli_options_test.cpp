@@ -1,5 +1,6 @@
 #include "cli_options.h"
 #include "cli_run.h"
+#include "picture_settings.h"
 #include "test_paths.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,9 @@ TEST(CliOptions, ValuesAreTakenInBothFormsAndTheLastRepeatWins)
          "b.png|a b.png|c.gif"},
         {"picture|--name=logo|--check|a.png", &CliOptions::name, "logo", "a.png"},
         {"recode|in.inc|--eol=CRLF|--check", &CliOptions::eol, "CRLF", "in.inc"},
+        {"picture|in.png|--rotate=270", &CliOptions::rotate, "270", "in.png"},
+        {"picture|--method|bayer|in.png", &CliOptions::method, "bayer", "in.png"},
+        {"render|in.inc|--layout|rows-msb-left", &CliOptions::layout, "rows-msb-left", "in.inc"},
     };
     for (const AcceptedCase& c : cases) {
         const ParsedCommandLine parsed = parseCommandLine(words(c.arguments));
@@ -129,6 +133,21 @@ TEST(CliOptions, UsageErrorsExitWithTwoAndSayWhy)
         {"render|in.inc|--width|8|--skip|-1|--output|o.png", "--skip 0 ya da daha büyük"},
         {"render|in.inc|--width|8|--skip|x|--output|o.png", "--skip 0 ya da daha büyük"},
         {"render|in.inc|--width|8|--table|all|--output|o.png", "--table yalnız --smart"},
+        {"picture|in.png|--rotate|45", "--rotate 0, 90, 180 veya 270 olmalı: \"45\"."},
+        {"picture|in.png|--scaling|smooth", "--scaling black-wins veya average olmalı"},
+        {"picture|in.png|--method=Otsu",
+         "--method threshold, otsu, floyd-steinberg, atkinson veya bayer olmalı: \"Otsu\"."},
+        {"picture|in.png|--threshold|256", "--threshold 0 ile 255 arasında bir tam sayı olmalı"},
+        {"picture|in.png|--threshold|-1", "--threshold 0 ile 255"},
+        {"picture|in.png|--threshold|1.5", "--threshold 0 ile 255"},
+        {"picture|in.png|--method|atkinson", "--method atkinson --scaling average ister."},
+        {"picture|in.png|--method|bayer|--scaling|black-wins", "--method bayer --scaling average"},
+        {"picture|in.png|--mirror=yes", "--mirror bir değer almaz."},
+        {"picture|in.png|--layout|xbm", "--layout pages-lsb-top, pages-msb-top, rows-msb-left"},
+        {"render|in.inc|--width|8|--layout|pages|--output|o.png", "--layout pages-lsb-top"},
+        {"recode|in.inc|--layout|rows-msb-left", "--layout seçeneği recode"},
+        // A usage error comes before the picture is looked for.
+        {"picture|--method|floyd-steinberg", "--method floyd-steinberg --scaling average"},
     };
     for (const UsageCase& c : cases) {
         const testing::CliResult result = runCli(words(c.arguments));
@@ -162,6 +181,18 @@ TEST(CliOptions, HelpNamesEveryOptionWithItsDefault)
             << name.toStdString();
     }
     EXPECT_GE(help.count(QStringLiteral("varsayılan")), names.size() - 2);
+    // The picture settings list every value they take.
+    QStringList words;
+    for (const auto& choice : rotationChoices())
+        words << choice.option;
+    for (const auto& choice : scalingChoices())
+        words << choice.option;
+    for (const auto& choice : methodChoices())
+        words << choice.option;
+    for (const auto& choice : layoutChoices())
+        words << choice.option;
+    for (const QString& word : words)
+        EXPECT_TRUE(help.contains(QLatin1Char(' ') + word)) << word.toStdString();
 }
 
 TEST(CliOptions, VersionIsTheProgramsVersion)

@@ -1,6 +1,9 @@
 #include "cli_run.h"
 #include "code_saving.h"
+#include "event_yield.h"
 #include "form1.h"
+#include "picture_loading.h"
+#include "picture_road.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
 #include "single_byte_text.h"
@@ -128,8 +131,8 @@ TEST_F(SideBySide, TheToolWritesTheWindowsTextByteForByte)
         {"Proton Basic", true, "128", "64", nullptr, -1},
         {"Asm", false, "40", "24", nullptr, 1},  // Retlw: one number per line
         {"Proton Basic", false, "64", "16", "8", -1},
-        {"CCS", true, "96", "48", "24", -1},        // an incomplete last line
-        {"Asm", false, "48", "20", "16", -1},       // a height that is no multiple of 8
+        {"CCS", true, "96", "48", "24", -1},   // an incomplete last line
+        {"Asm", false, "48", "20", "16", -1},  // a height that is no multiple of 8
         {"C", false, "128", "64", nullptr, -1},
         {"Arduino", true, "96", "48", "24", -1},
         {"CCS", false, "512", "256", nullptr, -1},  // a code text put into Text1 in many slices
@@ -146,6 +149,49 @@ TEST_F(SideBySide, TheToolWritesTheWindowsTextByteForByte)
         const QString expectedErr =
             windowMessages.isEmpty() ? QString() : windowMessages.join(u'\n') + QLatin1Char('\n');
         EXPECT_EQ(tool.err, expectedErr) << name;
+    }
+}
+
+// The picture settings the window holds (the settings window writes them into the program
+// state) and the tool's options that name them give the same bytes.
+TEST_F(SideBySide, TheWindowsPictureSettingsAreTheToolsOptions)
+{
+    const auto settings = [](Rotation rotation, bool mirror, Scaling scaling, Method method,
+                             int threshold, ByteLayout layout) {
+        return PictureSettings{rotation, mirror, scaling, method, threshold, layout};
+    };
+    const struct {
+        const char* options;  // separated by "|"
+        PictureSettings settings;
+    } cases[] = {
+        {"--rotate=90|--mirror", settings(Rotation::Quarter, true, Scaling::BlackWins,
+                                          Method::Threshold, 127, ByteLayout::PagesLsbTop)},
+        {"--threshold=90|--layout=pages-msb-top",
+         settings(Rotation::None, false, Scaling::BlackWins, Method::Threshold, 90,
+                  ByteLayout::PagesMsbTop)},
+        {"--method=otsu|--rotate=180", settings(Rotation::Half, false, Scaling::BlackWins,
+                                                Method::Otsu, 127, ByteLayout::PagesLsbTop)},
+        {"--scaling=average|--method=floyd-steinberg|--layout=rows-msb-left",
+         settings(Rotation::None, false, Scaling::Average, Method::FloydSteinberg, 127,
+                  ByteLayout::RowsMsbLeft)},
+        {"--scaling=average|--method=atkinson|--threshold=100|--rotate=270",
+         settings(Rotation::ThreeQuarters, false, Scaling::Average, Method::Atkinson, 100,
+                  ByteLayout::PagesLsbTop)},
+        {"--scaling=average|--method=bayer|--layout=rows-lsb-left|--invert",
+         settings(Rotation::None, false, Scaling::Average, Method::Bayer, 127,
+                  ByteLayout::RowsLsbLeft)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options);
+        const QStringList options = QString::fromUtf8(c.options).split(u'|');
+        const CliResult tool = runCli(QStringList{QStringLiteral("picture"), m_picture} + options);
+        EXPECT_EQ(tool.status, cli::Done) << tool.err.toStdString();
+        m_state.picture.setSettings(c.settings);
+        QStringList messages;
+        const bool invert = options.contains(QStringLiteral("--invert"));
+        const QByteArray window = runWindow({"Asm", invert, "128", "64", nullptr, -1}, messages);
+        EXPECT_GT(window.size(), 100);
+        EXPECT_EQ(tool.out, window);
     }
 }
 

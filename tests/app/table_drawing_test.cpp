@@ -26,6 +26,7 @@ TEST(TableDrawing, RefusesWhatItCannotDraw)
         int width;
         int scale;
         const char* problemPart;
+        ByteLayout layout = ByteLayout::PagesLsbTop;
     } cases[] = {
         {{QStringLiteral("00"), QStringLiteral("1G")}, 2, 1, "Girdi 1 (\"1G\")"},
         {{QStringLiteral("00"), QString(), QStringLiteral("00")}, 2, 1, "Girdi 1 (\"\")"},
@@ -35,11 +36,15 @@ TEST(TableDrawing, RefusesWhatItCannotDraw)
         {{QStringLiteral("00")}, 16385, 1, "Çizim eni 1 ile 16384"},
         {{QStringLiteral("00")}, 8, 0, "Ölçek 1 ile 16"},
         {{QStringLiteral("00")}, 8, 17, "Ölçek 1 ile 16"},
-        {QStringList(16385, QStringLiteral("00")), 1, 1, "en fazla 131072 piksel yüksek"},
+        {QStringList(16385, QStringLiteral("00")), 1, 1,
+         "en fazla 131072 piksel yüksek olabilir; bu tablo 1 sayı eninde 131080"},
         {QStringList(16384 * 9, QStringLiteral("00")), 16384, 16, "en fazla 268435456 piksel"},
+        // A row layout takes one row for every ceil(width / 8) entries.
+        {QStringList(131073, QStringLiteral("00")), 8, 1, "bu tablo 8 piksel eninde 131073",
+         ByteLayout::RowsMsbLeft},
     };
     for (const auto& c : cases) {
-        const TableDrawing drawing = drawTable(c.table, c.width, c.scale);
+        const TableDrawing drawing = drawTable(c.table, c.width, c.scale, c.layout);
         EXPECT_TRUE(drawing.picture.isNull()) << c.problemPart;
         EXPECT_TRUE(drawing.problem.contains(QString::fromUtf8(c.problemPart)))
             << drawing.problem.toStdString();

@@ -199,6 +199,13 @@ TEST(PictureCorpus, EveryFileConvertsOrIsRefused)
     QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
     int files = 0, loaded = 0;
     QStringList unreadGood;
+    // Every step of the photo road too: turned, mirrored, averaged, dithered, inverted, rows.
+    PictureSettings photo;
+    photo.rotation = Rotation::Quarter;
+    photo.mirror = true;
+    photo.scaling = Scaling::Average;
+    photo.method = Method::FloydSteinberg;
+    photo.layout = ByteLayout::RowsLsbLeft;
     while (it.hasNext()) {
         const QString path = it.next();
         SCOPED_TRACE(path.toStdString());
@@ -216,6 +223,9 @@ TEST(PictureCorpus, EveryFileConvertsOrIsRefused)
         const PictureRoadOutcome converted = testing::convertedPicture(picture, 128, 64, false);
         EXPECT_EQ(converted.target.size(), QSize(128, 64));
         EXPECT_EQ(converted.grid.width(), 128);
+        const PictureRoadOutcome dithered =
+            testing::convertedPicture(picture, 100, 30, true, photo);
+        EXPECT_EQ(dithered.table.size(), 13 * 30);
     }
     EXPECT_GT(files, 400);
     EXPECT_GT(loaded, 200);

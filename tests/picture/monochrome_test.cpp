@@ -14,15 +14,8 @@ namespace {
 using testing::asText;
 using testing::convertedPicture;
 using testing::drawn;
+using testing::RecordingProgress;
 using testing::textRows;
-
-// Records what the progress bar is told, in order; a maximum is recorded negated.
-class RecordingProgress : public ProgressSink {
-public:
-    void setMaximum(qint64 maximum) override { events.push_back(-maximum); }
-    void setValue(qint64 value) override { events.push_back(value); }
-    std::vector<qint64> events;
-};
 
 TEST(SiyahBeyazYap, ProgressRunsToOneRowAndColumnMoreThanThePictureThenBackToZero)
 {

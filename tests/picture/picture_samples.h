@@ -1,12 +1,14 @@
 #pragma once
 
 #include "event_yield.h"
+#include "monochrome.h"
 #include "picture_road.h"
 
 #include <QImage>
 #include <QStringList>
 
 #include <initializer_list>
+#include <vector>
 
 namespace pixmint::testing {
 
@@ -82,11 +84,20 @@ inline QImage noise(int width, int height, quint32 seed = 1)
     return image;
 }
 
+// Records what the progress bar is told, in order; a maximum is recorded negated.
+class RecordingProgress : public ProgressSink {
+public:
+    void setMaximum(qint64 maximum) override { events.push_back(-maximum); }
+    void setValue(qint64 value) override { events.push_back(value); }
+    std::vector<qint64> events;
+};
+
 // The picture road on a decoded picture, with the given size and the default code format.
 inline PictureRoadOutcome convertedPicture(const QImage& picture, int width, int height,
-                                           bool invert)
+                                           bool invert, const PictureSettings& settings = {})
 {
     PictureRoadRequest request;
+    request.settings = settings;
     request.path = QStringLiteral("picture.png");
     request.widthText = QString::number(width);
     request.heightText = QString::number(height);

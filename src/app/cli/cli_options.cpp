@@ -176,6 +176,12 @@ const QList<CliOption>& cliOptions()
         {QStringLiteral("frames"), nullptr, &CliOptions::frames, {S::Picture}},
         {QStringLiteral("check"), nullptr, &CliOptions::check, {S::Picture, S::Recode}},
         {QStringLiteral("eol"), &CliOptions::eol, nullptr, {S::Picture, S::Recode}},
+        {QStringLiteral("rotate"), &CliOptions::rotate, nullptr, {S::Picture}},
+        {QStringLiteral("mirror"), nullptr, &CliOptions::mirror, {S::Picture}},
+        {QStringLiteral("scaling"), &CliOptions::scaling, nullptr, {S::Picture}},
+        {QStringLiteral("method"), &CliOptions::method, nullptr, {S::Picture}},
+        {QStringLiteral("threshold"), &CliOptions::threshold, nullptr, {S::Picture}},
+        {QStringLiteral("layout"), &CliOptions::layout, nullptr, {S::Picture, S::Render}},
         {QStringLiteral("help"), nullptr, &CliOptions::help, {}},
         {QStringLiteral("version"), nullptr, &CliOptions::version, {}},
     };
@@ -278,6 +284,17 @@ QString helpText()
         "  --check               yazmaz; --output DOSYA yazılacak baytları tutuyorsa 0,\n"
         "                        tutmuyorsa ya da yoksa 1 ile biter (varsayılan: kapalı)\n"
         "  --eol SATIR_SONU      satır sonu: crlf ya da lf (varsayılan: crlf)\n"
+        "  --rotate AÇI          resmi saat yönünde döndürür: 0, 90, 180 veya 270\n"
+        "                        (varsayılan: 0)\n"
+        "  --mirror              döndürdükten sonra sağ ile solu değiştirir (varsayılan: kapalı)\n"
+        "  --scaling ÖLÇEKLEME   black-wins (siyah kazanır: çizimler) veya average (ortalama:\n"
+        "                        fotoğraflar) (varsayılan: black-wins)\n"
+        "  --method YÖNTEM       threshold, otsu, floyd-steinberg, atkinson veya bayer; son\n"
+        "                        üçü --scaling average ister (varsayılan: threshold)\n"
+        "  --threshold N         eşik, 0-255: gri düzeyi bundan büyük piksel beyaz olur\n"
+        "                        (varsayılan: 127)\n"
+        "  --layout DÜZEN        bayt düzeni: pages-lsb-top, pages-msb-top, rows-msb-left\n"
+        "                        veya rows-lsb-left (varsayılan: pages-lsb-top)\n"
         "  Dilin ön ayarları önce uygulanır, verilen seçenekler onların yerine geçer.\n"
         "\n"
         "recode seçenekleri:\n"
@@ -314,6 +331,8 @@ QString helpText()
         "  --invert              her sayıyı tersler (varsayılan: kapalı)\n"
         "  --scale K             her pikseli K × K çizer, 1-16 (varsayılan: 1)\n"
         "  --output ÇIKTI.png    çizilen PNG resmi (zorunlu; varsayılanı yok)\n"
+        "  --layout DÜZEN        tablonun bayt düzeni, picture'daki gibi (varsayılan:\n"
+        "                        pages-lsb-top)\n"
         "\n"
         "Genel:\n"
         "  --help, -h            bu yardımı gösterir\n"

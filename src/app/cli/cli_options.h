@@ -45,6 +45,13 @@ struct CliOptions {
     bool smart = false;            // smart reading of recode and render
     std::optional<QString> table;  // the table smart reading takes: all, an index or a name
     std::optional<QString> skip;   // render: the leading entries that are no picture
+    // The picture settings (--mirror is a switch).
+    std::optional<QString> rotate;
+    bool mirror = false;
+    std::optional<QString> scaling;
+    std::optional<QString> method;
+    std::optional<QString> threshold;
+    std::optional<QString> layout;
 
     // The options of the format written (--lang, --command, …) and of the format read
     // (--from-lang, --from-command, …).

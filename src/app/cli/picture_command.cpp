@@ -3,6 +3,7 @@
 #include "event_yield.h"
 #include "picture_batch.h"
 #include "picture_loading.h"
+#include "picture_options.h"
 #include "picture_road.h"
 #include "run_error.h"
 #include "single_byte_text.h"
@@ -40,11 +41,15 @@ int runPicture(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     if (const std::optional<QString> problem = pictureUsageProblem(options))
         return usage(err, *problem);
+    const PictureSettingsOptions settings = pictureSettingsFrom(options);
+    if (!settings.usageError.isEmpty())
+        return usage(err, settings.usageError);
     PictureBatchRequest request;
     request.paths = options.inputs;
     request.name = options.name.value_or(QString());
     request.everyFrame = options.frames;
     PictureRoadRequest& road = request.road;
+    road.settings = settings.settings;
     road.widthText = options.width.value_or(road.widthText);
     road.heightText = options.height.value_or(road.heightText);
     road.invert = options.invert;

@@ -2,6 +2,7 @@
 #include "cli_options.h"
 #include "hex_digits.h"
 #include "picture_loading.h"
+#include "picture_options.h"
 #include "recoding.h"
 #include "run_error.h"
 #include "table_drawing.h"
@@ -117,6 +118,9 @@ int runRender(const CliOptions& options, std::ostream& /*out*/, std::ostream& er
         return usage(err, *problem);
     if (const std::optional<QString> problem = readingOptionsProblem(options))
         return usage(err, *problem);
+    const LayoutOption layout = layoutFrom(options);
+    if (!layout.usageError.isEmpty())
+        return usage(err, layout.usageError);
 
     const std::optional<QString> text = readInclude(*options.input, err);
     if (!text)
@@ -124,7 +128,7 @@ int runRender(const CliOptions& options, std::ostream& /*out*/, std::ostream& er
     const std::optional<QStringList> table = tableToDraw(options, *text, numbers.skip, err);
     if (!table)
         return Failed;
-    const TableDrawing drawing = drawTable(*table, numbers.width, numbers.scale);
+    const TableDrawing drawing = drawTable(*table, numbers.width, numbers.scale, layout.layout);
     if (drawing.picture.isNull()) {
         tell(err, errorTitle(), drawing.problem);
         return Failed;

@@ -1,0 +1,182 @@
+#include "grey_levels.h"
+#include "dithering.h"
+#include "event_yield.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace pixmint {
+namespace {
+
+using Levels = std::vector<std::vector<int>>;
+
+QImage greyPicture(const Levels& rows)
+{
+    QImage picture(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()),
+                   QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(rows[y][x], rows[y][x], rows[y][x]));
+    return picture;
+}
+
+Levels levelsOf(const QImage& grey)
+{
+    Levels rows(static_cast<std::size_t>(grey.height()));
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x)
+            rows[y].push_back(grey.constScanLine(y)[x]);
+    return rows;
+}
+
+QImage averaged(const QImage& picture, QSize size)
+{
+    EventYield none;
+    return averageGrey(picture, size, nullptr, none);
+}
+
+TEST(AverageGrey, AreaAverageWorkedByHand)
+{
+    QImage colours(2, 1, QImage::Format_RGB32);
+    colours.setPixel(0, 0, qRgb(255, 0, 1));
+    colours.setPixel(1, 0, qRgb(254, 254, 255));
+    const struct {
+        const char* name;
+        QImage picture;
+        QSize size;
+        Levels expected;
+    } cases[] = {
+        // Target pixel 0 covers source pixel 0 and half of 1: (2·10 + 12) / 3 = 10.67;
+        // target 1: (12 + 2·200) / 3 = 137.33.
+        {"3 → 2", greyPicture({{10, 12, 200}}), {2, 1}, {{11, 137}}},
+        // The middle pixel lies half on each source pixel: 11.5, rounded up.
+        {"2 → 3", greyPicture({{10, 13}}), {3, 1}, {{10, 12, 13}}},
+        // Column weights (2, 2, 1, 0, 0) and (0, 0, 1, 2, 2), row weights (2, 1, 0) and
+        // (0, 1, 2), divisor 15: 520, 880, 1520, 2300.
+        {"5 × 3 → 2 × 2",
+         greyPicture({{10, 20, 30, 40, 50}, {60, 70, 80, 90, 100}, {110, 120, 130, 140, 255}}),
+         {2, 2},
+         {{35, 59}, {101, 153}}},
+        // The level of a colour is the whole-number mean of its channels.
+        {"colours", colours, {2, 1}, {{85, 254}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage grey = averaged(c.picture, c.size);
+        EXPECT_EQ(grey.format(), QImage::Format_Grayscale8);
+        EXPECT_EQ(levelsOf(grey), c.expected);
+    }
+}
+
+TEST(AverageGrey, AUniformGreyStaysThatGrey)
+{
+    QImage picture(37, 23, QImage::Format_RGB32);
+    picture.fill(qRgb(77, 77, 77));
+    for (const QSize size : {QSize(128, 64), QSize(5, 3), QSize(1, 1), QSize(37, 23)}) {
+        SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
+        const Levels expected(std::size_t(size.height()),
+                              std::vector<int>(std::size_t(size.width()), 77));
+        EXPECT_EQ(levelsOf(averaged(picture, size)), expected);
+    }
+}
+
+TEST(OtsuThreshold, SplitsTwoLevelsAtTheLowerAndOneLevelAt127)
+{
+    LevelHistogram twoLevels{};
+    twoLevels[40] = 10;
+    twoLevels[200] = 30;
+    EXPECT_EQ(otsuThreshold(twoLevels), 40);
+    LevelHistogram oneLevel{};
+    oneLevel[90] = 5;
+    EXPECT_EQ(otsuThreshold(oneLevel), 127);
+    EXPECT_EQ(otsuThreshold(LevelHistogram{}), 127);
+}
+
+// The dark pixels of a method, one text row per picture row ('#' dark).
+std::vector<std::string> darkText(const QImage& grey, Method method, int threshold)
+{
+    EventYield none;
+    const PixelGrid dark = darkPixels(grey, method, threshold, none);
+    std::vector<std::string> rows;
+    for (int y = 0; y < dark.height(); ++y) {
+        std::string row;
+        for (int x = 0; x < dark.width(); ++x)
+            row += dark.at(x, y) ? '#' : '.';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+QImage levelsPicture(const Levels& rows)
+{
+    return averaged(greyPicture(rows), QSize(int(rows.front().size()), int(rows.size())));
+}
+
+TEST(DarkPixels, ThresholdsDecideEachPixel)
+{
+    const struct {
+        Method method;
+        int threshold;
+        std::vector<int> levels;
+        const char* dark;
+    } cases[] = {
+        {Method::Threshold, 0, {0, 1, 255}, "#.."},
+        {Method::Threshold, 254, {253, 254, 255}, "##."},
+        // Otsu's threshold of two levels both below 127 splits them.
+        {Method::Otsu, 127, {100, 110, 100, 110}, "#.#."},
+        {Method::Otsu, 0, {90, 90}, "##"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dark);
+        EXPECT_EQ(darkText(levelsPicture({c.levels}), c.method, c.threshold),
+                  std::vector<std::string>{c.dark});
+    }
+}
+
+// The share of light pixels of a method in the columns [left, left + width) of the picture.
+double lightShare(const PixelGrid& dark, int left, int width)
+{
+    int light = 0;
+    for (int y = 0; y < dark.height(); ++y)
+        for (int x = left; x < left + width; ++x)
+            light += dark.at(x, y) ? 0 : 1;
+    return double(light) / (width * dark.height());
+}
+
+TEST(DarkPixels, BayerLightsItsShareOfAUniformGrey)
+{
+    const std::pair<int, double> cases[] = {{0, 0.0}, {128, 0.5}, {255, 1.0}};
+    for (const auto& [level, share] : cases) {
+        SCOPED_TRACE(level);
+        QImage grey(16, 16, QImage::Format_Grayscale8);
+        grey.fill(qRgb(level, level, level));
+        EventYield none;
+        EXPECT_EQ(lightShare(darkPixels(grey, Method::Bayer, 127, none), 0, 16), share);
+    }
+}
+
+// Error diffusion keeps the tone of every band of a ramp from black to white; Atkinson,
+// which passes on only three quarters of each error, less closely.
+TEST(DarkPixels, ErrorDiffusionKeepsTheToneOfEveryBandOfARamp)
+{
+    QImage ramp(256, 64, QImage::Format_Grayscale8);
+    for (int y = 0; y < ramp.height(); ++y)
+        for (int x = 0; x < ramp.width(); ++x)
+            ramp.scanLine(y)[x] = static_cast<uchar>(x);
+    const std::pair<Method, double> cases[] = {{Method::FloydSteinberg, 0.03},
+                                               {Method::Atkinson, 0.12}};
+    for (const auto& [method, tolerance] : cases) {
+        EventYield none;
+        const PixelGrid dark = darkPixels(ramp, method, 127, none);
+        for (int left = 0; left < 256; left += 16) {
+            SCOPED_TRACE(::testing::Message() << "method " << int(method) << ", band " << left);
+            EXPECT_NEAR(lightShare(dark, left, 16), (left + 7.5) / 255.0, tolerance);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pixmint
