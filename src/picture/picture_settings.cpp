@@ -10,12 +10,15 @@ bool needsAverageScaling(Method method)
 
 const QList<Choice<Rotation>>& rotationChoices()
 {
-    static const QList<Choice<Rotation>> choices = {
-        {Rotation::None, QStringLiteral("0"), QStringLiteral("0°")},
-        {Rotation::Quarter, QStringLiteral("90"), QStringLiteral("90°")},
-        {Rotation::Half, QStringLiteral("180"), QStringLiteral("180°")},
-        {Rotation::ThreeQuarters, QStringLiteral("270"), QStringLiteral("270°")},
-    };
+    // The quarter turns in order: the option is the angle, the window shows it in degrees.
+    static const QList<Choice<Rotation>> choices = [] {
+        QList<Choice<Rotation>> list;
+        for (int quarter = 0; quarter < 4; ++quarter) {
+            const QString angle = QString::number(quarter * 90);
+            list.append({static_cast<Rotation>(quarter), angle, angle + QStringLiteral("°")});
+        }
+        return list;
+    }();
     return choices;
 }
 

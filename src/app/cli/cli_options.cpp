@@ -127,6 +127,42 @@ ParsedCommandLine withoutSubcommand(const QCommandLineParser& parser)
     return usageError(kGiveACommand);
 }
 
+// One parser per subcommand, from the one table: without a subcommand every option is
+// known, so that an option given too early is told apart from an unknown one.
+void setUpParser(QCommandLineParser& parser, Subcommand subcommand)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const CliOption& option : cliOptions()) {
+        if (subcommand == Subcommand::None || takes(option, subcommand))
+            parser.addOption(parserOption(option));
+    }
+}
+
+// The options and inputs of a subcommand's parsed command line.
+ParsedCommandLine withSubcommand(const QCommandLineParser& parser, Subcommand subcommand)
+{
+    ParsedCommandLine parsed;
+    CliOptions& options = parsed.options;
+    options.subcommand = subcommand;
+    for (const CliOption& option : cliOptions()) {
+        if (!takes(option, subcommand) || !parser.isSet(option.name))
+            continue;
+        if (option.value)
+            options.*(option.value) = parser.values(option.name).constLast();
+        else
+            options.*(option.flag) = true;
+    }
+    const QStringList inputs = parser.positionalArguments();
+    if (inputs.size() > 1 && subcommand != Subcommand::Picture) {
+        return usageError(QStringLiteral("Yalnız bir girdi dosyası verilebilir; fazlası: \"%1\".")
+                              .arg(inputs.at(1)));
+    }
+    if (!inputs.isEmpty())
+        options.input = inputs.first();
+    options.inputs = inputs;
+    return parsed;
+}
+
 }  // namespace
 
 FormatOverrides CliOptions::targetFormat() const
@@ -200,15 +236,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
                 "Bilinmeyen komut: \"%1\". picture, recode, render veya tables kullanın.")
                 .arg(arguments.first()));
     }
-
-    // One parser per subcommand, from the one table: without a subcommand every option is
-    // known, so that an option given too early is told apart from an unknown one.
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const CliOption& option : cliOptions()) {
-        if (subcommand == Subcommand::None || takes(option, subcommand))
-            parser.addOption(parserOption(option));
-    }
+    setUpParser(parser, subcommand);
     QStringList words = arguments;
     if (subcommand != Subcommand::None)
         words.removeFirst();
@@ -217,27 +246,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         return usageError(parseProblem(parser, arguments, subcommand));
     if (subcommand == Subcommand::None)
         return withoutSubcommand(parser);
-
-    ParsedCommandLine parsed;
-    CliOptions& options = parsed.options;
-    options.subcommand = subcommand;
-    for (const CliOption& option : cliOptions()) {
-        if (!takes(option, subcommand) || !parser.isSet(option.name))
-            continue;
-        if (option.value)
-            options.*(option.value) = parser.values(option.name).constLast();
-        else
-            options.*(option.flag) = true;
-    }
-    const QStringList inputs = parser.positionalArguments();
-    if (inputs.size() > 1 && subcommand != Subcommand::Picture) {
-        return usageError(QStringLiteral("Yalnız bir girdi dosyası verilebilir; fazlası: \"%1\".")
-                              .arg(inputs.at(1)));
-    }
-    if (!inputs.isEmpty())
-        options.input = inputs.first();
-    options.inputs = inputs;
-    return parsed;
+    return withSubcommand(parser, subcommand);
 }
 
 QString helpText()

@@ -5,6 +5,35 @@
 #include "table_reading.h"
 
 namespace pixmint::cli {
+namespace {
+
+struct ReadTable {
+    QStringList table;
+    int notInverted = 0;  // entries --invert left as they were
+};
+
+// The table of the text: the source group as "Aç" leaves it, then the --from-* options; or
+// the smart reader's choice. Inverted with --invert. Nothing, after saying why, when smart
+// reading takes no table.
+std::optional<ReadTable> readTable(const CliOptions& options, const QString& text,
+                                   std::ostream& err)
+{
+    ReadTable read;
+    if (!options.smart) {
+        read.notInverted =
+            Kodu_dönüştür(text, sourceFormat(options, text), read.table, options.invert);
+        return read;
+    }
+    std::optional<QStringList> chosen = smartTable(options, text, err);
+    if (!chosen)
+        return std::nullopt;
+    read.table = std::move(*chosen);
+    if (options.invert)
+        read.notInverted = invertEntries(read.table);
+    return read;
+}
+
+}  // namespace
 
 int runRecode(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
@@ -24,20 +53,11 @@ int runRecode(const CliOptions& options, std::ostream& out, std::ostream& err)
     targetOptions.numbersPerLine = QStringLiteral("16");
     const NumberFormat target = withOverrides(presetFormat(QStringLiteral("Asm")), targetOptions);
 
-    // The source group as "Aç" leaves it, then the --from-* options; or the smart reader.
-    QStringList table;
-    int notInverted = 0;
-    if (options.smart) {
-        std::optional<QStringList> chosen = smartTable(options, *text, err);
-        if (!chosen)
-            return Failed;
-        table = std::move(*chosen);
-        if (options.invert)
-            notInverted = invertEntries(table);
-    } else {
-        notInverted = Kodu_dönüştür(*text, sourceFormat(options, *text), table, options.invert);
-    }
-    const CodeTextOutcome code = codeTextFor(target, table, path);
+    const std::optional<ReadTable> read = readTable(options, *text, err);
+    if (!read)
+        return Failed;
+    const int notInverted = read->notInverted;
+    const CodeTextOutcome code = codeTextFor(target, read->table, path);
     if (!code.failure.isEmpty()) {
         tell(err, errorTitle(), code.failure);
         return Failed;
