@@ -19,23 +19,13 @@ build=${PIXMINT_BENCH_BUILD:-$root/build-bench}
 convert=${PIXMINT_CONVERT:-convert}
 jobs=${JOBS:-2}
 
-for tool in "$convert" cmake; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "many_icons.sh: $tool not found (Debian packages: imagemagick, cmake)" >&2
-        exit 1
-    fi
-done
+source "$root/bench/bench_common.sh"
+require_tools many_icons.sh "$convert" cmake
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-if [ -z "${PIXMINT_CLI:-}" ]; then
-    if [ ! -f "$build/CMakeCache.txt" ]; then
-        cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPIXMINT_BENCH=ON \
-            -DPIXMINT_TESTS=OFF >/dev/null
-    fi
-    cmake --build "$build" -j "$jobs" --target pixmint-cli >/dev/null
-fi
+[ -n "${PIXMINT_CLI:-}" ] || build_targets pixmint-cli
 cli=${PIXMINT_CLI:-$build/src/app/pixmint-cli}
 
 # --- the icons: a ring and a square, each at its own place -------------------------------

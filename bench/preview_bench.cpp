@@ -5,6 +5,7 @@
 //
 //   pixmint_preview_bench PICTURE [--rounds=N] [--width=128] [--height=64]
 
+#include "bench_support.h"
 #include "form4.h"
 #include "picture_box.h"
 #include "picture_loading.h"
@@ -24,17 +25,8 @@ namespace {
 
 using namespace pixmint;
 
-double ms(qint64 nanoseconds)
-{
-    return static_cast<double>(nanoseconds) / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
+using bench::median;
+using bench::ms;
 
 struct Change {
     const char* name;

@@ -23,22 +23,14 @@ build=${PIXMINT_BENCH_BUILD:-$root/build-bench}
 sizes=${SIZES:-128x64 320x240}
 jobs=${JOBS:-2}
 
-for tool in convert cmake; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "quality.sh: $tool not found (Debian packages: imagemagick, cmake)" >&2
-        exit 1
-    fi
-done
+source "$root/bench/bench_common.sh"
+require_tools quality.sh convert cmake
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 results=${RESULTS:-$tmp/results.tsv}
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPIXMINT_BENCH=ON \
-        -DPIXMINT_TESTS=OFF >/dev/null
-fi
-cmake --build "$build" -j "$jobs" --target pixmint_dither_pictures >/dev/null
+build_targets pixmint_dither_pictures
 pictures_tool=$build/bench/pixmint_dither_pictures
 
 if [ $# -gt 0 ]; then

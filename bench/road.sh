@@ -26,24 +26,16 @@ build=${PIXMINT_BENCH_BUILD:-$root/build-bench}
 convert=${PIXMINT_CONVERT:-convert}
 jobs=${JOBS:-2}
 
-for tool in "$convert" identify /usr/bin/time cmake; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "road.sh: $tool not found (Debian packages: imagemagick, time, cmake)" >&2
-        exit 1
-    fi
-done
+source "$root/bench/bench_common.sh"
+require_tools road.sh "$convert" identify /usr/bin/time cmake
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
 # --- the programs --------------------------------------------------------------------------
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPIXMINT_BENCH=ON \
-        -DPIXMINT_TESTS=OFF >/dev/null
-fi
 targets=(pixmint_road_split_bench pixmint_window_gap_bench pixmint_preview_bench)
 [ -n "${PIXMINT_CLI:-}" ] || targets+=(pixmint-cli)
-cmake --build "$build" -j "$jobs" --target "${targets[@]}" >/dev/null
+build_targets "${targets[@]}"
 cli=${PIXMINT_CLI:-$build/src/app/pixmint-cli}
 split_bench=$build/bench/pixmint_road_split_bench
 gap_bench=$build/bench/pixmint_window_gap_bench

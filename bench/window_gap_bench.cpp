@@ -12,6 +12,7 @@
 //   pixmint_window_gap_bench PICTURE [--rounds=N] [--width=128] [--height=64] [--per-line=16]
 //                            [--scaling=black-wins|average] [--method=threshold|otsu|…]
 
+#include "bench_support.h"
 #include "dialog_service.h"
 #include "fitting.h"
 #include "form1.h"
@@ -62,17 +63,8 @@ private:
     QString m_path;
 };
 
-double ms(qint64 nanoseconds)
-{
-    return static_cast<double>(nanoseconds) / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
+using bench::median;
+using bench::ms;
 
 struct Round {
     double total = 0;       // the whole command
