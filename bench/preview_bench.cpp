@@ -60,26 +60,14 @@ std::vector<Change> changes()
     return list;
 }
 
-struct Options {
-    QString path;
-    int rounds = 10;
-    QString width = QStringLiteral("128");
-    QString height = QStringLiteral("64");
-};
+using Options = bench::CommonOptions;
 
 Options readOptions(int argc, char** argv)
 {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--rounds=", 9) == 0)
-            options.rounds = std::max(1, std::atoi(argv[i] + 9));
-        else if (std::strncmp(argv[i], "--width=", 8) == 0)
-            options.width = QString::fromLocal8Bit(argv[i] + 8);
-        else if (std::strncmp(argv[i], "--height=", 9) == 0)
-            options.height = QString::fromLocal8Bit(argv[i] + 9);
-        else if (options.path.isEmpty() && argv[i][0] != '-')
-            options.path = QString::fromLocal8Bit(argv[i]);
-    }
+    options.rounds = 10;
+    for (int i = 1; i < argc; ++i)
+        bench::readCommonOption(argv[i], options);
     return options;
 }
 

@@ -137,11 +137,7 @@ bool timeRounds(const char* name, int rounds, const BenchDialogs& dialogs,
     return true;
 }
 
-struct Options {
-    QString path;
-    int rounds = 5;
-    QString width = QStringLiteral("128");
-    QString height = QStringLiteral("64");
+struct Options : bench::CommonOptions {
     QString perLine = QStringLiteral("16");
     PictureSettings settings;
 };
@@ -150,22 +146,16 @@ Options readOptions(int argc, char** argv)
 {
     Options o;
     for (int i = 1; i < argc; ++i) {
+        if (bench::readCommonOption(argv[i], o))
+            continue;
         const QString value = QString::fromLocal8Bit(
             std::strchr(argv[i], '=') ? std::strchr(argv[i], '=') + 1 : argv[i]);
-        if (std::strncmp(argv[i], "--rounds=", 9) == 0)
-            o.rounds = std::max(1, value.toInt());
-        else if (std::strncmp(argv[i], "--width=", 8) == 0)
-            o.width = value;
-        else if (std::strncmp(argv[i], "--height=", 9) == 0)
-            o.height = value;
-        else if (std::strncmp(argv[i], "--per-line=", 11) == 0)
+        if (std::strncmp(argv[i], "--per-line=", 11) == 0)
             o.perLine = value;
         else if (std::strncmp(argv[i], "--scaling=", 10) == 0)
             o.settings.scaling = choiceNamed(scalingChoices(), value).value_or(o.settings.scaling);
         else if (std::strncmp(argv[i], "--method=", 9) == 0)
             o.settings.method = choiceNamed(methodChoices(), value).value_or(o.settings.method);
-        else if (o.path.isEmpty() && argv[i][0] != '-')
-            o.path = value;
     }
     return o;
 }
