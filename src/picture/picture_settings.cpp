@@ -47,16 +47,12 @@ const QList<Choice<Method>>& methodChoices()
 
 const QList<Choice<ByteLayout>>& layoutChoices()
 {
-    static const QList<Choice<ByteLayout>> choices = {
-        {ByteLayout::PagesLsbTop, QStringLiteral("pages-lsb-top"),
-         QStringLiteral("Sayfa, bit 0 üstte (KS0108, SSD1306, ST7565)")},
-        {ByteLayout::PagesMsbTop, QStringLiteral("pages-msb-top"),
-         QStringLiteral("Sayfa, bit 7 üstte")},
-        {ByteLayout::RowsMsbLeft, QStringLiteral("rows-msb-left"),
-         QStringLiteral("Satır, bit 7 solda (ST7920, Adafruit GFX)")},
-        {ByteLayout::RowsLsbLeft, QStringLiteral("rows-lsb-left"),
-         QStringLiteral("Satır, bit 0 solda (XBM, u8g2)")},
-    };
+    static const QList<Choice<ByteLayout>> choices = [] {
+        QList<Choice<ByteLayout>> list;
+        for (const LayoutRecord& record : layoutRecords())
+            list.append({record.layout, record.option, record.text});
+        return list;
+    }();
     return choices;
 }
 

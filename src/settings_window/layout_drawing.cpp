@@ -7,33 +7,12 @@
 namespace pixmint {
 namespace {
 
-bool byRows(ByteLayout layout)
-{
-    return layout == ByteLayout::RowsMsbLeft || layout == ByteLayout::RowsLsbLeft;
-}
-
 // Room around the grid for the byte indexes: left and right for rows, above and below for
 // pages.
 constexpr int kSideMargin = 40;
 constexpr int kEndMargin = 16;
 
 }  // namespace
-
-BitPlace bitPlace(ByteLayout layout, int width, int x, int y)
-{
-    const qint64 perRow = (qint64(width) + 7) / 8;
-    switch (layout) {
-    case ByteLayout::PagesLsbTop:
-        return {qint64(y / 8) * width + x, y % 8};
-    case ByteLayout::PagesMsbTop:
-        return {qint64(y / 8) * width + x, 7 - y % 8};
-    case ByteLayout::RowsMsbLeft:
-        return {qint64(y) * perRow + x / 8, 7 - x % 8};
-    case ByteLayout::RowsLsbLeft:
-        return {qint64(y) * perRow + x / 8, x % 8};
-    }
-    return {};
-}
 
 LayoutDrawing::LayoutDrawing(QWidget* parent) : QWidget(parent)
 {
@@ -117,7 +96,7 @@ void LayoutDrawing::paintByteIndexes(QPainter& painter) const
         painter.drawText(room, Qt::AlignCenter, QString::number(entry));
     };
     const int last = kCells - 1;
-    if (byRows(m_layout)) {
+    if (isRowLayout(m_layout)) {
         // The first byte of each row on the left, the second on the right.
         for (int y = 0; y < kCells; ++y) {
             const QRect first = cellRect(0, y);
@@ -152,42 +131,6 @@ void LayoutDrawing::paintEvent(QPaintEvent*)
     paintCells(painter);
     paintByteFrames(painter);
     paintByteIndexes(painter);
-}
-
-QString layoutExplanation(ByteLayout layout, int width, int height)
-{
-    const QString legend = QStringLiteral(
-        "Her kare bir piksel, içindeki sayı bit numarası; kalın çerçeve bir bayt, yanındaki "
-        "sayı tablodaki sırası (0 ilk bayt).\n\n");
-    const qint64 perRow = (qint64(width) + 7) / 8;
-    QString text;
-    switch (layout) {
-    case ByteLayout::PagesLsbTop:
-    case ByteLayout::PagesMsbTop:
-        text = QStringLiteral(
-                   "Her bayt 8 piksellik bir sütundur, %1 en üstte. Baytlar soldan "
-                   "sağa gider; %2 bayttan sonra 8 satır aşağıdaki sayfaya geçilir.")
-                   .arg(layout == ByteLayout::PagesLsbTop ? QStringLiteral("bit 0")
-                                                          : QStringLiteral("bit 7"))
-                   .arg(width);
-        if (height % 8)
-            text += QStringLiteral(" Son sayfada resmin altında kalan bitler (gri) 0'dır.");
-        break;
-    case ByteLayout::RowsMsbLeft:
-    case ByteLayout::RowsLsbLeft:
-        text = QStringLiteral(
-                   "Her bayt bir satırın yan yana 8 pikselidir, %1 en solda. Her "
-                   "satır %2 bayttır; baytlar soldan sağa, satırlar yukarıdan "
-                   "aşağıya gider.")
-                   .arg(layout == ByteLayout::RowsMsbLeft ? QStringLiteral("bit 7")
-                                                          : QStringLiteral("bit 0"))
-                   .arg(perRow);
-        if (width % 8)
-            text +=
-                QStringLiteral(" Satırın son baytında resmin sağında kalan bitler (gri) 0'dır.");
-        break;
-    }
-    return legend + text;
 }
 
 }  // namespace pixmint

@@ -6,14 +6,6 @@
 
 namespace pixmint {
 
-// Where the pixel (x, y) of a picture of the given width lands in a table of the layout:
-// the entry's index and the bit within it (0 the lowest).
-struct BitPlace {
-    qint64 entry = 0;
-    int bit = 0;
-};
-BitPlace bitPlace(ByteLayout layout, int width, int x, int y);
-
 // The bit order of a layout, drawn as the top-left corner of the display: a grid of
 // pixels, each showing its bit number, a frame around the pixels of each byte, and the
 // byte's index beside it (above and below for the bytes of the first two pages, left and
@@ -44,9 +36,5 @@ private:
     int m_width = 128;
     int m_height = 64;
 };
-
-// A sentence or two telling how the layout orders its bits and bytes, for a picture of the
-// given width and height.
-QString layoutExplanation(ByteLayout layout, int width, int height);
 
 }  // namespace pixmint

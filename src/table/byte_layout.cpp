@@ -4,77 +4,102 @@
 #include "hex_digits.h"
 #include "run_error.h"
 
-#include <algorithm>
-
 namespace pixmint {
-namespace {
 
-bool isMsbFirst(ByteLayout layout)
+const QList<LayoutRecord>& layoutRecords()
 {
-    return layout == ByteLayout::PagesMsbTop || layout == ByteLayout::RowsMsbLeft;
+    static const QList<LayoutRecord> records = {
+        {ByteLayout::PagesLsbTop, QStringLiteral("pages-lsb-top"),
+         QStringLiteral("Sayfa, bit 0 üstte (KS0108, SSD1306, ST7565)")},
+        {ByteLayout::PagesMsbTop, QStringLiteral("pages-msb-top"),
+         QStringLiteral("Sayfa, bit 7 üstte")},
+        {ByteLayout::RowsMsbLeft, QStringLiteral("rows-msb-left"),
+         QStringLiteral("Satır, bit 7 solda (ST7920, Adafruit GFX)")},
+        {ByteLayout::RowsLsbLeft, QStringLiteral("rows-lsb-left"),
+         QStringLiteral("Satır, bit 0 solda (XBM, u8g2)")},
+    };
+    return records;
 }
 
-// Bit n of an entry of eight pixels counted from the top or the left.
-int bitOf(int n, bool msbFirst)
+const LayoutRecord& layoutRecord(ByteLayout layout)
 {
-    return 1 << (msbFirst ? 7 - n : n);
-}
-
-void packPages(const PixelGrid& grid, bool msbFirst, QStringList& packed, EventYield& yield)
-{
-    const int width = grid.width();
-    const int height = grid.height();
-    for (int top = 0; top < height; top += 8) {
-        const int rows = std::min(8, height - top);
-        for (int x = 0; x < width; ++x) {
-            int value = 0;
-            for (int j = 0; j < rows; ++j) {
-                if (grid.at(x, top + j))
-                    value |= bitOf(j, msbFirst);
-                yield.tick();
-            }
-            packed.append(twoHexDigits(value));
-        }
+    for (const LayoutRecord& record : layoutRecords()) {
+        if (record.layout == layout)
+            return record;
     }
+    return layoutRecords().front();
 }
 
-void packRows(const PixelGrid& grid, bool msbFirst, QStringList& packed, EventYield& yield)
+QString layoutExplanation(ByteLayout layout, int width, int height)
+{
+    const QString legend = QStringLiteral(
+        "Her kare bir piksel, içindeki sayı bit numarası; kalın çerçeve bir bayt, yanındaki "
+        "sayı tablodaki sırası (0 ilk bayt).\n\n");
+    // The bit of the first pixel of a byte: the top one of a page, the left one of a row.
+    const QString firstBit = QStringLiteral("bit %1").arg(bitPlace(layout, width, 0, 0).bit);
+    QString text;
+    if (isRowLayout(layout)) {
+        text = QStringLiteral(
+                   "Her bayt bir satırın yan yana 8 pikselidir, %1 en solda. Her "
+                   "satır %2 bayttır; baytlar soldan sağa, satırlar yukarıdan "
+                   "aşağıya gider.")
+                   .arg(firstBit)
+                   .arg(entryCount(layout, width, 1));
+        if (width % 8)
+            text +=
+                QStringLiteral(" Satırın son baytında resmin sağında kalan bitler (gri) 0'dır.");
+    } else {
+        text = QStringLiteral(
+                   "Her bayt 8 piksellik bir sütundur, %1 en üstte. Baytlar soldan "
+                   "sağa gider; %2 bayttan sonra 8 satır aşağıdaki sayfaya geçilir.")
+                   .arg(firstBit)
+                   .arg(width);
+        if (height % 8)
+            text += QStringLiteral(" Son sayfada resmin altında kalan bitler (gri) 0'dır.");
+    }
+    return legend + text;
+}
+
+qint64 entryCount(ByteLayout layout, int width, int height)
+{
+    if (isRowLayout(layout))
+        return (qint64(width) + 7) / 8 * height;
+    return qint64(width) * ((qint64(height) + 7) / 8);
+}
+
+Bytes packedBytes(const PixelGrid& grid, ByteLayout layout, EventYield& yield)
 {
     const int width = grid.width();
+    Bytes bytes(static_cast<std::size_t>(entryCount(layout, width, grid.height())), 0);
     for (int y = 0; y < grid.height(); ++y) {
         const std::uint8_t* cells = grid.row(y);
-        for (int left = 0; left < width; left += 8) {
-            const int pixels = std::min(8, width - left);
-            int value = 0;
-            for (int i = 0; i < pixels; ++i) {
-                if (cells[left + i])
-                    value |= bitOf(i, msbFirst);
-                yield.tick();
+        for (int x = 0; x < width; ++x) {
+            if (cells[x]) {
+                const BitPlace place = bitPlace(layout, width, x, y);
+                bytes[static_cast<std::size_t>(place.entry)] |=
+                    static_cast<std::uint8_t>(1U << place.bit);
             }
-            packed.append(twoHexDigits(value));
+            yield.tick();
         }
     }
+    return bytes;
 }
 
-qint64 entriesPerRow(int width)
+Bytes packedBytes(const PixelGrid& grid, ByteLayout layout)
 {
-    return (qint64(width) + 7) / 8;
+    EventYield none;
+    return packedBytes(grid, layout, none);
 }
-
-}  // namespace
 
 void packBytes(const PixelGrid& grid, ByteLayout layout, QStringList& table, EventYield& yield)
 {
     if (grid.isEmpty())
         throw RunError(IndexOutOfRange);
+    const Bytes bytes = packedBytes(grid, layout, yield);
     QStringList packed;
-    if (isRowLayout(layout)) {
-        packed.reserve(entriesPerRow(grid.width()) * grid.height());
-        packRows(grid, isMsbFirst(layout), packed, yield);
-    } else {
-        packed.reserve(qsizetype(grid.width()) * ((grid.height() + 7) / 8));
-        packPages(grid, isMsbFirst(layout), packed, yield);
-    }
+    packed.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const std::uint8_t value : bytes)
+        packed.append(twoHexDigits(value));
     table = std::move(packed);
 }
 
@@ -86,22 +111,29 @@ void packBytes(const PixelGrid& grid, ByteLayout layout, QStringList& table)
 
 qint64 unpackedHeight(qint64 count, int width, ByteLayout layout)
 {
-    if (isRowLayout(layout))
-        return (count + entriesPerRow(width) - 1) / entriesPerRow(width);
-    return (count + width - 1) / width * 8;
+    const qint64 perBand = entryCount(layout, width, isRowLayout(layout) ? 1 : 8);
+    return (count + perBand - 1) / perBand * (isRowLayout(layout) ? 1 : 8);
 }
 
 void unpackRow(const std::uint8_t* bytes, qint64 count, int width, ByteLayout layout, qint64 y,
                std::uint8_t* cells)
 {
-    const bool msbFirst = isMsbFirst(layout);
-    const auto entry = [&](qint64 index) { return index < count ? bytes[index] : 0; };
     for (int x = 0; x < width; ++x) {
-        const int value = isRowLayout(layout) ? entry(y * entriesPerRow(width) + x / 8)
-                                              : entry(y / 8 * width + x);
-        const int n = isRowLayout(layout) ? x % 8 : static_cast<int>(y % 8);
-        cells[x] = (value & bitOf(n, msbFirst)) ? 1 : 0;
+        const BitPlace place = bitPlace(layout, width, x, static_cast<int>(y));
+        const int value = place.entry < count ? bytes[place.entry] : 0;
+        cells[x] = static_cast<std::uint8_t>((value >> place.bit) & 1);
     }
+}
+
+PixelGrid unpackedGrid(const Bytes& bytes, int width, ByteLayout layout, int height)
+{
+    const auto count = static_cast<qint64>(bytes.size());
+    if (height < 0)
+        height = static_cast<int>(unpackedHeight(count, width, layout));
+    PixelGrid grid(width, height);
+    for (int y = 0; y < height; ++y)
+        unpackRow(bytes.data(), count, width, layout, y, grid.row(y));
+    return grid;
 }
 
 }  // namespace pixmint
