@@ -136,8 +136,8 @@ void checkLayout(const QStringList& table, const pixmint::NumberFormat& format, 
 // A table of two-digit entries laid out with a language's own presets reads back whole.
 void checkReadBack(const QStringList& table, const QString& path, int numbersPerLine)
 {
-    for (const pixmint::LanguagePreset& preset : pixmint::languagePresets()) {
-        for (const QString& command : preset.commands) {
+    for (const pixmint::Language& preset : pixmint::languages()) {
+        for (const QString& command : preset.commandTexts()) {
             pixmint::NumberFormat format = pixmint::presetFormat(preset.name);
             format.command = command;
             format.numbersPerLine = QString::number(numbersPerLine);
@@ -174,8 +174,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         pixmint_fuzz::bytesOf(data + kSettingBytes, size - kSettingBytes));
 
     const pixmint::DetectedFormat detected = pixmint::detectedFormat(text);
-    check(detected.languageIndex >= -1 && detected.languageIndex <= 2, "a detected list entry");
-    check(!detected.selectRetlw || detected.languageIndex == 0, "Retlw is selected with Asm");
+    check(!detected.command ||
+              (detected.language && detected.language->commandFor(*detected.command)),
+          "a detected command belongs to the detected language");
 
     QStringList plain;
     QStringList inverted;

@@ -52,8 +52,8 @@ void checkRoundTrip(const QList<pixmint::FoundTable>& tables, const QString& pat
     if (!chosen.failure.isEmpty())
         return;
     const QStringList table = chosen.entries.mid(0, 300);
-    for (const pixmint::LanguagePreset& preset : pixmint::languagePresets()) {
-        for (const QString& command : preset.commands) {
+    for (const pixmint::Language& preset : pixmint::languages()) {
+        for (const QString& command : preset.commandTexts()) {
             pixmint::NumberFormat format = pixmint::presetFormat(preset.name);
             format.command = command;
             const QString text = pixmint::codeTextFor(format, table, path).code.text;

@@ -1,12 +1,32 @@
 #include "format_detection.h"
 
+#include <algorithm>
+
 namespace pixmint {
 namespace {
 
-// Entries of the language list: "Asm", "CCS", "Proton Basic".
-constexpr int kAsm = 0;
-constexpr int kCcs = 1;
-constexpr int kProtonBasic = 2;
+struct RankedMarker {
+    const Language* language;
+    const DetectionMarker* marker;
+};
+
+// Every language's markers in the order they are tried.
+const QList<RankedMarker>& rankedMarkers()
+{
+    static const QList<RankedMarker> markers = [] {
+        QList<RankedMarker> list;
+        for (const Language& language : languages()) {
+            for (const DetectionMarker& marker : language.markers)
+                list.append({&language, &marker});
+        }
+        std::stable_sort(list.begin(), list.end(),
+                         [](const RankedMarker& a, const RankedMarker& b) {
+                             return a.marker->rank < b.marker->rank;
+                         });
+        return list;
+    }();
+    return markers;
+}
 
 }  // namespace
 
@@ -15,34 +35,23 @@ DetectedFormat detectedFormat(const QString& text)
     // Comments and the path in the first line are searched too: the markers are plain
     // texts, and a file is not parsed before its language is known.
     const QString upper = text.toUpper();
-    const bool dt = upper.contains(QLatin1String("DT"));
-    const bool cdata = upper.contains(QLatin1String("CDATA"));
-    const bool retlw = upper.contains(QLatin1String("RETLW"));
-    const bool ccs = upper.contains(QLatin1String("[]="));
-
     DetectedFormat found;
-    // Later rules override earlier ones, so they are tested last.
-    if (dt)
-        found.languageIndex = kAsm;
-    if (cdata)
-        found.languageIndex = kProtonBasic;
-    if (retlw)
-        found.languageIndex = kAsm;
-    if (ccs)
-        found.languageIndex = kCcs;
-    found.selectRetlw = retlw && !ccs;
+    for (const RankedMarker& ranked : rankedMarkers()) {
+        if (upper.contains(ranked.marker->text))
+            found = {ranked.language, ranked.marker->command};
+    }
     return found;
 }
 
 NumberFormat withDetectedFormat(NumberFormat current, const QString& text)
 {
     const DetectedFormat found = detectedFormat(text);
-    const QString language =
-        found.languageIndex < 0 ? current.language : languagePresets().at(found.languageIndex).name;
+    const QString language = found.language ? found.language->name : current.language;
     NumberFormat format = withLanguagePresets(std::move(current), language);
-    const LanguagePreset* preset = presetFor(language);
-    if (found.selectRetlw && preset && preset->commands.size() > 1)
-        format.command = preset->commands.at(1);
+    if (found.language && found.command) {
+        if (const std::optional<QString> command = found.language->commandFor(*found.command))
+            format.command = *command;
+    }
     return format;
 }
 

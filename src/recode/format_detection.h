@@ -4,22 +4,24 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace pixmint {
 
-// What the four markers of a code text say about its format.
+// What the markers of a code text say about its format.
 struct DetectedFormat {
-    int languageIndex = -1;    // entry of the language list to select; -1: keep
-    bool selectRetlw = false;  // select entry 1 ("Retlw") after the presets
+    const Language* language = nullptr;  // nullptr: no marker found, the group keeps its own
+    std::optional<CommandRole> command;  // the command to choose after the presets, if any
 };
 
-// Searches the whole text in capitals, comments included, for "DT" (Asm), "CDATA"
-// (Proton Basic), "RETLW" (Asm with Retlw) and "[]=" (CCS), in this order; the last match
-// decides the language. Retlw is selected when "RETLW" matched and "[]=" did not.
+// Searches the whole text in capitals, comments included, for the detection markers of the
+// languages ("DT" and "RETLW" for Asm, "CDATA" for Proton Basic, "[]=" for CCS) in the order
+// of their ranks; the last marker found decides the language, and the command when the
+// marker names one ("RETLW": Retlw).
 DetectedFormat detectedFormat(const QString& text);
 
 // The source group after "Aç" read the text: the language the markers name (the current
-// one when none matches), that language's presets, and "Retlw" as the command when the
-// markers say so.
+// one when none matches), that language's presets, and the command the markers choose.
 NumberFormat withDetectedFormat(NumberFormat current, const QString& text);
 
 }  // namespace pixmint

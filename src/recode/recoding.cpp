@@ -1,6 +1,5 @@
 #include "recoding.h"
 
-#include "code_layout.h"
 #include "hex_digits.h"
 
 #include <algorithm>
@@ -152,12 +151,6 @@ private:
 };
 
 }  // namespace
-
-QString sourceCommentMarker(const QString& languageText)
-{
-    const LanguagePreset* preset = presetFor(languageText);
-    return commentMarker(preset ? preset->language : CodeLanguage::ProtonBasic);
-}
 
 QString Karakter_Kes(const QString& piece, const QString& cutText)
 {

@@ -7,9 +7,6 @@
 
 namespace pixmint {
 
-// The comment marker of a source language: "//" for CCS, ";" for Asm, "'" otherwise.
-QString sourceCommentMarker(const QString& languageText);
-
 // The part of the piece before the first occurrence of the cut text (any letter case), in
 // capitals; the whole piece in capitals when the cut text does not occur (an empty cut
 // text never occurs).

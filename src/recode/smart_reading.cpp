@@ -165,13 +165,8 @@ QString notBytesMessage(const FoundTable& table)
 
 NumberFormat withTableFormat(NumberFormat current, const FoundTable& table)
 {
-    QString language = current.language;
-    if (table.dialect != TableDialect::Numbers) {
-        const CodeLanguage code = table.dialect == TableDialect::Asm ? CodeLanguage::Asm
-                                  : table.dialect == TableDialect::C ? CodeLanguage::Ccs
-                                                                     : CodeLanguage::ProtonBasic;
-        language = languagePresets().at(static_cast<int>(code)).name;
-    }
+    const Language* shownAs = languageForDialect(dialectWord(table.dialect));
+    const QString language = shownAs ? shownAs->name : current.language;
     NumberFormat format = withLanguagePresets(std::move(current), language);
     if (!table.dataWord.isEmpty())
         format.command = table.dataWord;

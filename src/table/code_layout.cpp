@@ -1,6 +1,7 @@
 #include "code_layout.h"
 
 #include "event_yield.h"
+#include "hex_digits.h"
 #include "number_reading.h"
 
 namespace pixmint {
@@ -24,15 +25,13 @@ void appendLine(QString& result, const QString& command, const QString& line)
     result += kLineEnd;
 }
 
-}  // namespace
-
-LaidOutLines SatırlarıOluştur(const QStringList& table, const QString& command,
-                              const QString& prefix, const QString& suffix,
-                              const QString& separator, int numbersPerLine, bool keepLastSeparator,
-                              EventYield& yield)
+// The lines of count entries; appendEntry(text, i) appends entry i to the text.
+template <typename AppendEntry>
+LaidOutLines layOutLines(qsizetype count, const AppendEntry& appendEntry, const QString& command,
+                         const QString& prefix, const QString& suffix, const QString& separator,
+                         int numbersPerLine, bool keepLastSeparator, EventYield& yield)
 {
     const qsizetype n = numbersPerLine < 1 ? 1 : numbersPerLine;
-    const qsizetype count = table.size();
     LaidOutLines out;
     qsizetype perEntry = prefix.size() + suffix.size() + separator.size() + 2;
     out.text.reserve(count * perEntry + (count / n + 1) * (command.size() + 4));
@@ -47,7 +46,7 @@ LaidOutLines SatırlarıOluştur(const QStringList& table, const QString& comman
                 return out;
             }
             line += prefix;
-            line += table[i + k];
+            appendEntry(line, i + k);
             line += suffix;
             line += separator;
             yield.tick();
@@ -65,106 +64,97 @@ LaidOutLines SatırlarıOluştur(const QStringList& table, const QString& comman
     return out;
 }
 
-QString commentMarker(CodeLanguage language)
+template <typename AppendEntry>
+LaidOutLines layOut(const TextFormat& format, qsizetype count, const AppendEntry& appendEntry,
+                    const QString& commentPath, EventYield& yield, const QString& tableName)
 {
-    switch (language) {
-    case CodeLanguage::Asm:
-        return QStringLiteral(";");
-    case CodeLanguage::Ccs:
-    case CodeLanguage::C:
-    case CodeLanguage::Arduino:
-        return QStringLiteral("//");
-    case CodeLanguage::ProtonBasic:
-        break;
-    }
-    return QStringLiteral("'");
-}
-
-namespace {
-
-// The first lines of a C table: the header that declares its type, and the array.
-QString cTableHead(CodeLanguage language, const QString& arrayName)
-{
-    if (language == CodeLanguage::Arduino) {
-        return QStringLiteral("#include <avr/pgmspace.h>") + kLineEnd +
-               QStringLiteral("const uint8_t PROGMEM ") + arrayName + QStringLiteral("{") +
-               kLineEnd;
-    }
-    return QStringLiteral("#include <stdint.h>") + kLineEnd + QStringLiteral("const uint8_t ") +
-           arrayName + QStringLiteral("{") + kLineEnd;
-}
-
-// The line that names a table in the languages without arrays; empty for the others and for
-// a table without a name.
-QString labelLine(CodeLanguage language, const QString& tableName)
-{
-    if (tableName.isEmpty())
-        return {};
-    if (language == CodeLanguage::Asm)
-        return tableName + kLineEnd;
-    if (language == CodeLanguage::ProtonBasic)
-        return tableName + QStringLiteral(":") + kLineEnd;
-    return {};
-}
-
-LaidOutLines buildCodeText(CodeLanguage language, const QStringList& table,
-                           const NumberFormat& format, int numbersPerLine,
-                           const QString& commentPath, const QString& tableName, EventYield& yield)
-{
-    // A named table: the C languages name the array, the others put a label line first.
-    QString head =
-        commentMarker(language) + commentPath + kLineEnd + labelLine(language, tableName);
-    const QString arrayName =
-        tableName.isEmpty() ? format.command : tableName + QStringLiteral("[]=");
-    LaidOutLines data;
-    switch (language) {
-    case CodeLanguage::Asm: {
-        const int n = format.command.toUpper() == QStringLiteral("RETLW") ? 1 : numbersPerLine;
-        data = SatırlarıOluştur(table, format.command, format.prefix, format.suffix,
-                                format.separator, n, false, yield);
-        break;
-    }
-    case CodeLanguage::Ccs:
-        head += QStringLiteral("   const int  ") + arrayName + QStringLiteral("{") + kLineEnd;
-        data = SatırlarıOluştur(table, QString(), format.prefix, format.suffix, format.separator,
-                                numbersPerLine, true, yield);
-        data.text += kLineEnd + kLineEnd + QStringLiteral("};") + kLineEnd;
-        break;
-    case CodeLanguage::C:
-    case CodeLanguage::Arduino:
-        head += cTableHead(language, arrayName);
-        data = SatırlarıOluştur(table, QString(), format.prefix, format.suffix, format.separator,
-                                numbersPerLine, true, yield);
-        data.text += QStringLiteral("};") + kLineEnd;
-        break;
-    case CodeLanguage::ProtonBasic:
-        data = SatırlarıOluştur(table, format.command, format.prefix, format.suffix,
-                                format.separator, numbersPerLine, false, yield);
-        data.text += kLineEnd;
-        break;
-    }
-    data.text.prepend(head);
+    LaidOutLines data = layOutLines(count, appendEntry, dataCommand(format), format.prefix,
+                                    format.suffix, format.separator, numbersPerDataLine(format),
+                                    format.language->writesArray(), yield);
+    data.text.prepend(tableHead(format, commentPath, tableName));
+    data.text += tableTrailer(format);
     return data;
 }
 
 }  // namespace
 
+LaidOutLines SatırlarıOluştur(const QStringList& table, const QString& command,
+                              const QString& prefix, const QString& suffix,
+                              const QString& separator, int numbersPerLine, bool keepLastSeparator,
+                              EventYield& yield)
+{
+    const auto entry = [&table](QString& line, qsizetype i) { line += table[i]; };
+    return layOutLines(table.size(), entry, command, prefix, suffix, separator, numbersPerLine,
+                       keepLastSeparator, yield);
+}
+
+Checked<TextFormat> readTextFormat(const NumberFormat& format)
+{
+    const Language* language = languageNamed(format.language);
+    if (!language)
+        return Checked<TextFormat>::failed(unknownLanguageMessage(format.language));
+    const std::optional<int> perLine = readWholeNumber(format.numbersPerLine);
+    if (!perLine)
+        return Checked<TextFormat>::failed(badNumbersPerLineMessage());
+    return TextFormat{language,      format.command,   format.prefix,
+                      format.suffix, format.separator, *perLine};
+}
+
+QString tableHead(const TextFormat& format, const QString& commentPath, const QString& tableName)
+{
+    const Language& language = *format.language;
+    QString head = language.commentMarker + commentPath + kLineEnd;
+    if (language.writesArray()) {
+        const QString arrayName =
+            tableName.isEmpty() ? format.command : tableName + QStringLiteral("[]=");
+        head += language.declaration + arrayName + QStringLiteral("{") + kLineEnd;
+    } else if (!tableName.isEmpty()) {
+        head += language.nameLine.arg(tableName) + kLineEnd;
+    }
+    return head;
+}
+
+QString tableTrailer(const TextFormat& format)
+{
+    return format.language->trailer;
+}
+
+QString dataCommand(const TextFormat& format)
+{
+    return format.language->writesArray() ? QString() : format.command;
+}
+
+int numbersPerDataLine(const TextFormat& format)
+{
+    return format.language->takesOneNumberPerLine(format.command) ? 1 : format.numbersPerLine;
+}
+
+LaidOutLines layOutTable(const TextFormat& format, const QStringList& table,
+                         const QString& commentPath, EventYield& yield, const QString& tableName)
+{
+    const auto entry = [&table](QString& line, qsizetype i) { line += table[i]; };
+    return layOut(format, table.size(), entry, commentPath, yield, tableName);
+}
+
+LaidOutLines layOutTable(const TextFormat& format, const Bytes& bytes, const QString& commentPath,
+                         EventYield& yield, const QString& tableName)
+{
+    const auto entry = [&bytes](QString& line, qsizetype i) {
+        line += twoHexDigits(bytes[static_cast<std::size_t>(i)]);
+    };
+    return layOut(format, static_cast<qsizetype>(bytes.size()), entry, commentPath, yield,
+                  tableName);
+}
+
 CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table,
                             const QString& commentPath, EventYield& yield, const QString& tableName)
 {
     CodeTextOutcome outcome;
-    const LanguagePreset* preset = presetFor(format.language);
-    if (!preset) {
-        outcome.failure = unknownLanguageMessage(format.language);
-        return outcome;
-    }
-    const std::optional<int> perLine = readWholeNumber(format.numbersPerLine);
-    if (!perLine) {
-        outcome.failure = badNumbersPerLineMessage();
-        return outcome;
-    }
-    outcome.code =
-        buildCodeText(preset->language, table, format, *perLine, commentPath, tableName, yield);
+    const Checked<TextFormat> read = readTextFormat(format);
+    if (!read.ok())
+        outcome.failure = read.failure();
+    else
+        outcome.code = layOutTable(read.value(), table, commentPath, yield, tableName);
     return outcome;
 }
 
@@ -173,12 +163,6 @@ CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table
 {
     EventYield none;
     return codeTextFor(format, table, commentPath, none);
-}
-
-QString unknownLanguageMessage(const QString& languageText)
-{
-    return QStringLiteral("Bilinmeyen dil: \"") + languageText +
-           QStringLiteral("\". Asm, CCS, Proton Basic, C veya Arduino kullanın.");
 }
 
 QString badNumbersPerLineMessage()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "byte_layout.h"
+#include "checked.h"
 #include "number_format.h"
 
 #include <QString>
@@ -26,19 +28,47 @@ LaidOutLines SatırlarıOluştur(const QStringList& table, const QString& comman
                               const QString& separator, int numbersPerLine, bool keepLastSeparator,
                               EventYield& yield);
 
-// The comment marker of a language: ";" (Asm), "//" (CCS, C, Arduino) or "'".
-QString commentMarker(CodeLanguage language);
+// A number format whose texts have been read: the language's record and the numbers per
+// line, with the texts of the command and the number format as typed.
+struct TextFormat {
+    const Language* language = nullptr;
+    QString command;
+    QString prefix;
+    QString suffix;
+    QString separator;
+    int numbersPerLine = 16;
+};
 
-// What the windows and the tool make of a format: the language and the numbers per line are
-// checked, then the whole code text is laid out: the comment line (marker and
-// commentPath), the frame of the language and the data lines, every line ending in CR LF.
-// With "Asm" and the command "RETLW" (any case) every line holds one number. When a check
-// fails, failure holds the message (shown under the title "Hata") and nothing is laid out.
-// The same code serves both windows and the command-line tool.
-// A table name (an identifier; several tables in one text) names the table: CCS, C and
-// Arduino write the array as tableName + "[]=" in place of the command, Asm writes a line
-// holding the name alone after the comment line, Proton Basic a line "NAME:". Without one
-// the text is that of the format alone.
+// Reads the format as the windows and the tool check it, in this order: the language must
+// be one of the list ("Bilinmeyen dil: …"), the numbers per line a whole number
+// ("Sütun Sayısı bir tam sayı olmalıdır.").
+Checked<TextFormat> readTextFormat(const NumberFormat& format);
+
+// The parts of a table's code text, for texts made of several tables or of glyph lines:
+// the head (the comment line with commentPath, the name line of a line language, the
+// declaration of an array language), and the trailer. A table name (an identifier) names
+// the table: array languages write tableName + "[]=" in place of the command, line
+// languages write their name line after the comment line. Without one the head is that of
+// the format alone.
+QString tableHead(const TextFormat& format, const QString& commentPath,
+                  const QString& tableName = QString());
+QString tableTrailer(const TextFormat& format);
+// The command in front of each data line (empty for an array language), and the numbers a
+// line holds: one for a command that takes one number a line ("Retlw").
+QString dataCommand(const TextFormat& format);
+int numbersPerDataLine(const TextFormat& format);
+
+// The whole code text of a table: the head, the data lines, the trailer, every line ending
+// in CR LF. The entries are written as they are; bytes as two upper-case hexadecimal digits.
+LaidOutLines layOutTable(const TextFormat& format, const QStringList& table,
+                         const QString& commentPath, EventYield& yield,
+                         const QString& tableName = QString());
+LaidOutLines layOutTable(const TextFormat& format, const Bytes& bytes, const QString& commentPath,
+                         EventYield& yield, const QString& tableName = QString());
+
+// The format read and the table laid out, or the failure of the reading (shown under the
+// title "Hata"; then nothing is laid out). The same code serves both windows and the
+// command-line tool.
 struct CodeTextOutcome {
     QString failure;
     LaidOutLines code;
@@ -49,8 +79,7 @@ CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table
 CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table,
                             const QString& commentPath);
 
-// The message texts of the layout.
-QString unknownLanguageMessage(const QString& languageText);
+// The message when the numbers per line are no whole number.
 QString badNumbersPerLineMessage();
 
 }  // namespace pixmint

@@ -1,21 +1,16 @@
 #include "code_saving.h"
 
-#include "number_format.h"
+#include "language.h"
 
 namespace pixmint {
 namespace {
 
-bool isCcs(const QString& languageText)
+// The record of the language the text names; the extensions of a text that names no
+// language are those of an include file.
+const Language& languageOrInclude(const QString& languageText)
 {
-    return languageText.toUpper() == QStringLiteral("CCS");
-}
-
-// C and Arduino tables are headers.
-bool isCHeader(const QString& languageText)
-{
-    const LanguagePreset* preset = presetFor(languageText);
-    return preset &&
-           (preset->language == CodeLanguage::C || preset->language == CodeLanguage::Arduino);
+    const Language* language = languageNamed(languageText);
+    return language ? *language : *languageNamed(QStringLiteral("Asm"));
 }
 
 QString lastPathPiece(const QString& path)
@@ -41,15 +36,12 @@ QString proposedCodeFileName(const QString& includePath, const QString& language
     const QString base = piece.left(piece.indexOf(QLatin1Char('.')));
     if (base.isEmpty())
         return {};
-    const bool header = isCcs(languageText) || isCHeader(languageText);
-    return base + (header ? QStringLiteral(".h") : QStringLiteral(".inc"));
+    return base + languageOrInclude(languageText).savedExtension;
 }
 
 QString codeDefaultExtension(const QString& languageText)
 {
-    if (isCHeader(languageText))
-        return QStringLiteral("*.h");
-    return isCcs(languageText) ? QStringLiteral("*.c") : QStringLiteral("*.inc");
+    return languageOrInclude(languageText).dialogExtension;
 }
 
 QString overwriteQuestion(const QString& chosenPath)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -7,8 +9,6 @@
 #include <optional>
 
 namespace pixmint {
-
-enum class CodeLanguage { Asm, Ccs, ProtonBasic, C, Arduino };
 
 // The settings of one group of the windows, and of pixmint-cli: what the language list, the
 // command list and the number format boxes hold, as texts. The presets, the code layout
@@ -24,29 +24,6 @@ struct NumberFormat {
 
     bool operator==(const NumberFormat&) const = default;
 };
-
-// What choosing a language writes into a group.
-struct LanguagePreset {
-    CodeLanguage language;
-    QString name;          // as listed: "Asm", "CCS", "Proton Basic", "C", "Arduino"
-    QStringList commands;  // the command list, first entry selected
-    QString prefix;
-    QString suffix;
-    QString separator;
-    QString sample;
-    QString numbersPerLine;
-};
-
-// The rows, in list order.
-const QList<LanguagePreset>& languagePresets();
-
-// The language names as the language lists show them.
-QStringList languageNames();
-
-// The row whose name equals the text in upper case (no trimming: "Asm " matches nothing);
-// nullptr for any other text. Upper-casing is locale-independent, so "proton basic",
-// "Proton Basic" and "PROTON BASIC" all match.
-const LanguagePreset* presetFor(const QString& languageText);
 
 // The format after choosing a language: its presets, with the first command; for a text
 // that is no language, only the command is emptied and the rest stays as it was.

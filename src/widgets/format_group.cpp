@@ -90,7 +90,7 @@ NumberFormat FormatGroup::format() const
 NumberFormat FormatGroup::formatForLayout()
 {
     const int index = m_command->currentIndex();
-    if (presetFor(m_language->currentText()) && m_command->count() > 0 &&
+    if (languageNamed(m_language->currentText()) && m_command->count() > 0 &&
         (index < 0 || m_command->itemText(index) != m_command->currentText())) {
         m_command->setCurrentIndex(0);
         m_command->setEditText(m_command->itemText(0));
@@ -124,17 +124,18 @@ void FormatGroup::show(const NumberFormat& format)
     }
     m_command->clear();
     m_command->setEditText(QString());
-    const LanguagePreset* preset = presetFor(format.language);
-    if (!preset)
+    const Language* language = languageNamed(format.language);
+    if (!language)
         return;
-    m_command->addItems(preset->commands);
+    const QStringList commands = language->commandTexts();
+    m_command->addItems(commands);
     m_prefix->setText(format.prefix);
     m_suffix->setText(format.suffix);
     m_separator->setText(format.separator);
     m_sample->setText(format.sample);
     if (m_numbersPerLine)
         m_numbersPerLine->setText(format.numbersPerLine);
-    const qsizetype command = preset->commands.indexOf(format.command);
+    const qsizetype command = commands.indexOf(format.command);
     m_command->setCurrentIndex(std::max<qsizetype>(0, command));
     if (command < 0 && !format.command.isEmpty())
         m_command->setEditText(format.command);

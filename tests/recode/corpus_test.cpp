@@ -63,9 +63,9 @@ TEST(IncludeCorpus, EveryFileRecodesIntoEveryLanguage)
             QStringList table;
             Kodu_dönüştür(text, format, table, invert);
             EXPECT_GE(table.size(), 1024);
-            for (const LanguagePreset& target : languagePresets()) {
+            for (const Language& target : languages()) {
                 const QString code = testing::codeText(presetFormat(target.name), table, path);
-                EXPECT_TRUE(code.startsWith(commentMarker(target.language) + path));
+                EXPECT_TRUE(code.startsWith(target.commentMarker + path));
             }
         }
     }

@@ -25,7 +25,7 @@ QString written(const char* language, const QString& command, const QString& pat
 struct DetectionCase {
     const char* name;
     QString text;
-    int languageIndex;
+    const char* language;  // nullptr: none named
     bool selectRetlw;
 };
 
@@ -40,29 +40,29 @@ TEST_P(Detection, LastMatchingMarkerDecides)
 {
     const DetectionCase& c = GetParam();
     const DetectedFormat found = detectedFormat(c.text);
-    EXPECT_EQ(found.languageIndex, c.languageIndex);
-    EXPECT_EQ(found.selectRetlw, c.selectRetlw);
+    EXPECT_EQ(found.language ? found.language->name : QString(), QString::fromUtf8(c.language));
+    EXPECT_EQ(found.command == CommandRole::OneNumberPerLine, c.selectRetlw);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(FormatDetection, Detection, ::testing::Values(
-    DetectionCase{"AsmDt", written("Asm", s(u"Dt"), s(u"C:\\resim.bmp")), 0, false},
-    DetectionCase{"AsmRetlwWithDtInThePath", written("Asm", s(u"Retlw"), s(u"C:\\DTler\\resim.bmp")), 0, true},
-    DetectionCase{"ProtonBasic", written("Proton Basic", s(u"CData"), s(u"C:\\resim.bmp")), 2, false},
-    DetectionCase{"ProtonBasicWithDtInThePath", written("Proton Basic", s(u"CData"), s(u"C:\\dt.bmp")), 2, false},
+    DetectionCase{"AsmDt", written("Asm", s(u"Dt"), s(u"C:\\resim.bmp")), "Asm", false},
+    DetectionCase{"AsmRetlwWithDtInThePath", written("Asm", s(u"Retlw"), s(u"C:\\DTler\\resim.bmp")), "Asm", true},
+    DetectionCase{"ProtonBasic", written("Proton Basic", s(u"CData"), s(u"C:\\resim.bmp")), "Proton Basic", false},
+    DetectionCase{"ProtonBasicWithDtInThePath", written("Proton Basic", s(u"CData"), s(u"C:\\dt.bmp")), "Proton Basic", false},
     DetectionCase{"CcsWithTheOtherMarkersInComments",
-        written("CCS", s(u"Resim[]="), s(u"C:\\DT CDATA RETLW.bmp")), 1, false},
-    DetectionCase{"CcsTableOfAnotherName", s(u"const int Logo[]={0x01,0x02};"), 1, false},
-    DetectionCase{"CReadsAsCcs", written("C", s(u"resim[]="), s(u"C:\\DT\\retlw.bmp")), 1, false},
-    DetectionCase{"ArduinoReadsAsCcs", written("Arduino", s(u"resim[]="), s(u"cdata.bmp")), 1, false},
-    DetectionCase{"LowerCaseRetlw", s(u"\tretlw\t0x01"), 0, true},
-    DetectionCase{"LowerCaseCdata", s(u"\tcdata\t$01,$02"), 2, false},
-    DetectionCase{"LowerCaseDt", s(u"\tdt\t0x01,0x02"), 0, false},
-    DetectionCase{"RetlwOverridesCdata", s(u"CDATA RETLW"), 0, true},
-    DetectionCase{"CdataOverridesDt", s(u"DT CDATA"), 2, false},
-    DetectionCase{"MarkerSplitByALineEndDoesNotCount", s(u"D\r\nT [ ]="), -1, false},
-    DetectionCase{"NoMarker", s(u"0x01,0x02,0x03"), -1, false},
-    DetectionCase{"EmptyText", QString(), -1, false}),
+        written("CCS", s(u"Resim[]="), s(u"C:\\DT CDATA RETLW.bmp")), "CCS", false},
+    DetectionCase{"CcsTableOfAnotherName", s(u"const int Logo[]={0x01,0x02};"), "CCS", false},
+    DetectionCase{"CReadsAsCcs", written("C", s(u"resim[]="), s(u"C:\\DT\\retlw.bmp")), "CCS", false},
+    DetectionCase{"ArduinoReadsAsCcs", written("Arduino", s(u"resim[]="), s(u"cdata.bmp")), "CCS", false},
+    DetectionCase{"LowerCaseRetlw", s(u"\tretlw\t0x01"), "Asm", true},
+    DetectionCase{"LowerCaseCdata", s(u"\tcdata\t$01,$02"), "Proton Basic", false},
+    DetectionCase{"LowerCaseDt", s(u"\tdt\t0x01,0x02"), "Asm", false},
+    DetectionCase{"RetlwOverridesCdata", s(u"CDATA RETLW"), "Asm", true},
+    DetectionCase{"CdataOverridesDt", s(u"DT CDATA"), "Proton Basic", false},
+    DetectionCase{"MarkerSplitByALineEndDoesNotCount", s(u"D\r\nT [ ]="), nullptr, false},
+    DetectionCase{"NoMarker", s(u"0x01,0x02,0x03"), nullptr, false},
+    DetectionCase{"EmptyText", QString(), nullptr, false}),
     [](const auto& tested) { return std::string(tested.param.name); });
 // clang-format on
 

@@ -189,8 +189,8 @@ TEST(SmartReading, EveryTextTheProgramWritesReadsBack)
         for (int i = 0; i < count; ++i)
             table
                 << QStringLiteral("%1").arg((i * 37 + 11) % 256, 2, 16, QLatin1Char('0')).toUpper();
-        for (const LanguagePreset& preset : languagePresets()) {
-            for (const QString& command : preset.commands) {
+        for (const Language& preset : languages()) {
+            for (const QString& command : preset.commandTexts()) {
                 SCOPED_TRACE(::testing::Message() << preset.name.toStdString() << " "
                                                   << command.toStdString() << " " << count);
                 NumberFormat format = presetFormat(preset.name);

@@ -50,14 +50,14 @@ TEST(NumberReading, LeadingNumbersAsTheSizeBoxesAreRead)
 
 TEST(LanguagePresets, MatchInAnyCaseButWithoutTrimming)
 {
-    EXPECT_EQ(presetFor(QStringLiteral("proton basic"))->language, CodeLanguage::ProtonBasic);
-    EXPECT_EQ(presetFor(QStringLiteral("PROTON BASIC"))->commands,
+    EXPECT_EQ(languageNamed(QStringLiteral("proton basic"))->name, QStringLiteral("Proton Basic"));
+    EXPECT_EQ(languageNamed(QStringLiteral("PROTON BASIC"))->commandTexts(),
               QStringList{QStringLiteral("CData")});
-    EXPECT_EQ(presetFor(QStringLiteral("asm"))->commands,
+    EXPECT_EQ(languageNamed(QStringLiteral("asm"))->commandTexts(),
               (QStringList{QStringLiteral("Dt"), QStringLiteral("Retlw")}));
-    EXPECT_EQ(presetFor(QStringLiteral("Asm ")), nullptr);
-    EXPECT_EQ(presetFor(QStringLiteral("Proton")), nullptr);
-    EXPECT_EQ(presetFor(QString()), nullptr);
+    EXPECT_EQ(languageNamed(QStringLiteral("Asm ")), nullptr);
+    EXPECT_EQ(languageNamed(QStringLiteral("Proton")), nullptr);
+    EXPECT_EQ(languageNamed(QString()), nullptr);
 }
 
 }  // namespace
