@@ -157,7 +157,7 @@ void PictureCommands::showOutcome(PictureRoadOutcome&& outcome, EventYield& yiel
     m_controls.targetPicture->resize(outcome.target.size());
     m_controls.targetPicture->setImage(std::move(outcome.target));
     m_state.PikselDizisi = std::move(outcome.grid);
-    m_state.BaytTablosu = std::move(outcome.table);
+    m_state.BaytTablosu = twoDigitTexts(outcome.bytes);
     showCodeOutcome(outcome.code, m_controls.code, m_dialogs, yield);
 }
 

@@ -85,9 +85,14 @@ PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const Pictu
                          : blackWinsTarget(picture, request, size, progress, yield);
     outcome.work = std::move(picture);
     outcome.grid = PikselleriOku(outcome.target, size.width(), size.height(), false);
-    packBytes(outcome.grid, settings.layout, outcome.table, yield);
-    outcome.code =
-        codeTextFor(request.format, outcome.table, request.path, yield, request.tableName);
+    outcome.bytes = packedBytes(outcome.grid, settings.layout, yield);
+    const Checked<TextFormat> format = readTextFormat(request.format);
+    if (format.ok()) {
+        outcome.code.code =
+            layOutTable(format.value(), outcome.bytes, request.path, yield, request.tableName);
+    } else {
+        outcome.code.failure = format.failure();
+    }
     return outcome;
 }
 

@@ -49,7 +49,7 @@ struct PictureRoadOutcome {
     QImage work;
     QImage target;  // width × height, black and white
     PixelGrid grid;
-    QStringList table;     // the page bytes of the grid
+    Bytes bytes;           // the grid packed in the settings' layout
     CodeTextOutcome code;  // the code text, or the message of its own checks
 };
 

@@ -23,13 +23,13 @@ SettingsPreview noPicture(const QString& note)
 }
 
 // The drawn table at the target size, enlarged or shrunk to the area.
-SettingsPreview fitted(const QStringList& table, QSize target, const PictureSettings& settings,
+SettingsPreview fitted(const Bytes& bytes, QSize target, const PictureSettings& settings,
                        QSize area)
 {
     const int factor =
         std::clamp(std::min(area.width() / target.width(), area.height() / target.height()), 1,
                    kMaxDrawingScale);
-    const TableDrawing drawing = drawTable(table, target.width(), factor, settings.layout);
+    const TableDrawing drawing = drawTable(bytes, target.width(), factor, settings.layout);
     if (drawing.picture.isNull())
         return noPicture(drawing.problem);
     SettingsPreview preview;
@@ -72,7 +72,7 @@ SettingsPreview makeSettingsPreview(const PreviewSource& source, const PictureSe
             request, [&] { return source.pictureFor(settings.scaling); }, nullptr, none);
         if (!outcome.failure.isEmpty())
             return noPicture(outcome.failure);
-        return fitted(outcome.table, outcome.target.size(), settings, area);
+        return fitted(outcome.bytes, outcome.target.size(), settings, area);
     } catch (const RunError& error) {
         return noPicture(error.description());
     }

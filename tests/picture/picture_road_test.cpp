@@ -117,8 +117,8 @@ TEST(PictureRoad, AverageScalingInvertsAfterTheMethod)
             }
         }
         // Rows 36 to 39 of the last page are padding: bits 4 to 7.
-        for (qsizetype i = 4 * 48; i < inverted.table.size(); ++i)
-            EXPECT_EQ(hexByte(inverted.table[i]).value_or(-1) & 0xF0, 0) << i;
+        for (std::size_t i = 4 * 48; i < inverted.bytes.size(); ++i)
+            EXPECT_EQ(inverted.bytes[i] & 0xF0, 0) << i;
     }
 }
 
