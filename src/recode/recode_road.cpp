@@ -67,7 +67,8 @@ RecodeOutcome runRecodeRoad(const RecodeRequest& request, EventYield& yield)
     }
     outcome.laidOut = true;
     outcome.code = code.code;
-    if (outcome.code.incompleteLine)
+    // A table read smartly has as many numbers as it has: a shorter last line is no fault.
+    if (outcome.code.incompleteLine && !request.smart)
         outcome.beforeText.append(incompleteLineMessage());
     if (read.notInverted > 0)
         outcome.afterText.append({kErrorTitle, notInvertedMessage(read.notInverted)});

@@ -52,7 +52,8 @@ struct RecodeOutcome {
 // chosen table's numbers are taken (a choice that takes nothing stops the road with its
 // message; the tables "all" leaves out are named first) and inverted afterwards. Then the
 // target format is read and the table laid out; the incomplete-line message of the layout
-// follows, then the count of entries that could not be inverted. Yields as the layout does.
+// follows (not for a table read smartly, whose last line is simply shorter), then the count
+// of entries that could not be inverted. Yields as the layout does.
 RecodeOutcome runRecodeRoad(const RecodeRequest& request, EventYield& yield);
 
 // The bytes of a table to draw: read as the road reads it but without its empty entries,
