@@ -24,8 +24,7 @@ void convertAndPack(const QImage& picture, int width, int height, bool invert)
 {
     pixmint::PictureRoadRequest request;
     request.path = QStringLiteral("fuzz.png");
-    request.widthText = QString::number(width);
-    request.heightText = QString::number(height);
+    request.target = pixmint::TargetSize{width, height};
     request.invert = invert;
     pixmint::EventYield none;
     const pixmint::PictureRoadOutcome converted = pixmint::runPictureRoad(
@@ -88,8 +87,7 @@ void convertWithSettings(const QImage& picture, const DrawnRoad& road)
 {
     pixmint::PictureRoadRequest request;
     request.path = QStringLiteral("fuzz.png");
-    request.widthText = QString::number(road.width);
-    request.heightText = QString::number(road.height);
+    request.target = pixmint::TargetSize{road.width, road.height};
     request.invert = road.invert;
     request.fit = road.fit;
     request.settings = road.settings;

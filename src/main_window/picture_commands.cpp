@@ -106,8 +106,7 @@ PictureRoadRequest PictureCommands::roadRequest(bool invert) const
 {
     PictureRoadRequest request;
     request.path = m_state.ResimYolu;
-    request.widthText = m_controls.width->text();
-    request.heightText = m_controls.height->text();
+    request.target = readTargetSize(m_controls.width->text(), m_controls.height->text());
     request.invert = invert;
     request.settings = m_state.picture.settings();
     request.fit = m_controls.fitTarget->isChecked();

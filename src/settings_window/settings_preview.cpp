@@ -1,7 +1,6 @@
 #include "settings_preview.h"
 
 #include "event_yield.h"
-#include "number_reading.h"
 #include "picture_road.h"
 #include "preview_source.h"
 #include "run_error.h"
@@ -48,23 +47,20 @@ SettingsPreview fitted(const Bytes& bytes, QSize target, const PictureSettings& 
 }  // namespace
 
 SettingsPreview makeSettingsPreview(const PreviewSource& source, const PictureSettings& settings,
-                                    const QString& widthText, const QString& heightText, QSize area)
+                                    const Checked<TargetSize>& target, QSize area)
 {
     if (source.isNull())
         return noPicture(QStringLiteral("Önizleme için ana pencerede bir resim yükleyin."));
     // The road answers a size out of bounds with its message; within them, the preview is
     // kept to sizes it draws at once.
-    const qint64 pixels = leadingNumber(widthText) * leadingNumber(heightText);
-    if (!targetSizeProblem(leadingNumber(widthText), leadingNumber(heightText)) &&
-        pixels > kMaxPreviewPixels) {
+    if (target.ok() && qint64(target->width) * target->height > kMaxPreviewPixels) {
         return noPicture(QStringLiteral("Önizleme en fazla %1 piksellik hedefler için çizilir "
                                         "(örneğin 1024 × 1024).")
                              .arg(kMaxPreviewPixels));
     }
     PictureRoadRequest request;
     request.path = source.path;
-    request.widthText = widthText;
-    request.heightText = heightText;
+    request.target = target;
     request.settings = settings;
     EventYield none;
     try {

@@ -274,8 +274,7 @@ TEST_F(PictureCommandsTest, ConvertUsesTheProgramsPictureSettings)
     const auto roadTable = [&path](const PictureSettings& settings, bool fit) {
         PictureRoadRequest request;
         request.path = path;
-        request.widthText = QStringLiteral("12");
-        request.heightText = QStringLiteral("8");
+        request.target = TargetSize{12, 8};
         request.settings = settings;
         request.fit = fit;
         EventYield none;

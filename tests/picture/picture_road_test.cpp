@@ -99,8 +99,7 @@ TEST(PictureRoad, AverageScalingInvertsAfterTheMethod)
         SCOPED_TRACE(fit ? "fitted" : "cut");
         PictureRoadRequest request;
         request.path = QStringLiteral("noise.png");
-        request.widthText = QStringLiteral("48");
-        request.heightText = QStringLiteral("36");
+        request.target = TargetSize{48, 36};
         request.settings = averageWith(Method::FloydSteinberg);
         request.fit = fit;
         EventYield idle;
@@ -130,8 +129,7 @@ TEST(PictureRoad, ProgressFollowsThePictureRowsWithEitherScaling)
         SCOPED_TRACE(int(settings.scaling));
         PictureRoadRequest request;
         request.path = QStringLiteral("noise.png");
-        request.widthText = QStringLiteral("7");
-        request.heightText = QStringLiteral("5");
+        request.target = TargetSize{7, 5};
         request.settings = settings;
         RecordingProgress progress;
         EventYield idle;
