@@ -108,17 +108,12 @@ struct Model {
 // How many bits a pixel of the picture takes, on average, with the context model that codes
 // it best. A picture read in its own layout and width is the one whose pixels its
 // neighbours foretell best: a wrong width shears it, a wrong bit order breaks its lines at
-// every byte, and both cost bits. Pixels outside the picture count as 0. Codes the rows
-// firstRow to firstRow + rows − 1 only.
+// every byte, and both cost bits. Pixels outside the picture count as `outside`. Codes the
+// rows firstRow to firstRow + rows − 1 only.
 double bitsPerPixel(const std::uint8_t* bytes, qint64 count, ByteLayout layout, int width,
-                    qint64 firstRow, qint64 rows)
+                    qint64 firstRow, qint64 rows, std::uint8_t outside)
 {
-    // Outside the picture is its own background, so that a light drawing on a dark ground
-    // does not pay for a frame of light around it.
-    qint64 ones = 0;
-    for (qint64 i = 0; i < count; ++i)
-        ones += std::popcount(bytes[i]);
-    Rows ring(width, ones * 2 > count * 8 ? 1 : 0);
+    Rows ring(width, outside);
     const CodeCosts& costs = codeCosts();
     Model near(4), wide(10), period(6);
     for (qint64 y = firstRow; y < firstRow + rows; ++y) {
@@ -295,7 +290,27 @@ int layoutOrder(ByteLayout layout)
     return 0;
 }
 
-double scoreOf(const Bytes& bytes, const Candidate& candidate)
+// The set bits of the bytes after a skip: all of them, and bits 0 and 7 alone.
+struct Ink {
+    qint64 count = 0;
+    qint64 ones = 0;
+    qint64 low = 0;
+    qint64 high = 0;
+};
+
+Ink inkOf(const Bytes& bytes, int skip)
+{
+    Ink ink;
+    for (std::size_t i = std::size_t(skip); i < bytes.size(); ++i) {
+        ink.ones += std::popcount(bytes[i]);
+        ink.low += bytes[i] & 1;
+        ink.high += bytes[i] >> 7;
+    }
+    ink.count = qint64(bytes.size()) - skip;
+    return ink;
+}
+
+double scoreOf(const Bytes& bytes, const Candidate& candidate, const Ink& ink)
 {
     const std::uint8_t* data = bytes.data() + candidate.skip;
     const qint64 count = qint64(bytes.size()) - candidate.skip;
@@ -305,7 +320,11 @@ double scoreOf(const Bytes& bytes, const Candidate& candidate)
     const qint64 scoredBands = std::clamp<qint64>(maxScoredPixels / bandPixels, 1, bands);
     const qint64 firstRow = (bands - scoredBands) / 2 * band;
     const qint64 rows = std::min<qint64>(scoredBands * band, candidate.height - firstRow);
-    return 1.0 - bitsPerPixel(data, count, candidate.layout, candidate.width, firstRow, rows);
+    // Outside the picture is its own background, so that a light drawing on a dark ground
+    // does not pay for a frame of light around it.
+    const std::uint8_t outside = ink.ones * 2 > ink.count * 8 ? 1 : 0;
+    return 1.0 -
+           bitsPerPixel(data, count, candidate.layout, candidate.width, firstRow, rows, outside);
 }
 
 // How much more often the last pixel of a byte (the bottom of a page, the right of a row's
@@ -313,20 +332,13 @@ double scoreOf(const Bytes& bytes, const Candidate& candidate)
 // glyph keeps its blank row and column there: when the neighbours cannot tell a bit order
 // from its mirror (a picture one page high or one byte wide), the reading with the blank
 // side last is the one meant.
-double lastSideInk(const Bytes& bytes, const Candidate& candidate)
+double lastSideInk(const Candidate& candidate, const Ink& ink)
 {
-    qint64 low = 0;
-    qint64 high = 0;
-    for (std::size_t i = std::size_t(candidate.skip); i < bytes.size(); ++i) {
-        low += bytes[i] & 1;
-        high += bytes[i] >> 7;
-    }
-    const qint64 count = qint64(bytes.size()) - candidate.skip;
-    if (count <= 0)
+    if (ink.count <= 0)
         return 0;
     const BitPlace firstPixel = bitPlace(candidate.layout, candidate.width, 0, 0);
-    const double difference = double(firstPixel.bit == 0 ? high - low : low - high);
-    return difference / double(count);
+    const double difference = double(firstPixel.bit == 0 ? ink.high - ink.low : ink.low - ink.high);
+    return difference / double(ink.count);
 }
 
 bool isMirrorPair(const Candidate& a, const Candidate& b)
@@ -361,9 +373,16 @@ std::vector<LayoutGuess> findLayouts(const Bytes& bytes, const LayoutHints& hint
     candidates.addHeaders();
 
     const std::vector<Candidate>& list = candidates.list();
+    std::vector<Ink> inks;  // by skip
+    for (const Candidate& candidate : list) {
+        if (std::size_t(candidate.skip) >= inks.size())
+            inks.resize(std::size_t(candidate.skip) + 1, Ink{-1, 0, 0, 0});
+        if (inks[std::size_t(candidate.skip)].count < 0)
+            inks[std::size_t(candidate.skip)] = inkOf(bytes, candidate.skip);
+    }
     std::vector<double> natural(list.size());
     for (std::size_t i = 0; i < list.size(); ++i)
-        natural[i] = scoreOf(bytes, list[i]);
+        natural[i] = scoreOf(bytes, list[i], inks[std::size_t(list[i].skip)]);
     // A picture one page high read with the other bit order is the same picture upside down,
     // and one a byte wide is its mirror: the bytes cannot tell them apart, only the coding
     // order, so both readings share one score and the priors below choose.
@@ -383,7 +402,7 @@ std::vector<LayoutGuess> findLayouts(const Bytes& bytes, const LayoutHints& hint
             score += statedSizeBonus;
         if (candidate.header)
             score += headerBonus;
-        score -= lastSideWeight * lastSideInk(bytes, candidate);
+        score -= lastSideWeight * lastSideInk(candidate, inks[std::size_t(candidate.skip)]);
         score -= layoutStep * layoutOrder(candidate.layout);
         guesses.push_back(
             {candidate.layout, candidate.width, candidate.height, candidate.skip, score});
