@@ -60,14 +60,16 @@ const CodeCosts& codeCosts()
 // before it (rows above, pixels to the left), with counts that learn as they go.
 //  - near: the 4 nearest (left, and the three above); it learns fast, for small pictures;
 //  - wide: 10 pixels of the two rows above and the two to the left;
-//  - period: the nearest 4 and the pixels 8 to the left and 8 above, for dithered pictures
-//    whose pattern repeats every 8 pixels.
-
+//  - period: the pixel left and the one above, and those 8 to the left, 8 above and 8 above
+//    on either side, for dithered pictures whose pattern repeats every 8 pixels.
+// Rows holds the last 9 rows, each with a margin of 8 pixels outside the picture.
 struct Rows {
     static constexpr int margin = 8;
     static constexpr int depth = 9;
-    Rows(int width, std::uint8_t outside)
-        : stride(std::size_t(width + 2 * margin)), cells(depth * stride, outside), outside(outside)
+    Rows(int width, std::uint8_t background)
+        : stride(std::size_t(width + 2 * margin)),
+          cells(depth * stride, background),
+          outside(background)
     {
     }
     // Makes row y all outside, margins included.

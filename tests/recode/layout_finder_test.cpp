@@ -193,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "const uint8_t WiFi_Logo_bits[] PROGMEM = {\n0x00,",
                                "WiFi_Logo_bits",
                                {{}, {60}, {36}}}),
-    [](const ::testing::TestParamInfo<HintCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<HintCase>& row) { return std::string(row.param.name); });
 
 // A width and height before the picture in any of the forms files use give the reading that
 // skips them.
