@@ -24,8 +24,8 @@ public:
     const QRect& clip() const { return m_clip; }
     void paint(int x, int y, std::uint8_t value)
     {
-        if (inside(x, y) && m_picture.at(x, y) != value)
-            m_builder.mark(x, y);
+        if (inside(x, y))
+            m_builder.markIf(x, y, m_picture.at(x, y) != value);
     }
     PixelEdit take() { return m_builder.take(); }
 
@@ -124,8 +124,8 @@ PixelEdit floodFillEdit(const PixelGrid& picture, QPoint seed, std::uint8_t valu
     // Scan-line fill: each span of the region is marked whole, and the rows above and below
     // it are searched for spans still to do.
     const int width = picture.width();
-    std::vector<bool> done(static_cast<std::size_t>(width) *
-                           static_cast<std::size_t>(picture.height()));
+    std::vector<std::uint8_t> done(static_cast<std::size_t>(width) *
+                                   static_cast<std::size_t>(picture.height()));
     auto fresh = [&](int x, int y) {
         return picture.at(x, y) == region &&
                !done[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
@@ -144,11 +144,10 @@ PixelEdit floodFillEdit(const PixelGrid& picture, QPoint seed, std::uint8_t valu
             --left;
         while (right + 1 < width && fresh(right + 1, p.y()))
             ++right;
-        for (int x = left; x <= right; ++x) {
+        for (int x = left; x <= right; ++x)
             done[static_cast<std::size_t>(p.y()) * static_cast<std::size_t>(width) +
-                 static_cast<std::size_t>(x)] = true;
-            builder.mark(x, p.y());
-        }
+                 static_cast<std::size_t>(x)] = 1;
+        builder.markRun(left, p.y(), right - left + 1);
         for (const int y : {p.y() - 1, p.y() + 1}) {
             if (y < 0 || y >= picture.height())
                 continue;
@@ -168,10 +167,8 @@ PixelEdit invertEdit(const PixelGrid& picture, QRect area)
 {
     const QRect clip = area.intersected(wholeOf(picture));
     PixelEditBuilder builder(clip);
-    for (int y = clip.top(); y <= clip.bottom(); ++y) {
-        for (int x = clip.left(); x <= clip.right(); ++x)
-            builder.mark(x, y);
-    }
+    for (int y = clip.top(); y <= clip.bottom(); ++y)
+        builder.markRun(clip.left(), y, clip.width());
     return builder.take();
 }
 
@@ -187,10 +184,11 @@ PixelEdit shiftEdit(const PixelGrid& picture, int dx, int dy)
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* cells = picture.row(y);
         const std::uint8_t* from = picture.row(wrapped(y - dy, height));
-        for (int x = 0; x < width; ++x) {
-            if (cells[x] != from[wrapped(x - dx, width)])
-                builder.mark(x, y);
-        }
+        // Pixel x comes from x − dx, the first dx from the end of the row.
+        for (int x = 0; x < dx; ++x)
+            builder.markIf(x, y, cells[x] != from[x - dx + width]);
+        for (int x = dx; x < width; ++x)
+            builder.markIf(x, y, cells[x] != from[x - dx]);
     }
     return builder.take();
 }

@@ -82,24 +82,20 @@ PixelEditBuilder::PixelEditBuilder(QRect area)
     m_edit.m_words.assign(at(qint64(area.height()) * m_edit.m_wordsPerRow), 0);
 }
 
-std::uint64_t& PixelEditBuilder::word(int x, int y, std::uint64_t& bit)
+void PixelEditBuilder::markRun(int x, int y, int count)
 {
-    const int column = x - m_edit.m_rect.x();
-    bit = std::uint64_t{1} << (column % kWordBits);
-    return m_edit
-        .m_words[at(qint64(y - m_edit.m_rect.y()) * m_edit.m_wordsPerRow + column / kWordBits)];
-}
-
-void PixelEditBuilder::mark(int x, int y)
-{
-    std::uint64_t bit = 0;
-    word(x, y, bit) |= bit;
-}
-
-void PixelEditBuilder::toggle(int x, int y)
-{
-    std::uint64_t bit = 0;
-    word(x, y, bit) ^= bit;
+    int column = x - m_edit.m_rect.x();
+    std::uint64_t* row =
+        m_edit.m_words.data() + at(qint64(y - m_edit.m_rect.y()) * m_edit.m_wordsPerRow);
+    while (count > 0) {
+        const int offset = column % kWordBits;
+        const int taken = std::min(count, kWordBits - offset);
+        const std::uint64_t bits =
+            taken == kWordBits ? ~std::uint64_t{0} : ((std::uint64_t{1} << taken) - 1) << offset;
+        row[column / kWordBits] |= bits;
+        column += taken;
+        count -= taken;
+    }
 }
 
 PixelEdit PixelEditBuilder::take()
