@@ -229,8 +229,15 @@ void Form6::buildHistoryButtons()
     m_apply = makeButton(this, QStringLiteral("Uygula"), QStringLiteral("Uygula"),
                          {kColumnLeft, 512, kColumnWidth, 25});
     m_apply->setToolTip(QStringLiteral("Düzenlenen resmi açan pencereye ver"));
-    connect(m_undo, &QPushButton::clicked, m_history, &QUndoStack::undo);
-    connect(m_redo, &QPushButton::clicked, m_history, &QUndoStack::redo);
+    // After a click the keys go to the canvas again (Ctrl + arrows, Ctrl+C …).
+    connect(m_undo, &QPushButton::clicked, this, [this] {
+        m_history->undo();
+        m_canvas->setFocus();
+    });
+    connect(m_redo, &QPushButton::clicked, this, [this] {
+        m_history->redo();
+        m_canvas->setFocus();
+    });
     connect(m_apply, &QPushButton::clicked, this, &Form6::Uygula_Click);
 
     // The keys work wherever the focus is in the window.
@@ -263,6 +270,7 @@ void Form6::edit(const PixelGrid& picture, ByteLayout layout, const QString& tit
                                    : QStringLiteral("Düzenle — ") + title);
     m_history->clear();
     m_canvas->setPicture(picture);
+    m_applied = m_canvas->picture();
     m_fitPending = true;
     if (isVisible())
         fitZoom();
@@ -282,7 +290,8 @@ bool Form6::hasUnappliedEdits() const
 void Form6::Uygula_Click()
 {
     m_history->setClean();
-    Q_EMIT pictureApplied(m_canvas->picture());
+    m_applied = m_canvas->picture();
+    Q_EMIT pictureApplied(m_applied);
 }
 
 void Form6::closeEvent(QCloseEvent* event)
@@ -293,6 +302,11 @@ void Form6::closeEvent(QCloseEvent* event)
                               MessageButtons::YesNo) != MessageAnswer::Yes) {
         event->ignore();
         return;
+    }
+    // The edits not applied are given up: the picture is the one last applied again.
+    if (hasUnappliedEdits()) {
+        m_history->clear();
+        m_canvas->setPicture(m_applied);
     }
     event->accept();
 }
@@ -308,6 +322,7 @@ void Form6::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (m_fitPending)
         fitZoom();
+    m_canvas->setFocus();
 }
 
 void Form6::placeWorkArea()

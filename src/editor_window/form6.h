@@ -24,7 +24,7 @@ class PixelCanvas;
 // stroke, shape, drag and command is one step of the undo history ("Geri Al", Ctrl+Z;
 // "Yinele", Ctrl+Y or Ctrl+Shift+Z). The status line names the pixel under the cursor and
 // the table entry and bit that hold it in the layout. Closing with edits not applied asks
-// first.
+// first; closing then gives them up (the picture is the one last applied or opened again).
 class Form6 : public QWidget {
     Q_OBJECT
 public:
@@ -32,7 +32,8 @@ public:
     ~Form6() override;
 
     // Starts editing the picture (cells that are not 0 count as dark) afresh: the undo
-    // history is emptied and the zoom fitted, the picture's top left in view.
+    // history is emptied and the zoom fitted, the picture's top left in view. Edits not
+    // applied are dropped without a question: the opener asks first if it should.
     void edit(const PixelGrid& picture, ByteLayout layout, const QString& title);
     const PixelGrid& picture() const;
     ByteLayout layout() const { return m_layout; }
@@ -64,6 +65,7 @@ private:
 
     DialogService& m_dialogs;
     ByteLayout m_layout = ByteLayout::PagesLsbTop;
+    PixelGrid m_applied;  // the picture as last applied or opened
     bool m_fitPending = true;
 
     QUndoStack* m_history = nullptr;

@@ -190,10 +190,13 @@ TEST_F(Form6Test, ClosingWithEditsNotAppliedAsksAndNoKeepsTheWindow)
     EXPECT_EQ(asked.text, QStringLiteral("Değişiklikler uygulanmadı. Kapatılsın mı?"));
     EXPECT_EQ(asked.buttons, MessageButtons::YesNo);
 
+    // Yes gives the edits up, so that the opener, asking the window, finds none left.
     m_dialogs.queueAnswer(MessageAnswer::Yes);
     EXPECT_TRUE(m_form->close());
     EXPECT_FALSE(m_form->isVisible());
     EXPECT_TRUE(m_applied.empty());
+    EXPECT_FALSE(m_form->hasUnappliedEdits());
+    EXPECT_EQ(picture(), testPicture());
 }
 
 }  // namespace
