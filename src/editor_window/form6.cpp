@@ -105,6 +105,8 @@ Form6::Form6(DialogService& dialogs, QWidget* parent)
 
     buildToolButtons();
     buildCommandButtons();
+    buildShiftButtons();
+    buildZoomControl();
     buildHistoryButtons();
     connectCanvas();
     placeWorkArea();
@@ -157,7 +159,8 @@ void Form6::buildCommandButtons()
         {"Kopyala", QStringLiteral("Kopyala"), QStringLiteral("Seçimi panoya kopyala (Ctrl+C)"),
          [](PixelCanvas& canvas) { canvas.copy(); }, true},
         {"Yapıştır", QStringLiteral("Yapıştır"),
-         QStringLiteral("Panodaki resmi seçimin köşesine yapıştır (Ctrl+V)"),
+         QStringLiteral("Panodaki resmi seçimin köşesine, seçim yoksa görünen sol üst köşeye "
+                        "yapıştır (Ctrl+V)"),
          [](PixelCanvas& canvas) { canvas.paste(); }, false},
         {"SeçimiTersle", QStringLiteral("Seçimi Tersle"),
          QStringLiteral("Seçimdeki koyu pikselleri açık, açıkları koyu yap"),
@@ -177,7 +180,10 @@ void Form6::buildCommandButtons()
             m_selectionCommands.append(button);
         y += 28;
     }
+}
 
+void Form6::buildShiftButtons()
+{
     makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Kaydır (Ctrl + ok tuşları)"),
               {kColumnLeft, 360, kColumnWidth, 13});
     struct Shift {
@@ -207,7 +213,10 @@ void Form6::buildCommandButtons()
         });
         x += 33;
     }
+}
 
+void Form6::buildZoomControl()
+{
     makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Büyütme :"),
               {kColumnLeft, 416, 60, 13});
     m_zoom = new QSpinBox(this);

@@ -54,6 +54,8 @@ protected:
 private:
     void buildToolButtons();
     void buildCommandButtons();
+    void buildShiftButtons();
+    void buildZoomControl();
     void buildHistoryButtons();
     void connectCanvas();
     void placeWorkArea();
