@@ -5,6 +5,8 @@
 #include "form2.h"
 #include "form3.h"
 #include "form4.h"
+#include "form6.h"
+#include "pixel_canvas.h"
 #include "program_state.h"
 
 #include <QApplication>
@@ -12,6 +14,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -99,6 +103,39 @@ bool saveSmartReading(pixmint::ProgramState& state, ListedDialogs& dialogs, cons
     return save(&smart, out.filePath(QStringLiteral("form2-smart.png")));
 }
 
+// Sends the canvas a mouse event at the centre of a pixel, as the mouse would.
+void mouseAt(pixmint::PixelCanvas* canvas, QEvent::Type type, QPoint pixel,
+             Qt::MouseButton button = Qt::NoButton)
+{
+    const QPointF at = canvas->centreOf(pixel);
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &event);
+}
+
+// The editor on the logo as the main window converts it, a part of it selected and the
+// cursor on a pixel of the selection.
+bool saveEditor(pixmint::ProgramState& state, pixmint::Form1& form1, ListedDialogs& dialogs,
+                const QDir& examples, const QString& path)
+{
+    state.picture.setSettings(pixmint::PictureSettings{});
+    dialogs.files = {examples.filePath(QStringLiteral("logo-128x64.png"))};
+    form1.Command1_Click();
+    form1.Command2_Click();
+    pixmint::Form6 form6(dialogs);
+    form6.edit(state.PikselDizisi, pixmint::ByteLayout::PagesLsbTop,
+               QStringLiteral("logo-128x64.png"));
+    form6.show();
+    QApplication::processEvents();
+    auto* canvas = form6.findChild<pixmint::PixelCanvas*>(QStringLiteral("Tuval"));
+    form6.findChild<QPushButton*>(QStringLiteral("Seç"))->click();
+    mouseAt(canvas, QEvent::MouseButtonPress, {4, 18}, Qt::LeftButton);
+    mouseAt(canvas, QEvent::MouseMove, {27, 45}, Qt::LeftButton);
+    mouseAt(canvas, QEvent::MouseButtonRelease, {27, 45}, Qt::LeftButton);
+    mouseAt(canvas, QEvent::MouseMove, {12, 30});
+    return save(&form6, path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -140,5 +177,7 @@ int main(int argc, char** argv)
     dialogs.files = {examples.filePath(QStringLiteral("photo.jpg"))};
     form1.Command1_Click();
     ok = saveSettingsWindow(state, out.filePath(QStringLiteral("form4.png"))) && ok;
+    ok = saveEditor(state, form1, dialogs, examples, out.filePath(QStringLiteral("form6.png"))) &&
+         ok;
     return ok ? 0 : 1;
 }
