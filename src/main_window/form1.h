@@ -49,16 +49,6 @@ public:
     // Clears every picture box of the window.
     void ResimleriSil(QWidget* window);
 
-    // The commands, as their buttons run them.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-
     // The secondary windows while they exist (for tests and for closing them).
     QWidget* converterWindow() const { return m_form2; }
     QWidget* aboutWindow() const { return m_form3; }
@@ -72,6 +62,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The commands, as their buttons run them.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+
     void buildControls();
     void buildSettingsFrame();
     // The buttons beside the code text.
