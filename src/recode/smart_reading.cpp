@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace pixmint {
 namespace {
@@ -63,21 +64,44 @@ ChosenTable everyByteTable(const QList<FoundTable>& tables)
     return chosen;
 }
 
+// One record per dialect: its word, and the language of the program that writes it (the
+// source group shows that language's presets); none for the languages the program does not
+// write.
+struct DialectRecord {
+    TableDialect dialect;
+    const char16_t* word;
+    std::optional<CodeLanguage> language;
+};
+
+const DialectRecord kDialects[] = {
+    {TableDialect::Asm, u"asm", CodeLanguage::Asm},
+    {TableDialect::C, u"c", CodeLanguage::Ccs},
+    {TableDialect::Basic, u"basic", CodeLanguage::ProtonBasic},
+    {TableDialect::Numbers, u"numbers", std::nullopt},
+    {TableDialect::Jal, u"jal", std::nullopt},
+    {TableDialect::Python, u"python", std::nullopt},
+    {TableDialect::Pascal, u"pascal", std::nullopt},
+    {TableDialect::Rust, u"rust", std::nullopt},
+    {TableDialect::Zig, u"zig", std::nullopt},
+    {TableDialect::Mem, u"mem", std::nullopt},
+    {TableDialect::Coe, u"coe", std::nullopt},
+    {TableDialect::Mif, u"mif", std::nullopt},
+};
+
+const DialectRecord& recordOf(TableDialect dialect)
+{
+    for (const DialectRecord& record : kDialects) {
+        if (record.dialect == dialect)
+            return record;
+    }
+    return kDialects[3];
+}
+
 }  // namespace
 
 QString dialectWord(TableDialect dialect)
 {
-    switch (dialect) {
-    case TableDialect::Asm:
-        return QStringLiteral("asm");
-    case TableDialect::C:
-        return QStringLiteral("c");
-    case TableDialect::Basic:
-        return QStringLiteral("basic");
-    case TableDialect::Numbers:
-        break;
-    }
-    return QStringLiteral("numbers");
+    return QString::fromUtf16(recordOf(dialect).word);
 }
 
 QString FoundTable::shownName() const
@@ -166,12 +190,8 @@ QString notBytesMessage(const FoundTable& table)
 NumberFormat withTableFormat(NumberFormat current, const FoundTable& table)
 {
     QString language = current.language;
-    if (table.dialect != TableDialect::Numbers) {
-        const CodeLanguage code = table.dialect == TableDialect::Asm ? CodeLanguage::Asm
-                                  : table.dialect == TableDialect::C ? CodeLanguage::Ccs
-                                                                     : CodeLanguage::ProtonBasic;
-        language = languagePresets().at(static_cast<int>(code)).name;
-    }
+    if (const std::optional<CodeLanguage> code = recordOf(table.dialect).language)
+        language = languagePresets().at(static_cast<int>(*code)).name;
     NumberFormat format = withLanguagePresets(std::move(current), language);
     if (!table.dataWord.isEmpty())
         format.command = table.dataWord;
