@@ -12,7 +12,11 @@ namespace {
 // expansions, and the tokens all expansions of one expression may make.
 constexpr int kDeepestNesting = 256;
 constexpr int kDeepestExpansion = 64;
-constexpr qsizetype kMostTokens = 20000;
+constexpr qsizetype kMostTokens = 4096;
+// The longest expression the evaluator reads, and the deepest "#if" group that may be
+// provisional (deeper ones are decided as a compiler decides them).
+constexpr qsizetype kLongestExpression = 1 << 16;
+constexpr qsizetype kDeepestProvisionalGroup = 32;
 
 enum class TokenKind { Number, Identifier, Punctuator, Character, String };
 
@@ -153,8 +157,11 @@ Tokens Expander::expand(const Tokens& in, int depth)
                 out.append(token);
             continue;
         }
+        const Tokens body = tokenize(macro->body);
+        if (!counted(body.size()))
+            break;
         m_active.append(token.text);
-        const Tokens result = expand(pasted(tokenize(macro->body)), depth + 1);
+        const Tokens result = expand(pasted(body), depth + 1);
         m_active.removeLast();
         if (counted(result.size()))
             out.append(result);
@@ -212,6 +219,8 @@ Tokens Expander::substituted(const MacroTable::Macro& macro, const QList<Tokens>
 {
     const Tokens body = tokenize(macro.body);
     Tokens out;
+    if (!counted(body.size()))
+        return out;
     for (qsizetype k = 0; k < body.size() && !m_refused; ++k) {
         const qsizetype parameter =
             body[k].kind == TokenKind::Identifier ? macro.parameters.indexOf(body[k].text) : -1;
@@ -631,6 +640,8 @@ const MacroTable::Macro* MacroTable::find(QStringView name) const
 std::optional<qint64> evaluateExpression(QStringView expression, const MacroTable& macros,
                                          bool condition, bool* outsideName)
 {
+    if (expression.size() > kLongestExpression)
+        return std::nullopt;
     Tokens tokens = tokenize(expression);
     if (tokens.isEmpty())
         return std::nullopt;
@@ -665,15 +676,20 @@ ConditionStack::Outcome ConditionStack::take(QStringView directive, const MacroT
                 group.active = defined == (keyword == u"ifdef");
                 outsideName = !defined;
             }
-            group.provisional = !group.active && outsideName;
+            group.provisional =
+                !group.active && outsideName && m_groups.size() < kDeepestProvisionalGroup;
         }
         group.taken = group.active;
         m_groups.append(group);
+        if (!group.active && m_firstInactive < 0)
+            m_firstInactive = m_groups.size() - 1;
     } else if (!m_groups.isEmpty()) {
         Group& group = m_groups.last();
         const bool outermostKept = group.provisional && keepsLinesAside();
         if (keyword == u"endif") {
             m_groups.removeLast();
+            if (m_firstInactive == m_groups.size())
+                m_firstInactive = -1;
             if (outermostKept)
                 outcome = Outcome::ReadKeptLines;
         } else {
@@ -687,25 +703,26 @@ ConditionStack::Outcome ConditionStack::take(QStringView directive, const MacroT
                 group.active = group.parentActive && !group.taken &&
                                decide(rest, macros, lineNumber, outsideName);
             group.taken = group.taken || group.active || keyword == u"else";
+            // Only the innermost group changes: it is the first inactive one, or none is.
+            const qsizetype top = m_groups.size() - 1;
+            if (group.active && m_firstInactive == top)
+                m_firstInactive = -1;
+            else if (!group.active && m_firstInactive < 0)
+                m_firstInactive = top;
         }
     }
-    recount();
     return outcome;
 }
 
 bool ConditionStack::keepsLinesAside() const
 {
-    for (const Group& group : m_groups) {
-        if (!group.active)
-            return group.provisional;
-    }
-    return false;
+    return m_firstInactive >= 0 && m_groups[m_firstInactive].provisional;
 }
 
 void ConditionStack::clear()
 {
     m_groups.clear();
-    m_inactiveDepth = 0;
+    m_firstInactive = -1;
 }
 
 QStringList ConditionStack::takeWarnings()
@@ -725,15 +742,6 @@ bool ConditionStack::decide(QStringView condition, const MacroTable& macros, int
         return false;
     }
     return *value != 0;
-}
-
-void ConditionStack::recount()
-{
-    m_inactiveDepth = 0;
-    for (const Group& group : m_groups) {
-        if (!group.active)
-            ++m_inactiveDepth;
-    }
 }
 
 }  // namespace pixmint

@@ -60,7 +60,7 @@ public:
     // that was opened before the initialiser began is not this stack's: its #elif, #else and
     // #endif are passed over.
     Outcome take(QStringView directive, const MacroTable& macros, int lineNumber);
-    bool isActive() const { return m_inactiveDepth == 0; }
+    bool isActive() const { return m_firstInactive < 0; }
     // Whether the lines now left out belong to a provisional group (and are kept aside).
     bool keepsLinesAside() const;
     void clear();
@@ -75,10 +75,9 @@ private:
         bool provisional = false;
     };
     bool decide(QStringView condition, const MacroTable& macros, int lineNumber, bool& outsideName);
-    void recount();
 
     QList<Group> m_groups;
-    int m_inactiveDepth = 0;
+    qsizetype m_firstInactive = -1;  // the outermost group whose lines are left out
     QStringList m_warnings;
 };
 

@@ -135,6 +135,8 @@ void CodeLineReader::cut(QStringView raw, LineContext context, CodeLine& line)
         return;
     }
     m_code.resize(0);
+    m_bracketDepth = 0;
+    m_lastCloseBracket = raw.lastIndexOf(u']');
     bool lineStart = true;  // nothing but blanks kept so far
     qsizetype i = 0;
     while (i >= 0 && i < raw.size()) {
@@ -166,10 +168,22 @@ qsizetype CodeLineReader::keepUpToComment(QStringView raw, qsizetype at, LineCon
     const QStringView plain = raw.sliced(at, run - at);
     lineStart = lineStart && !hasNonBlank(plain);
     m_code += plain;
+    for (const QChar ch : plain) {
+        if (ch == u'[')
+            ++m_bracketDepth;
+        else if (ch == u']' && m_bracketDepth > 0)
+            --m_bracketDepth;
+    }
     if (run == raw.size())
         return -1;
     const QChar c = raw[run];
     const QChar after = run + 1 < raw.size() ? raw[run + 1] : QChar();
+    if (c == u';' && m_bracketDepth > 0 && run < m_lastCloseBracket) {
+        // Rust's "[u8; 80]": the ";" stands between brackets that close later on the line.
+        m_code += c;
+        lineStart = false;
+        return run + 1;
+    }
     if (c == u';' || (c == u'/' && after == u'/') || (c == u'#')) {
         line.semicolonCut = c == u';';
         line.cComment = c == u'/';

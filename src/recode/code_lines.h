@@ -33,7 +33,8 @@ struct CodeLine {
 };
 
 // Reads a text line by line (CR LF, LF and a lone CR end a line) and cuts the comments of
-// every dialect: ";", "//" and "--" to the end of the line, "/* */" across lines (a space
+// every dialect: ";" (but between brackets "[ ]" of the line), "//" and "--" to the end of
+// the line, "/* */" across lines (a space
 // stands in its place), and the BASIC "'" to the end of the line; the context adds the
 // markers of its language. A quote is no comment when it belongs to a number written b'…',
 // h'…' or d'…' (any case), to a character constant such as '+' or '\n', or to a string "…"
@@ -72,6 +73,10 @@ private:
     QChar m_blockCloserBefore;
     bool m_continuedDirective = false;
     bool m_continuedDirectiveBefore = false;
+    // Brackets "[" open in the code kept so far, and where the line's last "]" stands: a ";"
+    // between them is Rust's "[u8; 80]", no comment.
+    int m_bracketDepth = 0;
+    qsizetype m_lastCloseBracket = -1;
     QString m_code;
 };
 

@@ -69,9 +69,10 @@ std::optional<int> memoryFileBase(QStringView text)
         if (!looksLikeMemoryLine(line.code, look))
             return std::nullopt;
     }
-    if (!look.anyWord || !look.strong)
+    const bool binary = look.binary && look.length >= 3;
+    if (!look.anyWord || !(look.strong || binary))
         return std::nullopt;
-    return look.binary && look.length >= 3 ? 2 : 16;
+    return binary ? 2 : 16;
 }
 
 std::optional<qint64> memoryWordValue(QStringView word, int base)

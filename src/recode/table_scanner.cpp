@@ -19,6 +19,10 @@ constexpr qsizetype kHeadKept = 512;
 // opens holds fewer bytes.
 constexpr qint64 kMostRangeValues = qint64(1) << 24;
 
+// The longest piece a macro call may carry across lines: a parenthesis left open does not
+// swallow the rest of a table.
+constexpr qsizetype kLongestCarry = 4096;
+
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
@@ -261,6 +265,16 @@ QStringView withoutContinuation(QStringView piece)
     if (piece.endsWith(u'\\'))
         piece = withoutBlanks(piece.chopped(1));
     return piece;
+}
+
+// Whether the last character before a bracket (the head's, when the line has none) is the
+// "=" of an assignment, or the "&" of Rust's "= &[".
+bool followsAssignment(QStringView head, QStringView before)
+{
+    before = withoutBlanks(before);
+    if (before.isEmpty())
+        before = withoutBlanks(head);
+    return !before.isEmpty() && (before.back() == u'=' || before.back() == u'&');
 }
 
 // Cuts the "% … %" comments of a .mif line.
@@ -542,11 +556,12 @@ void TableScanner::readNested(QStringView code, int lineNumber)
             return;
         }
     }
-    if (c && m_parens > 0) {
+    if (c && m_parens > 0 && m_carry.size() < kLongestCarry) {
         m_carry += code.sliced(start);
         m_carry += u' ';
         return;
     }
+    m_parens = 0;
     if (m_carry.isEmpty()) {
         addPiece(code.sliced(start), lineNumber);
         return;
@@ -561,11 +576,11 @@ bool TableScanner::opensBracketTable(CodeLine& line)
 {
     const QStringView code = line.code;
     for (qsizetype i = 0; i < code.size(); ++i) {
-        if (code[i] != u'[' && code[i] != u'(')
+        if ((code[i] != u'[' && code[i] != u'(') || !followsAssignment(m_head, code.first(i)))
             continue;
         QString head = m_head;
         head += u' ';
-        head += code.first(i);
+        head += code.first(i).last(std::min(i, kHeadKept));
         const std::optional<QString> name =
             code[i] == u'[' ? rustTableName(head) : pascalTableName(head);
         if (!name)
