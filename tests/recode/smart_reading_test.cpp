@@ -414,7 +414,10 @@ INSTANTIATE_TEST_SUITE_P(SmartReading, CorpusFile, ::testing::Values(
     "smart/greiman_SSD1306Ascii/bargraph.h",
     "smart/ilovezfs_gputils/data1.asm",
     "smart/ilovezfs_gputils/eeprom-18f4520.asm",
-    "smart/rakettitiede_octapentaveega/font.inc"),
+    "smart/rakettitiede_octapentaveega/font.inc",
+    "smart/jallib_jallib/glcd_5x7_font.jal",
+    "smart/cheveron_open81/13_font.asm",
+    "smart/peterhinch_micropython-nano-gui/font6.py"),
     [](const auto& tested) { return caseName(tested.param); });
 // clang-format on
 
