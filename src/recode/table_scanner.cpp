@@ -105,7 +105,7 @@ bool beginsOperands(QStringView operands)
     if (text.isEmpty())
         return false;
     const QChar c = text.front();
-    return c.isLetterOrNumber() || QStringView(u"$%&'\"-+._").contains(c);
+    return c.isLetterOrNumber() || QStringView(u"$%&'\"-+._>").contains(c);
 }
 
 struct DataLineParts {

@@ -217,7 +217,8 @@ std::optional<WrittenNumber> readWrittenNumber(QStringView piece)
     const QChar first = piece.front();
     if (first == u'\'')
         return characterConstant(piece);
-    if (first == u'$')
+    // "$1F" of Motorola's and Microchip's assemblers, ">1F" of Texas Instruments'.
+    if (first == u'$' || first == u'>')
         return inBase(piece.sliced(1), 16, piece.first(1));
     if (first == u'%')
         return inBase(piece.sliced(1), 2, piece.first(1));

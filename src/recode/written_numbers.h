@@ -17,7 +17,7 @@ struct WrittenNumber {
 constexpr qint64 kLargestWrittenNumber = qint64(1) << 40;
 
 // Reads one piece (blanks at its ends ignored) as a number in its own base: "0x…", "$…",
-// "&H…", "h'…'" and a digit-led "…h" hexadecimal; "0b…", "b'…'", "%…", "&B…" and a
+// ">…", "&H…", "h'…'" and a digit-led "…h" hexadecimal; "0b…", "b'…'", "%…", "&B…" and a
 // digit-led "…b" of 0s and 1s binary; "0o…" and "&O…" octal; "d'…'" and plain digits
 // decimal (any letter case); Arduino's B0 to B11111111 binary. C's integer suffixes (u, l)
 // and the type suffixes of Rust and Zig (u8, i16, usize, …) may follow "0x", "0b", "0o" and

@@ -174,6 +174,8 @@ INSTANTIATE_TEST_SUITE_P(SmartReading, Rule, ::testing::Values(
              s(u"font:\n\tdefb $00, $f0 ;\t// '\n\tDEFB 00000011b\n\tdc.b %00111100\n\tfcb $18\n"
                u"\t.byt 1\n\tdcb 0x02\n\tbyte $FF\n\tdfb 4\n\tdta 5\n\tdefm \"A\""),
              s(u"font asm 2: !\"A\" (10)")},
+    RuleCase{"TexasInstrumentsHexadecimal", s(u"CLRSET BYTE >E0,>10 ;\n       BYTE >17"),
+             s(u"CLRSET asm 1: 224 16 23")},
     RuleCase{"ByteDeclarationIsNoData", s(u"\tbyte x = 5;\n\tdefb LABEL"), s(u"")},
     RuleCase{"AFontOfLabelledCharacters",
              s(u"fonttable:\n\nfontA:\n\tdc.b 1\n\tdc.b 2\n; b\nfontB:\n\tdc.b 3\n\tmove.l d0,d1\n\tdc.b 4"),
