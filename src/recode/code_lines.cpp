@@ -1,5 +1,7 @@
 #include "code_lines.h"
 
+#include <array>
+
 namespace pixmint {
 namespace {
 
@@ -55,8 +57,15 @@ bool hasNonBlank(QStringView text)
 
 bool opensSomething(QStringView raw, LineContext context)
 {
+    // The markers of every context; the context's own check follows for those found.
+    static constexpr auto kMarks = [] {
+        std::array<bool, 128> marks{};
+        for (const char mark : {';', '/', '"', '\'', '-', '#', '{', '('})
+            marks[static_cast<unsigned char>(mark)] = true;
+        return marks;
+    }();
     for (const QChar c : raw) {
-        if (mayOpenSomething(c, context))
+        if (c.unicode() < 128 && kMarks[c.unicode()] && mayOpenSomething(c, context))
             return true;
     }
     return false;

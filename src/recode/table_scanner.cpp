@@ -5,6 +5,7 @@
 #include "written_numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <optional>
 
@@ -267,6 +268,18 @@ QStringView withoutContinuation(QStringView piece)
     return piece;
 }
 
+// The characters a nested table's reader stops at: quotes, brackets and the comma.
+bool isNestedMark(QChar c)
+{
+    static constexpr auto kMarks = [] {
+        std::array<bool, 128> marks{};
+        for (const char mark : {'\'', '"', '(', ')', '[', ']', '{', '}', ','})
+            marks[static_cast<unsigned char>(mark)] = true;
+        return marks;
+    }();
+    return c.unicode() < 128 && kMarks[c.unicode()];
+}
+
 // Whether the last character before a bracket (the head's, when the line has none) is the
 // "=" of an assignment, or the "&" of Rust's "= &[".
 bool followsAssignment(QStringView head, QStringView before)
@@ -527,6 +540,8 @@ void TableScanner::readNested(QStringView code, int lineNumber)
     qsizetype start = 0;
     for (qsizetype i = 0; i < code.size(); ++i) {
         const QChar ch = code[i];
+        if (!isNestedMark(ch))
+            continue;
         if (ch == u'\'' || ch == u'"') {
             i = quotedEnd(code, i) - 1;
             continue;

@@ -27,14 +27,21 @@ std::optional<qint64> digitsValue(QStringView digits, int base)
 }
 
 // Digits without a type suffix of Rust or Zig (u8, i32, usize, …): the suffix begins with
-// "u" or "i", neither of which is a hexadecimal digit.
+// "u" or "i", neither of which is a hexadecimal digit, and is no longer than six characters.
 QStringView withoutTypeSuffix(QStringView digits)
 {
-    static const QStringView kSuffixes[] = {u"u8",  u"i8",  u"u16",  u"i16",  u"u32",   u"i32",
-                                            u"u64", u"i64", u"u128", u"i128", u"usize", u"isize"};
-    for (const QStringView suffix : kSuffixes) {
-        if (digits.size() > suffix.size() && digits.endsWith(suffix, Qt::CaseInsensitive))
-            return digits.chopped(suffix.size());
+    const qsizetype last = digits.size() - 1;
+    for (qsizetype at = last; at > 0 && at >= last - 5; --at) {
+        const char16_t c = digits[at].toLower().unicode();
+        if (c != u'u' && c != u'i')
+            continue;
+        const QStringView width = digits.sliced(at + 1);
+        static const QStringView kWidths[] = {u"8", u"16", u"32", u"64", u"128", u"size"};
+        for (const QStringView known : kWidths) {
+            if (width.compare(known, Qt::CaseInsensitive) == 0)
+                return digits.first(at);
+        }
+        return digits;
     }
     return digits;
 }
