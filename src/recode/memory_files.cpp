@@ -3,20 +3,46 @@
 #include "code_lines.h"
 #include "written_numbers.h"
 
+#include <algorithm>
+#include <array>
+
 namespace pixmint {
 namespace {
 
+// What each ASCII character is in a $readmem word: its digit value (0 to 15), kSeparator
+// for "_", kUnknown for Verilog's x and z, kNone for any other.
+constexpr signed char kSeparator = -2;
+constexpr signed char kUnknown = -3;
+constexpr signed char kNone = -1;
+
+constexpr std::array<signed char, 128> kDigits = [] {
+    std::array<signed char, 128> digits{};
+    digits.fill(kNone);
+    for (int c = 0; c < 10; ++c)
+        digits[static_cast<std::size_t>('0' + c)] = static_cast<signed char>(c);
+    for (int c = 0; c < 6; ++c) {
+        digits[static_cast<std::size_t>('a' + c)] = static_cast<signed char>(10 + c);
+        digits[static_cast<std::size_t>('A' + c)] = static_cast<signed char>(10 + c);
+    }
+    digits['_'] = kSeparator;
+    for (const char c : {'x', 'X', 'z', 'Z'})
+        digits[static_cast<unsigned char>(c)] = kUnknown;
+    return digits;
+}();
+
+signed char digitOf(QChar c)
+{
+    return c.unicode() < 128 ? kDigits[c.unicode()] : kNone;
+}
+
 bool isMemoryDigit(QChar c)
 {
-    const char16_t lower = c.toLower().unicode();
-    return (lower >= u'0' && lower <= u'9') || (lower >= u'a' && lower <= u'f') || lower == u'_' ||
-           lower == u'x' || lower == u'z';
+    return digitOf(c) != kNone;
 }
 
 bool isLetterDigit(QChar c)
 {
-    const char16_t lower = c.toLower().unicode();
-    return lower >= u'a' && lower <= u'f';
+    return digitOf(c) >= 10;
 }
 
 struct MemoryLook {
@@ -77,7 +103,18 @@ std::optional<int> memoryFileBase(QStringView text)
 
 std::optional<qint64> memoryWordValue(QStringView word, int base)
 {
-    return digitsInBase(word, base);
+    if (word.isEmpty() || word.front() == u'_' || word.back() == u'_')
+        return std::nullopt;
+    qint64 value = 0;
+    for (const QChar c : word) {
+        const signed char digit = digitOf(c);
+        if (digit == kSeparator)
+            continue;
+        if (digit < 0 || digit >= base)
+            return std::nullopt;
+        value = std::min(value * base + digit, kLargestWrittenNumber);
+    }
+    return value;
 }
 
 std::optional<int> radixBase(QStringView radix)
