@@ -53,6 +53,8 @@ ChosenTable everyByteTable(const QList<FoundTable>& tables)
         if (chosen.first < 0)
             chosen.first = i;
         appendEntries(tables[i].bytes, chosen.entries);
+        if (const QString warning = warningsMessage(tables[i]); !warning.isEmpty())
+            chosen.warnings << warning;
     }
     if (chosen.first < 0) {
         chosen.first = 0;
@@ -73,18 +75,12 @@ struct DialectRecord {
 };
 
 const DialectRecord kDialects[] = {
-    {TableDialect::Asm, u"asm"},
-    {TableDialect::C, u"c"},
-    {TableDialect::Basic, u"basic"},
-    {TableDialect::Numbers, u"numbers"},
-    {TableDialect::Jal, u"jal"},
-    {TableDialect::Python, u"python"},
-    {TableDialect::Pascal, u"pascal"},
-    {TableDialect::Rust, u"rust"},
-    {TableDialect::Zig, u"zig"},
-    {TableDialect::Mem, u"mem"},
-    {TableDialect::Coe, u"coe"},
-    {TableDialect::Mif, u"mif"},
+    {TableDialect::Asm, u"asm"},       {TableDialect::C, u"c"},
+    {TableDialect::Basic, u"basic"},   {TableDialect::Numbers, u"numbers"},
+    {TableDialect::Jal, u"jal"},       {TableDialect::Python, u"python"},
+    {TableDialect::Pascal, u"pascal"}, {TableDialect::Rust, u"rust"},
+    {TableDialect::Zig, u"zig"},       {TableDialect::Mem, u"mem"},
+    {TableDialect::Coe, u"coe"},       {TableDialect::Mif, u"mif"},
 };
 
 const DialectRecord& recordOf(TableDialect dialect)
@@ -173,7 +169,16 @@ ChosenTable chooseTable(const QList<FoundTable>& tables, const TableChoice& choi
         chosen.failure = notBytesMessage(tables[index]);
     else
         appendEntries(tables[index].bytes, chosen.entries);
+    if (const QString warning = warningsMessage(tables[index]); !warning.isEmpty())
+        chosen.warnings << warning;
     return chosen;
+}
+
+QString warningsMessage(const FoundTable& table)
+{
+    if (table.warnings.isEmpty())
+        return {};
+    return QStringLiteral("Tablo %1: %2").arg(table.shownName(), table.warnings.join(u' '));
 }
 
 QString noTableMessage()

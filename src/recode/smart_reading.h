@@ -66,6 +66,7 @@ struct ChosenTable {
     QString failure;       // a message when nothing was taken
     QString leftOut;       // with all: a message naming the tables that are not bytes
     qsizetype first = -1;  // the table whose format the source group shows; -1: none
+    QStringList warnings;  // of the tables taken: "Tablo NAME: …", one for each
 };
 
 // Takes the numbers of the chosen table(s). The largest: the byte table with the most
@@ -76,6 +77,9 @@ ChosenTable chooseTable(const QList<FoundTable>& tables, const TableChoice& choi
 // The index of the largest byte table; when no table is bytes, the largest table; -1 when
 // there is none.
 qsizetype largestTable(const QList<FoundTable>& tables);
+
+// The warnings of a table as one message: "Tablo NAME: …"; empty when it has none.
+QString warningsMessage(const FoundTable& table);
 
 // The messages of smart reading.
 QString noTableMessage();                          // "Tablo bulunamadı."
