@@ -91,10 +91,14 @@ struct Share {
 TEST(LayoutFinder, FindsTheLayoutAndWidthOfKnownTables)
 {
     const QList<Case> cases = evaluationCases();
-    ASSERT_EQ(cases.size(), 108);
+    ASSERT_EQ(cases.size(), 141);
     const bool verbose = std::getenv("PIXMINT_FINDER_VERBOSE") != nullptr;
+    // While the score is being chosen, the held-out part stays unseen.
+    const bool tuningOnly = std::getenv("PIXMINT_FINDER_TUNING_ONLY") != nullptr;
     Share shares[2];
     for (const Case& c : cases) {
+        if (tuningOnly && c.held)
+            continue;
         SCOPED_TRACE(c.file.toStdString());
         const QString text = readSingleByteFile(testData(c.file));
         const QList<FoundTable> tables = findTables(text);
@@ -126,7 +130,7 @@ TEST(LayoutFinder, FindsTheLayoutAndWidthOfKnownTables)
                         best.skip, best.score);
         }
     }
-    for (int part = 0; part < 2; ++part) {
+    for (int part = 0; part < (tuningOnly ? 1 : 2); ++part) {
         const Share& s = shares[part];
         std::printf(
             "%s: %d cases, layout %.1f %%, width %.1f %%, both %.1f %% (exact width %.1f %%); "
@@ -137,6 +141,8 @@ TEST(LayoutFinder, FindsTheLayoutAndWidthOfKnownTables)
     // The shares measured when the score was chosen; a change that loses any fails here.
     const Share& tuning = shares[0];
     const Share& held = shares[1];
+    if (tuningOnly)
+        return;
     EXPECT_GE(tuning.percent(tuning.both), 92.5);
     EXPECT_GE(held.percent(held.layout), 88.8);
     EXPECT_GE(held.percent(held.width), 88.8);
