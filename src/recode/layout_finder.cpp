@@ -60,8 +60,11 @@ const CodeCosts& codeCosts()
 // before it (rows above, pixels to the left), with counts that learn as they go.
 //  - near: the 4 nearest (left, and the three above); it learns fast, for small pictures;
 //  - wide: 10 pixels of the two rows above and the two to the left;
-//  - period: the pixel left and the one above, and those 8 to the left, 8 above and 8 above
-//    on either side, for dithered pictures whose pattern repeats every 8 pixels.
+//  - period: the pixels 4 to the left, 4 above and 4 above on either side, and those 8 to the
+//    left and 8 above, for pictures dithered with a pattern that repeats every 4 or 8 pixels
+//    (Bayer's): there a pixel's threshold is nearly that of the pixels 4 away, and unlike that
+//    of its neighbours. A wrong width or bit order breaks these distances at every byte, while
+//    the neighbours of a wrong reading can still look regular.
 // Rows holds the last 9 rows, each with a margin of 8 pixels outside the picture.
 struct Rows {
     static constexpr int margin = 8;
@@ -123,6 +126,7 @@ double bitsPerPixel(const std::uint8_t* bytes, qint64 count, ByteLayout layout, 
         unpackRow(bytes, count, width, layout, y, current);
         const std::uint8_t* up1 = ring.row(y, 1);
         const std::uint8_t* up2 = ring.row(y, 2);
+        const std::uint8_t* up4 = ring.row(y, 4);
         const std::uint8_t* up8 = ring.row(y, 8);
         for (int x = 0; x < width; ++x) {
             const int bit = current[x];
@@ -133,9 +137,9 @@ double bitsPerPixel(const std::uint8_t* bytes, qint64 count, ByteLayout layout, 
                           unsigned(up2[x + 1]) << 7 | unsigned(up1[x - 2]) << 6 |
                           unsigned(up1[x + 2]) << 5 | unsigned(current[x - 2]) << 4 | nearest,
                       bit, costs);
-            period.code(unsigned(current[x - 8]) << 5 | unsigned(up8[x]) << 4 |
-                            unsigned(up8[x - 8]) << 3 | unsigned(up8[x + 8]) << 2 |
-                            unsigned(current[x - 1]) << 1 | unsigned(up1[x]),
+            period.code(unsigned(current[x - 4]) << 5 | unsigned(up4[x]) << 4 |
+                            unsigned(up4[x - 4]) << 3 | unsigned(up4[x + 4]) << 2 |
+                            unsigned(current[x - 8]) << 1 | unsigned(up8[x]),
                         bit, costs);
         }
         ring.clear(y + 1);

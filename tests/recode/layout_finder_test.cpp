@@ -123,11 +123,19 @@ TEST(LayoutFinder, FindsTheLayoutAndWidthOfKnownTables)
             layoutRight && best.skip == c.skip &&
             (c.width.endsWith(QLatin1Char('*')) ? widthRight : best.width == c.width.toInt());
         if (verbose && !(layoutRight && widthRight)) {
-            std::printf("miss %s %s: want %s %s skip %d, got %s %d x %d skip %d (%.4f)\n",
+            // The score of the reading meant, to tell a near miss from a far one.
+            double meant = -1;
+            for (const LayoutGuess& g : guesses) {
+                if (g.layout == c.layout && widthDrawsRight(c, g) && g.skip == c.skip) {
+                    meant = g.score;
+                    break;
+                }
+            }
+            std::printf("miss %s %s: want %s %s skip %d (%.4f), got %s %d x %d skip %d (%.4f)\n",
                         qPrintable(c.file), qPrintable(c.table),
                         qPrintable(layoutRecord(c.layout).option), qPrintable(c.width), c.skip,
-                        qPrintable(layoutRecord(best.layout).option), best.width, best.height,
-                        best.skip, best.score);
+                        meant, qPrintable(layoutRecord(best.layout).option), best.width,
+                        best.height, best.skip, best.score);
         }
     }
     for (int part = 0; part < (tuningOnly ? 1 : 2); ++part) {
