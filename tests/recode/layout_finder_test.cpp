@@ -151,10 +151,11 @@ TEST(LayoutFinder, FindsTheLayoutAndWidthOfKnownTables)
     const Share& held = shares[1];
     if (tuningOnly)
         return;
-    EXPECT_GE(tuning.percent(tuning.both), 92.5);
-    EXPECT_GE(held.percent(held.layout), 88.8);
-    EXPECT_GE(held.percent(held.width), 88.8);
-    EXPECT_GE(held.percent(held.both), 88.8);
+    EXPECT_GE(tuning.percent(tuning.both), 98.3);
+    EXPECT_EQ(tuning.realBoth, tuning.real);
+    EXPECT_GE(held.percent(held.layout), 99.9);
+    EXPECT_GE(held.percent(held.width), 89.9);
+    EXPECT_GE(held.percent(held.both), 89.9);
     EXPECT_EQ(held.realBoth, held.real);
 }
 
