@@ -54,3 +54,15 @@ one img3_128x64_atk "$three" 128 64 tune $photo atkinson
 one cat_96x72_fs "$cat" 96 72 held $photo floyd-steinberg
 one img3_150x110_bayer "$three" 150 110 held $photo bayer
 one heart_16x16 examples/icons/heart.png 16 16 held
+# Added with the third held-out part: Bayer dithers of the tuning pictures at widths that are
+# no whole number of bytes join the tuning part; two new pictures make the third held-out
+# part (held3), chosen before the score was changed for the second time.
+iptc=tests/data/corpus/pictures/image-rs/tests/images/jpg/iptc.jpg
+bmp=tests/data/corpus/pictures/bmpsuite/g/rgb24.bmp
+one photo_150x110_bayer examples/photo.jpg 150 110 tune $photo bayer
+one bird_130x98_bayer tests/data/corpus/pictures/libjpeg-turbo/shira_bird8.bmp 130 98 tune $photo bayer
+one lake_102x70_bayer examples/mountain-lake.jpg 102 70 tune $photo bayer
+one iptc_90x66_bayer "$iptc" 90 66 held3 $photo bayer
+one iptc_75x56_fs "$iptc" 75 56 held3 $photo floyd-steinberg
+one rgb24_127x64_otsu "$bmp" 127 64 held3 $photo otsu
+one rgb24_100x50_bayer "$bmp" 100 50 held3 $photo bayer
