@@ -152,15 +152,18 @@ TEST(LayoutFinder, FindsTheLayoutAndWidthOfKnownTables)
     }
     // The shares measured when the score was chosen; a change that loses any fails here.
     const Share& tuning = shares[0];
-    const Share& held = shares[1];
+    const Share& second = shares[1];
+    const Share& third = shares[2];
     if (tuningOnly)
         return;
-    EXPECT_GE(tuning.percent(tuning.both), 98.3);
+    EXPECT_GE(tuning.percent(tuning.both), 98.4);
     EXPECT_EQ(tuning.realBoth, tuning.real);
-    EXPECT_GE(held.percent(held.layout), 99.9);
-    EXPECT_GE(held.percent(held.width), 89.9);
-    EXPECT_GE(held.percent(held.both), 89.9);
-    EXPECT_EQ(held.realBoth, held.real);
+    EXPECT_GE(second.percent(second.both), 99.9);
+    EXPECT_EQ(second.realBoth, second.real);
+    EXPECT_GE(third.percent(third.layout), 95.9);
+    EXPECT_GE(third.percent(third.width), 91.9);
+    EXPECT_GE(third.percent(third.both), 87.9);
+    EXPECT_GE(third.realBoth, third.real - 1);
 }
 
 struct HintCase {
