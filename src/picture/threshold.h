@@ -31,10 +31,15 @@ inline bool isLight(qint32 colour, int threshold = kDefaultThreshold)
     return greyLevel(static_cast<quint32>(colour)) > threshold;
 }
 
+// The bit of a colour: dark gives 1, light 0; swapped when inverting. PikselleriOku reads
+// the grid with it.
+std::uint8_t EşikBiti(qint32 colour, bool invert);
+
+// The design's procedures of this layer that the roads do not call, under their own names:
+// the roads decide light and dark with isLight and EşikBiti, and write pictures through Qt.
+
 // Black or white for a colour: light gives white, dark black; swapped when inverting.
 qint32 EşikRengi(qint32 colour, bool invert);
-// The bit of a colour: dark gives 1, light 0; swapped when inverting.
-std::uint8_t EşikBiti(qint32 colour, bool invert);
 // The byte length of a row of a 24-bit bitmap of the given width, rounded up to a multiple
 // of 4. Throws RunError 6 when it does not fit 32 bits.
 qint32 SatırGenişliği(qint32 width);

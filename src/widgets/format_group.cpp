@@ -67,8 +67,8 @@ FormatGroup::FormatGroup(const FormatGroupLayout& layout, QWidget* parent)
     m_sample = makeBox(this, name("Görünüş"), layout.sampleText, layout.sample);
 
     // The list hands its focus to its edit line; whichever holds it reports the loss.
-    connect(m_language->lineEdit(), &QLineEdit::textEdited, this, [this] { applyPresets(); });
-    auto* watcher = new FocusLossWatcher(m_language, [this] { applyPresets(); });
+    connect(m_language->lineEdit(), &QLineEdit::textEdited, this, [this] { ListeOluştur(); });
+    auto* watcher = new FocusLossWatcher(m_language, [this] { ListeOluştur(); });
     m_language->installEventFilter(watcher);
     m_language->lineEdit()->installEventFilter(watcher);
 }
@@ -98,7 +98,7 @@ NumberFormat FormatGroup::formatForLayout()
     return format();
 }
 
-void FormatGroup::applyPresets()
+void FormatGroup::ListeOluştur()
 {
     show(withLanguagePresets(format(), m_language->currentText()));
 }
