@@ -100,20 +100,20 @@ NumberFormat FormatGroup::formatForLayout()
 
 void FormatGroup::ListeOluştur()
 {
-    show(withLanguagePresets(format(), m_language->currentText()));
+    showFormat(withLanguagePresets(format(), m_language->currentText()));
 }
 
 void FormatGroup::applyDetection(const QString& codeText)
 {
-    show(withDetectedFormat(format(), codeText));
+    showFormat(withDetectedFormat(format(), codeText));
 }
 
 void FormatGroup::applyTable(const FoundTable& table)
 {
-    show(withTableFormat(format(), table));
+    showFormat(withTableFormat(format(), table));
 }
 
-void FormatGroup::show(const NumberFormat& format)
+void FormatGroup::showFormat(const NumberFormat& format)
 {
     if (m_language->currentText() != format.language) {
         const int entry = m_language->findText(format.language, Qt::MatchExactly);

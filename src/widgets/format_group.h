@@ -80,7 +80,7 @@ public:
 
 private:
     // Shows a format that a pure routine made from this group's format.
-    void show(const NumberFormat& format);
+    void showFormat(const NumberFormat& format);
 
     QComboBox* m_language = nullptr;
     QComboBox* m_command = nullptr;
