@@ -1,6 +1,5 @@
 #include "event_yield.h"
 #include "file_filter.h"
-#include "picture_box.h"
 #include "run_error.h"
 #include "single_byte_text.h"
 #include "test_paths.h"
@@ -107,23 +106,6 @@ TEST(EventYield, ProcessesEventsOnlyWhenASliceIsOverAndStopsWhenAsked)
 
     abort = true;
     EXPECT_THROW(for (int i = 0; i < 1000; ++i) yield.tick(), WorkAborted);
-}
-
-TEST(PictureBox, KeepsItsImageAndMeasuresItsInnerArea)
-{
-    PictureBox bordered;
-    bordered.resize(249, 209);
-    EXPECT_EQ(bordered.innerSize(), QSize(245, 205));
-    PictureBox plain(nullptr, false);
-    plain.resize(128, 64);
-    EXPECT_EQ(plain.innerSize(), QSize(128, 64));
-
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    plain.setImage(image);
-    EXPECT_EQ(plain.image().pixel(2, 1), qRgb(0, 0, 0));
-    plain.clear();
-    EXPECT_TRUE(plain.isEmpty());
 }
 
 }  // namespace

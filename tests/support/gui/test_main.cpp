@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// Every test program runs with a QApplication on the offscreen platform, so that windows
-// can be built and driven without a display.
+// The tests of widgets, windows and the tool run with a QApplication on the offscreen
+// platform, so that windows can be built and driven without a display.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
