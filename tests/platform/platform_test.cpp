@@ -32,19 +32,36 @@ TEST(FileFilter, EntriesBecomeCaseInsensitiveQtFilters)
     EXPECT_EQ(save[1].patterns, QStringList{QStringLiteral("*.*")});
 }
 
-TEST(FileFilter, DefaultExtensionOnlyForNamesWithoutOne)
+struct ExtensionCase {
+    const char* name;
+    QString path;
+    QString extension;
+    QString expected;
+};
+
+void PrintTo(const ExtensionCase& c, std::ostream* os)
 {
-    const QList<std::tuple<QString, QString, QString>> cases = {
-        {QStringLiteral("/a/logo"), QStringLiteral("*.c"), QStringLiteral("/a/logo.c")},
-        {QStringLiteral("/a/logo"), QStringLiteral(".inc"), QStringLiteral("/a/logo.inc")},
-        {QStringLiteral("/a/logo.h"), QStringLiteral("*.c"), QStringLiteral("/a/logo.h")},
-        {QStringLiteral("/a.b/logo"), QStringLiteral("*.jpg"), QStringLiteral("/a.b/logo.jpg")},
-        {QStringLiteral("/a/logo"), QString(), QStringLiteral("/a/logo")},
-        {QString(), QStringLiteral("*.c"), QString()},
-    };
-    for (const auto& [path, ext, expected] : cases)
-        EXPECT_EQ(withDefaultExtension(path, ext), expected) << path.toStdString();
+    *os << c.name;
 }
+
+class DefaultExtension : public ::testing::TestWithParam<ExtensionCase> {};
+
+TEST_P(DefaultExtension, OnlyForNamesWithoutOne)
+{
+    const ExtensionCase& c = GetParam();
+    EXPECT_EQ(withDefaultExtension(c.path, c.extension), c.expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(FileFilter, DefaultExtension, ::testing::Values(
+    ExtensionCase{"FromAFilterPattern", QStringLiteral("/a/logo"), QStringLiteral("*.c"), QStringLiteral("/a/logo.c")},
+    ExtensionCase{"WithItsDot", QStringLiteral("/a/logo"), QStringLiteral(".inc"), QStringLiteral("/a/logo.inc")},
+    ExtensionCase{"NameWithOneKeepsIt", QStringLiteral("/a/logo.h"), QStringLiteral("*.c"), QStringLiteral("/a/logo.h")},
+    ExtensionCase{"DotInAFolderIsNone", QStringLiteral("/a.b/logo"), QStringLiteral("*.jpg"), QStringLiteral("/a.b/logo.jpg")},
+    ExtensionCase{"NoneToAdd", QStringLiteral("/a/logo"), QString(), QStringLiteral("/a/logo")},
+    ExtensionCase{"EmptyPathStaysEmpty", QString(), QStringLiteral("*.c"), QString()}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 TEST(RunErrors, NumbersCarryTheirTurkishDescriptions)
 {
@@ -53,28 +70,73 @@ TEST(RunErrors, NumbersCarryTheirTurkishDescriptions)
     EXPECT_EQ(RunError(53, QStringLiteral("/x/y")).description(),
               QStringLiteral("Dosya bulunamadı\n/x/y"));
     EXPECT_EQ(RunError(76).title(), QStringLiteral("Hata :76"));
-    for (int n : {5, 6, 13, 52, 61, 70, 75})
-        EXPECT_FALSE(RunError::describe(n).isEmpty()) << n;
 }
 
-TEST(SingleByteFiles, ReadingFailuresHaveTheirNumbers)
+struct NumberCase {
+    const char* name;
+    int number;
+};
+
+void PrintTo(const NumberCase& c, std::ostream* os)
 {
+    *os << c.name;
+}
+
+class RunErrorNumber : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(RunErrorNumber, HasADescription)
+{
+    EXPECT_FALSE(RunError::describe(GetParam().number).isEmpty());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RunErrors, RunErrorNumber, ::testing::Values(
+    NumberCase{"InvalidArgument", 5},
+    NumberCase{"Overflow", 6},
+    NumberCase{"TypeMismatch", 13},
+    NumberCase{"BadFileName", 52},
+    NumberCase{"DiskFull", 61},
+    NumberCase{"PermissionDenied", 70},
+    NumberCase{"PathFileAccessError", 75}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+struct ReadingFailureCase {
+    const char* name;
+    const char* path;  // in a fresh folder; "" the folder itself, nullptr an empty path
+    int number;
+};
+
+void PrintTo(const ReadingFailureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ReadingFailure : public ::testing::TestWithParam<ReadingFailureCase> {};
+
+TEST_P(ReadingFailure, HasItsNumber)
+{
+    const ReadingFailureCase& c = GetParam();
     QTemporaryDir dir;
-    const QList<std::pair<QString, int>> cases = {
-        {dir.filePath(QStringLiteral("yok.inc")), 53},
-        {dir.filePath(QStringLiteral("yok/yok.inc")), 76},
-        {dir.path(), 70},
-        {QString(), 52},
-    };
-    for (const auto& [path, number] : cases) {
-        try {
-            readSingleByteFile(path);
-            ADD_FAILURE() << "no error for " << path.toStdString();
-        } catch (const RunError& e) {
-            EXPECT_EQ(e.number(), number) << path.toStdString();
-        }
+    const QString path = !c.path   ? QString()
+                         : *c.path ? dir.filePath(QString::fromUtf8(c.path))
+                                   : dir.path();
+    try {
+        readSingleByteFile(path);
+        ADD_FAILURE() << "no error for " << path.toStdString();
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.number(), c.number) << path.toStdString();
     }
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SingleByteFiles, ReadingFailure, ::testing::Values(
+    ReadingFailureCase{"MissingFile", "yok.inc", 53},
+    ReadingFailureCase{"MissingFolder", "yok/yok.inc", 76},
+    ReadingFailureCase{"AFolder", "", 70},
+    ReadingFailureCase{"EmptyPath", nullptr, 52}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 TEST(SingleByteFiles, LimitedReadsStopPastTheLimit)
 {
