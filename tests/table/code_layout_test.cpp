@@ -37,33 +37,40 @@ LaidOutLines codeText(const NumberFormat& f, const QStringList& table,
     return outcome.code;
 }
 
-TEST(CodeLayout, WorkedExamplesMatchTheGoldenFiles)
+struct GoldenCase {
+    const char* name;
+    const char* golden;
+    NumberFormat format;
+    bool incomplete;
+};
+
+void PrintTo(const GoldenCase& c, std::ostream* os)
 {
-    struct Case {
-        const char* golden;
-        NumberFormat format;
-        bool incomplete;
-    };
-    const QList<Case> cases = {
-        {"asm-dt-2.inc", format("Asm", QStringLiteral("Dt"), QStringLiteral("0X"), 2), false},
-        {"asm-retlw.inc", format("Asm", QStringLiteral("retlw"), QStringLiteral("0X"), 16), false},
-        {"ccs-2.h", format("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), 2), false},
-        {"proton-2.bas", format("Proton Basic", QStringLiteral("CData"), QStringLiteral("$"), 2),
-         false},
-        {"asm-dt-3-incomplete.inc", format("Asm", QStringLiteral("Dt"), QStringLiteral("0X"), 3),
-         true},
-        {"ccs-3-incomplete.h", format("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), 3),
-         true},
-        {"c-2.h", format("C", QStringLiteral("resim[]="), QStringLiteral("0x"), 2), false},
-        {"arduino-3-incomplete.h",
-         format("Arduino", QStringLiteral("resim[]="), QStringLiteral("0x"), 3), true},
-    };
-    for (const Case& c : cases) {
-        const LaidOutLines out = codeText(c.format, kFour);
-        EXPECT_EQ(out.text, golden(QString::fromLatin1(c.golden))) << c.golden;
-        EXPECT_EQ(out.incompleteLine, c.incomplete) << c.golden;
-    }
+    *os << c.name;
 }
+
+class WorkedExample : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(WorkedExample, MatchesItsGoldenFile)
+{
+    const GoldenCase& c = GetParam();
+    const LaidOutLines out = codeText(c.format, kFour);
+    EXPECT_EQ(out.text, golden(QString::fromLatin1(c.golden)));
+    EXPECT_EQ(out.incompleteLine, c.incomplete);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CodeLayout, WorkedExample, ::testing::Values(
+    GoldenCase{"AsmDtTwoPerLine", "asm-dt-2.inc", format("Asm", QStringLiteral("Dt"), QStringLiteral("0X"), 2), false},
+    GoldenCase{"AsmRetlw", "asm-retlw.inc", format("Asm", QStringLiteral("retlw"), QStringLiteral("0X"), 16), false},
+    GoldenCase{"CcsTwoPerLine", "ccs-2.h", format("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), 2), false},
+    GoldenCase{"ProtonBasicTwoPerLine", "proton-2.bas", format("Proton Basic", QStringLiteral("CData"), QStringLiteral("$"), 2), false},
+    GoldenCase{"AsmDtThreePerLineIncomplete", "asm-dt-3-incomplete.inc", format("Asm", QStringLiteral("Dt"), QStringLiteral("0X"), 3), true},
+    GoldenCase{"CcsThreePerLineIncomplete", "ccs-3-incomplete.h", format("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), 3), true},
+    GoldenCase{"CTwoPerLine", "c-2.h", format("C", QStringLiteral("resim[]="), QStringLiteral("0x"), 2), false},
+    GoldenCase{"ArduinoThreePerLineIncomplete", "arduino-3-incomplete.h", format("Arduino", QStringLiteral("resim[]="), QStringLiteral("0x"), 3), true}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 // Data lines only, without the frame: what SatırlarıOluştur gives.
 struct LinesCase {
@@ -79,132 +86,96 @@ struct LinesCase {
     bool incomplete;
 };
 
-TEST(CodeLayout, LinesTable)
+void PrintTo(const LinesCase& c, std::ostream* os)
 {
-    const QString dt = QStringLiteral("Dt");
-    const QString x = QStringLiteral("0X");
-    const QString comma = QStringLiteral(",");
-    const QList<LinesCase> cases = {
-        {"zero per line is one",
-         kFour.mid(0, 2),
-         dt,
-         x,
-         {},
-         comma,
-         0,
-         false,
-         QStringLiteral("\tDt\t0X00\r\n\tDt\t0X7F\r\n"),
-         false},
-        {"negative per line is one",
-         kFour.mid(0, 2),
-         dt,
-         x,
-         {},
-         comma,
-         -3,
-         false,
-         QStringLiteral("\tDt\t0X00\r\n\tDt\t0X7F\r\n"),
-         false},
-        {"more per line than entries",
-         kFour,
-         dt,
-         x,
-         {},
-         comma,
-         100,
-         false,
-         QStringLiteral("\tDt\t0X00,0X7F,0XFF,0X18\r\n"),
-         true},
-        {"empty table", {}, dt, x, {}, comma, 16, false, QStringLiteral("\tDt\t\r\n"), true},
-        {"two-character separator",
-         kFour,
-         dt,
-         x,
-         {},
-         QStringLiteral(", "),
-         2,
-         false,
-         QStringLiteral("\tDt\t0X00, 0X7F\r\n\tDt\t0XFF, 0X18\r\n"),
-         false},
-        {"two-character separator kept",
-         kFour,
-         {},
-         x,
-         {},
-         QStringLiteral(", "),
-         2,
-         true,
-         QStringLiteral("\t\t0X00, 0X7F, \r\n\t\t0XFF, 0X18, \r\n"),
-         false},
-        {"empty separator with suffix",
-         kFour,
-         dt,
-         {},
-         QStringLiteral("h"),
-         {},
-         2,
-         false,
-         QStringLiteral("\tDt\t00h7Fh\r\n\tDt\tFFh18h\r\n"),
-         false},
-        {"entries of other lengths",
-         {QString(), QStringLiteral("3"), QStringLiteral("003F")},
-         dt,
-         x,
-         {},
-         comma,
-         3,
-         false,
-         QStringLiteral("\tDt\t0X,0X3,0X003F\r\n"),
-         false},
-    };
-    for (const LinesCase& c : cases) {
-        EventYield none;
-        const LaidOutLines out = SatırlarıOluştur(c.table, c.command, c.prefix, c.suffix,
-                                                  c.separator, c.perLine, c.keepLast, none);
-        EXPECT_EQ(out.text, c.expected) << c.name;
-        EXPECT_EQ(out.incompleteLine, c.incomplete) << c.name;
-    }
+    *os << c.name;
 }
+
+class DataLines : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(DataLines, HoldTheEntriesAsTheFormatSays)
+{
+    const LinesCase& c = GetParam();
+    EventYield none;
+    const LaidOutLines out = SatırlarıOluştur(c.table, c.command, c.prefix, c.suffix, c.separator,
+                                              c.perLine, c.keepLast, none);
+    EXPECT_EQ(out.text, c.expected);
+    EXPECT_EQ(out.incompleteLine, c.incomplete);
+}
+
+const QString kDt = QStringLiteral("Dt");
+const QString kX = QStringLiteral("0X");
+const QString kComma = QStringLiteral(",");
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CodeLayout, DataLines, ::testing::Values(
+    LinesCase{"ZeroPerLineIsOne", kFour.mid(0, 2), kDt, kX, {}, kComma, 0, false,
+              QStringLiteral("\tDt\t0X00\r\n\tDt\t0X7F\r\n"), false},
+    LinesCase{"NegativePerLineIsOne", kFour.mid(0, 2), kDt, kX, {}, kComma, -3, false,
+              QStringLiteral("\tDt\t0X00\r\n\tDt\t0X7F\r\n"), false},
+    LinesCase{"MorePerLineThanEntries", kFour, kDt, kX, {}, kComma, 100, false,
+              QStringLiteral("\tDt\t0X00,0X7F,0XFF,0X18\r\n"), true},
+    LinesCase{"EmptyTable", {}, kDt, kX, {}, kComma, 16, false, QStringLiteral("\tDt\t\r\n"), true},
+    LinesCase{"TwoCharacterSeparator", kFour, kDt, kX, {}, QStringLiteral(", "), 2, false,
+              QStringLiteral("\tDt\t0X00, 0X7F\r\n\tDt\t0XFF, 0X18\r\n"), false},
+    LinesCase{"TwoCharacterSeparatorKept", kFour, {}, kX, {}, QStringLiteral(", "), 2, true,
+              QStringLiteral("\t\t0X00, 0X7F, \r\n\t\t0XFF, 0X18, \r\n"), false},
+    LinesCase{"EmptySeparatorWithSuffix", kFour, kDt, {}, QStringLiteral("h"), {}, 2, false,
+              QStringLiteral("\tDt\t00h7Fh\r\n\tDt\tFFh18h\r\n"), false},
+    LinesCase{"EntriesOfOtherLengths", {QString(), QStringLiteral("3"), QStringLiteral("003F")},
+              kDt, kX, {}, kComma, 3, false, QStringLiteral("\tDt\t0X,0X3,0X003F\r\n"), false}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 // A named table (one of several in a text): the C languages name the array, the others
 // put a label line after the comment line; the command given is not the table's name.
-TEST(CodeLayout, ANamedTableInEveryLanguage)
+struct NamedTableCase {
+    const char* name;
+    const char* language;
+    const char* command;
+    QString expected;
+};
+
+void PrintTo(const NamedTableCase& c, std::ostream* os)
 {
-    const struct {
-        const char* language;
-        const char* command;
-        QString expected;
-    } cases[] = {
-        {"Asm", "Dt",
-         QStringLiteral(";a b.png\r\nok_icon\r\n\tDt\t0X00,0X7F\r\n\tDt\t0XFF,0X18\r\n")},
-        {"Asm", "Retlw",
-         QStringLiteral(";a b.png\r\nok_icon\r\n\tRetlw\t0X00\r\n\tRetlw\t0X7F\r\n\tRetlw\t0XFF\r\n"
-                        "\tRetlw\t0X18\r\n")},
-        {"Proton Basic", "CData",
-         QStringLiteral("'a b.png\r\nok_icon:\r\n\tCData\t$00,$7F\r\n\tCData\t$FF,$18\r\n\r\n")},
-        {"CCS", "Logo[]=",
-         QStringLiteral(
-             "//a b.png\r\n   const int  ok_icon[]={\r\n\t\t0X00,0X7F,\r\n\t\t0XFF,0X18,\r\n"
-             "\r\n\r\n};\r\n")},
-        {"C", "resim[]=",
-         QStringLiteral("//a b.png\r\n#include <stdint.h>\r\nconst uint8_t ok_icon[]={\r\n"
-                        "\t\t0x00,0x7F,\r\n\t\t0xFF,0x18,\r\n};\r\n")},
-        {"Arduino", "resim[]=",
-         QStringLiteral(
-             "//a b.png\r\n#include <avr/pgmspace.h>\r\nconst uint8_t PROGMEM ok_icon[]={\r\n"
-             "\t\t0x00,0x7F,\r\n\t\t0xFF,0x18,\r\n};\r\n")},
-    };
-    for (const auto& c : cases) {
-        NumberFormat f = presetFormat(QString::fromUtf8(c.language));
-        f.command = QString::fromUtf8(c.command);
-        f.numbersPerLine = QStringLiteral("2");
-        EventYield none;
-        const CodeTextOutcome outcome =
-            codeTextFor(f, kFour, QStringLiteral("a b.png"), none, QStringLiteral("ok_icon"));
-        EXPECT_EQ(outcome.code.text, c.expected) << c.language << " " << c.command;
-        EXPECT_FALSE(outcome.code.incompleteLine) << c.language;
-    }
+    *os << c.name;
 }
+
+class NamedTable : public ::testing::TestWithParam<NamedTableCase> {};
+
+TEST_P(NamedTable, IsLaidOutUnderItsName)
+{
+    const NamedTableCase& c = GetParam();
+    NumberFormat f = presetFormat(QString::fromUtf8(c.language));
+    f.command = QString::fromUtf8(c.command);
+    f.numbersPerLine = QStringLiteral("2");
+    EventYield none;
+    const CodeTextOutcome outcome =
+        codeTextFor(f, kFour, QStringLiteral("a b.png"), none, QStringLiteral("ok_icon"));
+    EXPECT_EQ(outcome.code.text, c.expected);
+    EXPECT_FALSE(outcome.code.incompleteLine);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CodeLayout, NamedTable, ::testing::Values(
+    NamedTableCase{"AsmDt", "Asm", "Dt",
+        QStringLiteral(";a b.png\r\nok_icon\r\n\tDt\t0X00,0X7F\r\n\tDt\t0XFF,0X18\r\n")},
+    NamedTableCase{"AsmRetlw", "Asm", "Retlw",
+        QStringLiteral(";a b.png\r\nok_icon\r\n\tRetlw\t0X00\r\n\tRetlw\t0X7F\r\n\tRetlw\t0XFF\r\n"
+                       "\tRetlw\t0X18\r\n")},
+    NamedTableCase{"ProtonBasic", "Proton Basic", "CData",
+        QStringLiteral("'a b.png\r\nok_icon:\r\n\tCData\t$00,$7F\r\n\tCData\t$FF,$18\r\n\r\n")},
+    NamedTableCase{"Ccs", "CCS", "Logo[]=",
+        QStringLiteral("//a b.png\r\n   const int  ok_icon[]={\r\n\t\t0X00,0X7F,\r\n\t\t0XFF,0X18,\r\n"
+                       "\r\n\r\n};\r\n")},
+    NamedTableCase{"C", "C", "resim[]=",
+        QStringLiteral("//a b.png\r\n#include <stdint.h>\r\nconst uint8_t ok_icon[]={\r\n"
+                       "\t\t0x00,0x7F,\r\n\t\t0xFF,0x18,\r\n};\r\n")},
+    NamedTableCase{"Arduino", "Arduino", "resim[]=",
+        QStringLiteral("//a b.png\r\n#include <avr/pgmspace.h>\r\nconst uint8_t PROGMEM ok_icon[]={\r\n"
+                       "\t\t0x00,0x7F,\r\n\t\t0xFF,0x18,\r\n};\r\n")}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 TEST(CodeLayout, FramesOfAnEmptyTableAndAnEmptyPath)
 {

@@ -146,25 +146,52 @@ TEST(DisplayPresets, ListTextHasALineForEachInTheToolsColumns)
         QString::fromUtf16(u"st7920-128x64\t128\t64\trows-msb-left\t0\tST7920 128 × 64 (LCD)")));
 }
 
-// "### The calls" shows the comments for a 128 × 64 table named logo: | row | C | Arduino |
-TEST(DisplayPresets, DocumentedCallsAreTheComments)
+// A row of "### The calls", the comments for a 128 × 64 table named logo: | row | C | Arduino |
+struct DocumentedCallRow {
+    QString name;
+    QString comment;
+    QString arduinoComment;
+};
+
+const std::vector<DocumentedCallRow>& documentedCalls()
 {
-    const QList<QStringList> rows = documentedTable(QStringLiteral("### The calls"));
-    qsizetype calls = 0;
-    for (const DisplayPreset& preset : displayPresets())
-        calls += preset.isLibraryCall() ? 1 : 0;
-    EXPECT_EQ(rows.size(), calls);
-    for (const QStringList& cells : rows) {
-        const QString name = unquoted(cells.value(0), u'`');
-        SCOPED_TRACE(name.toStdString());
-        const DisplayPreset* preset = displayPresetNamed(name);
-        ASSERT_NE(preset, nullptr);
-        const QString logo = QStringLiteral("logo");
-        EXPECT_EQ(libraryCallComment(*preset, logo, 128, 64, false),
-                  unquoted(cells.value(1), u'`'));
-        EXPECT_EQ(libraryCallComment(*preset, logo, 128, 64, true), unquoted(cells.value(2), u'`'));
-    }
+    static const std::vector<DocumentedCallRow> rows = [] {
+        std::vector<DocumentedCallRow> found;
+        for (const QStringList& cells : documentedTable(QStringLiteral("### The calls")))
+            found.push_back({unquoted(cells.value(0), u'`'), unquoted(cells.value(1), u'`'),
+                             unquoted(cells.value(2), u'`')});
+        return found;
+    }();
+    return rows;
 }
+
+void PrintTo(const DocumentedCallRow& row, std::ostream* os)
+{
+    *os << row.name.toStdString();
+}
+
+TEST(DisplayPresets, EveryLibraryCallIsDocumented)
+{
+    std::size_t calls = 0;
+    for (const DisplayPreset& preset : displayPresets())
+        calls += preset.isLibraryCall() ? 1u : 0u;
+    EXPECT_EQ(documentedCalls().size(), calls);
+}
+
+class DocumentedCall : public ::testing::TestWithParam<DocumentedCallRow> {};
+
+TEST_P(DocumentedCall, IsTheComment)
+{
+    const DocumentedCallRow& row = GetParam();
+    const DisplayPreset* preset = displayPresetNamed(row.name);
+    ASSERT_NE(preset, nullptr);
+    const QString logo = QStringLiteral("logo");
+    EXPECT_EQ(libraryCallComment(*preset, logo, 128, 64, false), row.comment);
+    EXPECT_EQ(libraryCallComment(*preset, logo, 128, 64, true), row.arduinoComment);
+}
+
+INSTANTIATE_TEST_SUITE_P(Docs, DocumentedCall, ::testing::ValuesIn(documentedCalls()),
+                         [](const auto& tested) { return caseName(tested.param.name); });
 
 TEST(DisplayPresets, CallCommentCountsRowBytesAndModulesHaveNone)
 {

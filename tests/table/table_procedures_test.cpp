@@ -24,6 +24,11 @@ struct PackingCase {
     QStringList expected;
 };
 
+void PrintTo(const PackingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 QStringList repeated(const QString& entry, int count, QStringList head = {})
 {
     while (head.size() < count)
@@ -31,34 +36,38 @@ QStringList repeated(const QString& entry, int count, QStringList head = {})
     return head;
 }
 
-TEST(PagePacking, PacksColumnsOfPagesTopRowAsBitZero)
+PixelGrid fullColumn()
 {
     PixelGrid column(1, 8);
     for (int y = 0; y < 8; ++y)
         column.set(0, y, 1);
-    const QList<PackingCase> cases = {
-        {"top-left pixel", gridWith(8, 8, {{0, 0}}),
-         repeated(QStringLiteral("00"), 8, {QStringLiteral("01")})},
-        {"bottom-left pixel", gridWith(8, 8, {{0, 7}}),
-         repeated(QStringLiteral("00"), 8, {QStringLiteral("80")})},
-        {"full column", column, {QStringLiteral("FF")}},
-        {"rows 1 and 3", gridWith(1, 8, {{0, 1}, {0, 3}}), {QStringLiteral("0A")}},
-        // W = 2, H = 16: column 0 and 1 of page 0, then of page 1.
-        {"page order",
-         gridWith(2, 16, {{0, 0}, {1, 1}, {0, 8 + 2}, {1, 8 + 7}}),
-         {QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("04"), QStringLiteral("80")}},
-        // A 12-row grid: the missing rows of the last page are light.
-        {"padded last page",
-         gridWith(1, 12, {{0, 0}, {0, 8}, {0, 11}}),
-         {QStringLiteral("01"), QStringLiteral("09")}},
-        {"zeros", PixelGrid(3, 8), repeated(QStringLiteral("00"), 3)},
-    };
-    for (const PackingCase& c : cases) {
-        QStringList table;
-        BaytlaraÇevir(c.grid, table);
-        EXPECT_EQ(table, c.expected) << c.name;
-    }
+    return column;
 }
+
+class PackedGrid : public ::testing::TestWithParam<PackingCase> {};
+
+TEST_P(PackedGrid, PacksColumnsOfPagesTopRowAsBitZero)
+{
+    const PackingCase& c = GetParam();
+    QStringList table;
+    BaytlaraÇevir(c.grid, table);
+    EXPECT_EQ(table, c.expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PagePacking, PackedGrid, ::testing::Values(
+    PackingCase{"TopLeftPixel", gridWith(8, 8, {{0, 0}}), repeated(QStringLiteral("00"), 8, {QStringLiteral("01")})},
+    PackingCase{"BottomLeftPixel", gridWith(8, 8, {{0, 7}}), repeated(QStringLiteral("00"), 8, {QStringLiteral("80")})},
+    PackingCase{"FullColumn", fullColumn(), {QStringLiteral("FF")}},
+    PackingCase{"Rows1And3", gridWith(1, 8, {{0, 1}, {0, 3}}), {QStringLiteral("0A")}},
+    // W = 2, H = 16: column 0 and 1 of page 0, then of page 1.
+    PackingCase{"PageOrder", gridWith(2, 16, {{0, 0}, {1, 1}, {0, 8 + 2}, {1, 8 + 7}}),
+        {QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("04"), QStringLiteral("80")}},
+    // A 12-row grid: the missing rows of the last page are light.
+    PackingCase{"PaddedLastPage", gridWith(1, 12, {{0, 0}, {0, 8}, {0, 11}}), {QStringLiteral("01"), QStringLiteral("09")}},
+    PackingCase{"Zeros", PixelGrid(3, 8), repeated(QStringLiteral("00"), 3)}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 TEST(PagePacking, DisplaySizeGives1024EntriesAndReplacesTheTable)
 {
@@ -82,92 +91,124 @@ TEST(PagePacking, EmptyGridIsIndexOutOfRangeAndKeepsTheTable)
 
 // Digit values: a result, or the number of the error raised.
 struct DigitCase {
+    const char* name;
     QString text;
     qint64 value;
     int error;
 };
 
-template <typename F>
-void checkDigitCases(const char* routine, F f, const QList<DigitCase>& cases)
+void PrintTo(const DigitCase& c, std::ostream* os)
 {
-    for (const DigitCase& c : cases) {
-        try {
-            const qint64 v = static_cast<qint64>(f(c.text));
-            EXPECT_EQ(c.error, 0) << routine << "(" << c.text.toStdString() << ") gave " << v;
-            EXPECT_EQ(v, c.value) << routine << "(" << c.text.toStdString() << ")";
-        } catch (const RunError& e) {
-            EXPECT_EQ(e.number(), c.error) << routine << "(" << c.text.toStdString() << ")";
-        }
+    *os << c.name;
+}
+
+template <typename F>
+void checkDigitCase(const char* routine, F f, const DigitCase& c)
+{
+    try {
+        const qint64 v = static_cast<qint64>(f(c.text));
+        EXPECT_EQ(c.error, 0) << routine << "(" << c.text.toStdString() << ") gave " << v;
+        EXPECT_EQ(v, c.value) << routine << "(" << c.text.toStdString() << ")";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.number(), c.error) << routine << "(" << c.text.toStdString() << ")";
     }
 }
 
-TEST(DigitValues, BinaryDigits)
+class BinaryDigits : public ::testing::TestWithParam<DigitCase> {};
+
+TEST_P(BinaryDigits, GiveTheirValueOrTheError)
 {
-    checkDigitCases("BinDeğeri", [](const QString& t) { return BinDeğeri(t); },
-                    {{QStringLiteral("1010"), 10, 0},
-                     {QStringLiteral(" 11 "), 3, 0},
-                     {QStringLiteral("00000001"), 1, 0},
-                     {QStringLiteral("11111111"), 255, 0},
-                     {QString(), 0, 0},
-                     {QStringLiteral("2"), 2, 0},
-                     {QStringLiteral("20"), 4, 0},
-                     {QStringLiteral("1x"), 0, 13},
-                     {QString(40000, QLatin1Char('1')), 0, 6}});
+    checkDigitCase(
+        "BinDeğeri", [](const QString& t) { return BinDeğeri(t); }, GetParam());
 }
 
-TEST(DigitValues, HexadecimalDigits)
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(DigitValues, BinaryDigits, ::testing::Values(
+    DigitCase{"Ten", QStringLiteral("1010"), 10, 0},
+    DigitCase{"SpacesAround", QStringLiteral(" 11 "), 3, 0},
+    DigitCase{"LeadingZeros", QStringLiteral("00000001"), 1, 0},
+    DigitCase{"EightOnes", QStringLiteral("11111111"), 255, 0},
+    DigitCase{"Empty", QString(), 0, 0},
+    DigitCase{"DigitTwoCountsDouble", QStringLiteral("2"), 2, 0},
+    DigitCase{"DigitTwoInTheSecondPlace", QStringLiteral("20"), 4, 0},
+    DigitCase{"LetterIsTypeMismatch", QStringLiteral("1x"), 0, 13},
+    DigitCase{"FortyThousandOnesOverflow", QString(40000, QLatin1Char('1')), 0, 6}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+class HexadecimalDigits : public ::testing::TestWithParam<DigitCase> {};
+
+TEST_P(HexadecimalDigits, GiveTheirValueOrTheError)
 {
-    checkDigitCases("HexDeğeri", [](const QString& t) { return HexDeğeri(t); },
-                    {{QStringLiteral("7F"), 127, 0},
-                     {QStringLiteral("FF"), 255, 0},
-                     {QStringLiteral("00"), 0, 0},
-                     {QStringLiteral("1A2"), 418, 0},
-                     {QStringLiteral("0F"), 15, 0},
-                     {QStringLiteral("F"), 15, 0},
-                     {QString(), 0, 0},
-                     {QStringLiteral("FFFFFFFFFFFF"), 0xFFFFFFFFFFFFLL, 0},
-                     {QStringLiteral("346DC5D638865"), 922337203685477LL, 0},
-                     {QStringLiteral("ff"), 0, 13},
-                     {QStringLiteral(" 1"), 0, 13},
-                     {QStringLiteral("0X1"), 0, 13},
-                     {QStringLiteral("$1"), 0, 13},
-                     {QStringLiteral("1H"), 0, 13},
-                     {QStringLiteral("346DC5D638866"), 0, 6},
-                     {QStringLiteral("FFFFFFFFFFFFFFFFFFFF"), 0, 6}});
+    checkDigitCase(
+        "HexDeğeri", [](const QString& t) { return HexDeğeri(t); }, GetParam());
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(DigitValues, HexadecimalDigits, ::testing::Values(
+    DigitCase{"SevenF", QStringLiteral("7F"), 127, 0},
+    DigitCase{"FF", QStringLiteral("FF"), 255, 0},
+    DigitCase{"Zeros", QStringLiteral("00"), 0, 0},
+    DigitCase{"ThreeDigits", QStringLiteral("1A2"), 418, 0},
+    DigitCase{"LeadingZero", QStringLiteral("0F"), 15, 0},
+    DigitCase{"OneDigit", QStringLiteral("F"), 15, 0},
+    DigitCase{"Empty", QString(), 0, 0},
+    DigitCase{"TwelveDigits", QStringLiteral("FFFFFFFFFFFF"), 0xFFFFFFFFFFFFLL, 0},
+    DigitCase{"Largest", QStringLiteral("346DC5D638865"), 922337203685477LL, 0},
+    DigitCase{"LowerCaseIsTypeMismatch", QStringLiteral("ff"), 0, 13},
+    DigitCase{"LeadingSpaceIsTypeMismatch", QStringLiteral(" 1"), 0, 13},
+    DigitCase{"PrefixIsTypeMismatch", QStringLiteral("0X1"), 0, 13},
+    DigitCase{"DollarIsTypeMismatch", QStringLiteral("$1"), 0, 13},
+    DigitCase{"SuffixIsTypeMismatch", QStringLiteral("1H"), 0, 13},
+    DigitCase{"OneAboveTheLargestOverflows", QStringLiteral("346DC5D638866"), 0, 6},
+    DigitCase{"TwentyDigitsOverflow", QStringLiteral("FFFFFFFFFFFFFFFFFFFF"), 0, 6}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 // A table entry is a byte when it holds hexadecimal digits up to FF: the drawing reads
 // either case, the inverting upper case only.
-TEST(DigitValues, HexadecimalBytes)
+struct ByteEntryCase {
+    const char* name;
+    const char* entry;
+    std::optional<int> anyCase;
+    std::optional<int> upperOnly;
+};
+
+void PrintTo(const ByteEntryCase& c, std::ostream* os)
 {
-    const struct {
-        const char* entry;
-        std::optional<int> anyCase;
-        std::optional<int> upperOnly;
-    } cases[] = {
-        {"00", 0, 0},
-        {"7F", 127, 127},
-        {"ff", 255, std::nullopt},
-        {"Ff", 255, std::nullopt},
-        {"3", 3, 3},
-        {"00FF", 255, 255},
-        {"000000001", 1, 1},
-        {"100", std::nullopt, std::nullopt},
-        {"FFF", std::nullopt, std::nullopt},
-        {"", std::nullopt, std::nullopt},
-        {" 1", std::nullopt, std::nullopt},
-        {"1 ", std::nullopt, std::nullopt},
-        {"G", std::nullopt, std::nullopt},
-        {"0X1", std::nullopt, std::nullopt},
-        {"-1", std::nullopt, std::nullopt},
-        {"1,", std::nullopt, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        const QString entry = QString::fromUtf8(c.entry);
-        EXPECT_EQ(hexByte(entry, pixmint::DigitCase::Any), c.anyCase) << c.entry;
-        EXPECT_EQ(hexByte(entry), c.upperOnly) << c.entry;
-    }
+    *os << c.name;
 }
+
+class HexadecimalByte : public ::testing::TestWithParam<ByteEntryCase> {};
+
+TEST_P(HexadecimalByte, IsReadInEitherCaseOrUpperCaseOnly)
+{
+    const ByteEntryCase& c = GetParam();
+    const QString entry = QString::fromUtf8(c.entry);
+    EXPECT_EQ(hexByte(entry, pixmint::DigitCase::Any), c.anyCase);
+    EXPECT_EQ(hexByte(entry), c.upperOnly);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(DigitValues, HexadecimalByte, ::testing::Values(
+    ByteEntryCase{"Zero", "00", 0, 0},
+    ByteEntryCase{"SevenF", "7F", 127, 127},
+    ByteEntryCase{"LowerCase", "ff", 255, std::nullopt},
+    ByteEntryCase{"MixedCase", "Ff", 255, std::nullopt},
+    ByteEntryCase{"OneDigit", "3", 3, 3},
+    ByteEntryCase{"LeadingZeros", "00FF", 255, 255},
+    ByteEntryCase{"ManyLeadingZeros", "000000001", 1, 1},
+    ByteEntryCase{"AboveFF", "100", std::nullopt, std::nullopt},
+    ByteEntryCase{"ThreeFs", "FFF", std::nullopt, std::nullopt},
+    ByteEntryCase{"Empty", "", std::nullopt, std::nullopt},
+    ByteEntryCase{"LeadingSpace", " 1", std::nullopt, std::nullopt},
+    ByteEntryCase{"TrailingSpace", "1 ", std::nullopt, std::nullopt},
+    ByteEntryCase{"NoHexDigit", "G", std::nullopt, std::nullopt},
+    ByteEntryCase{"Prefix", "0X1", std::nullopt, std::nullopt},
+    ByteEntryCase{"Negative", "-1", std::nullopt, std::nullopt},
+    ByteEntryCase{"Separator", "1,", std::nullopt, std::nullopt}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace pixmint
