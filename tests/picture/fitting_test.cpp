@@ -22,50 +22,34 @@ struct ScalingCase {
     QStringList expected;
 };
 
-TEST(ResmiAktar, BlackWinsScalingTable)
+void PrintTo(const ScalingCase& c, std::ostream* os)
 {
-    const ScalingCase cases[] = {
-        {"shrinking keeps a lone black pixel",
-         drawn({"....", "....", "...#", "...."}),
-         {2, 2},
-         true,
-         textRows({"..", ".#"})},
-        {"enlarging 2 to 5 repeats by the index rule",
-         drawn({"#."}),
-         {5, 1},
-         true,
-         textRows({"###.."})},
-        {"enlarging 3 to 7 repeats by the index rule",
-         drawn({"#.#"}),
-         {7, 1},
-         true,
-         textRows({"###..##"})},
-        {"widened and flattened at once",
-         drawn({"#...", "....", "....", "...#"}),
-         {6, 2},
-         true,
-         textRows({"##....", ".....#"})},
-        {"red and green AND to black", drawn({"rg", ".."}), {1, 1}, true, textRows({"#"})},
-        {"red and white AND to red, which is dark", drawn({"r."}), {1, 1}, true, textRows({"#"})},
-        {"one pixel fills the frame", drawn({"#"}), {3, 2}, true, textRows({"###", "###"})},
-        {"without fit the picture is cut to the frame",
-         drawn({"#..#", "....", "#..#"}),
-         {2, 2},
-         false,
-         textRows({"#.", ".."})},
-        {"without fit a small picture keeps its size",
-         drawn({"#.", ".#"}),
-         {5, 4},
-         false,
-         textRows({"#.", ".#"})},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QImage result = ResmiAktar(c.source, c.target, c.fit);
-        EXPECT_EQ(result.format(), QImage::Format_RGB32);
-        EXPECT_EQ(asText(result), c.expected);
-    }
+    *os << c.name;
 }
+
+class BlackWinsScaling : public ::testing::TestWithParam<ScalingCase> {};
+
+TEST_P(BlackWinsScaling, GivesTheExpectedPicture)
+{
+    const ScalingCase& c = GetParam();
+    const QImage result = ResmiAktar(c.source, c.target, c.fit);
+    EXPECT_EQ(result.format(), QImage::Format_RGB32);
+    EXPECT_EQ(asText(result), c.expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(ResmiAktar, BlackWinsScaling, ::testing::Values(
+    ScalingCase{"ShrinkingKeepsALoneBlackPixel", drawn({"....", "....", "...#", "...."}), {2, 2}, true, textRows({"..", ".#"})},
+    ScalingCase{"Enlarging2To5RepeatsByTheIndexRule", drawn({"#."}), {5, 1}, true, textRows({"###.."})},
+    ScalingCase{"Enlarging3To7RepeatsByTheIndexRule", drawn({"#.#"}), {7, 1}, true, textRows({"###..##"})},
+    ScalingCase{"WidenedAndFlattenedAtOnce", drawn({"#...", "....", "....", "...#"}), {6, 2}, true, textRows({"##....", ".....#"})},
+    ScalingCase{"RedAndGreenAndToBlack", drawn({"rg", ".."}), {1, 1}, true, textRows({"#"})},
+    ScalingCase{"RedAndWhiteAndToRedWhichIsDark", drawn({"r."}), {1, 1}, true, textRows({"#"})},
+    ScalingCase{"OnePixelFillsTheFrame", drawn({"#"}), {3, 2}, true, textRows({"###", "###"})},
+    ScalingCase{"WithoutFitThePictureIsCutToTheFrame", drawn({"#..#", "....", "#..#"}), {2, 2}, false, textRows({"#.", ".."})},
+    ScalingCase{"WithoutFitASmallPictureKeepsItsSize", drawn({"#.", ".#"}), {5, 4}, false, textRows({"#.", ".#"})}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 // The rule applied pixel by pixel, the slow way, to check the fast one against.
 QRgb andOfCovered(const QImage& source, QSize target, int x, int y)
@@ -83,27 +67,44 @@ QRgb andOfCovered(const QImage& source, QSize target, int x, int y)
     return value;
 }
 
-TEST(ResmiAktar, EveryTargetPixelIsTheAndOfTheSourcePixelsItCovers)
+struct SizesCase {
+    const char* name;
+    QSize from;
+    QSize to;
+};
+
+void PrintTo(const SizesCase& c, std::ostream* os)
 {
-    const std::pair<QSize, QSize> sizes[] = {
-        {{256, 128}, {128, 64}}, {{100, 100}, {128, 64}}, {{7, 3}, {3, 7}},   {{5, 5}, {1, 1}},
-        {{1, 1}, {4, 3}},        {{13, 1}, {5, 9}},       {{3, 50}, {40, 7}},
-    };
-    for (const auto& [from, to] : sizes) {
-        SCOPED_TRACE(::testing::Message() << from.width() << "x" << from.height() << " -> "
-                                          << to.width() << "x" << to.height());
-        const QImage source = noise(from.width(), from.height());
-        const QImage result = ResmiAktar(source, to, true);
-        EXPECT_EQ(result.size(), to);
-        if (result.size() != to)
-            continue;
-        int wrong = 0;
-        for (int y = 0; y < to.height(); ++y)
-            for (int x = 0; x < to.width(); ++x)
-                wrong += result.pixel(x, y) != andOfCovered(source, to, x, y);
-        EXPECT_EQ(wrong, 0);
-    }
+    *os << c.name;
 }
+
+class ScaledNoise : public ::testing::TestWithParam<SizesCase> {};
+
+TEST_P(ScaledNoise, EveryTargetPixelIsTheAndOfTheSourcePixelsItCovers)
+{
+    const QSize from = GetParam().from;
+    const QSize to = GetParam().to;
+    const QImage source = noise(from.width(), from.height());
+    const QImage result = ResmiAktar(source, to, true);
+    ASSERT_EQ(result.size(), to);
+    int wrong = 0;
+    for (int y = 0; y < to.height(); ++y)
+        for (int x = 0; x < to.width(); ++x)
+            wrong += result.pixel(x, y) != andOfCovered(source, to, x, y);
+    EXPECT_EQ(wrong, 0);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(ResmiAktar, ScaledNoise, ::testing::Values(
+    SizesCase{"Halved256x128To128x64", {256, 128}, {128, 64}},
+    SizesCase{"Square100x100To128x64", {100, 100}, {128, 64}},
+    SizesCase{"Transposed7x3To3x7", {7, 3}, {3, 7}},
+    SizesCase{"Whole5x5ToOnePixel", {5, 5}, {1, 1}},
+    SizesCase{"OnePixelTo4x3", {1, 1}, {4, 3}},
+    SizesCase{"OneRow13x1To5x9", {13, 1}, {5, 9}},
+    SizesCase{"TallNarrow3x50To40x7", {3, 50}, {40, 7}}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 TEST(ResmiAktar, EmptySourceOrFrameGivesNoPicture)
 {
@@ -148,29 +149,72 @@ TEST(PikselleriOku, DarkReadsAsOneAndBeyondTheSurfaceAsLight)
             EXPECT_EQ(inverted.at(x, y), 1 - expected[y][x]) << "at " << x << "," << y;
 }
 
-TEST(PikselleriOku, ReadsOtherPixelFormatsAndAnEmptySurface)
+struct FormatCase {
+    const char* name;
+    QImage::Format format;
+};
+
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SurfaceFormat : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(SurfaceFormat, ReadsAsTheUsualFormat)
 {
     const QImage surface = drawn({"#..#", ".##."});
-    const PixelGrid reference = PikselleriOku(surface, 4, 2, false);
-    for (const auto format : {QImage::Format_RGB888, QImage::Format_Mono, QImage::Format_ARGB32,
-                              QImage::Format_ARGB32_Premultiplied, QImage::Format_Grayscale8}) {
-        EXPECT_EQ(PikselleriOku(surface.convertToFormat(format), 4, 2, false), reference)
-            << "format " << format;
-    }
+    EXPECT_EQ(PikselleriOku(surface.convertToFormat(GetParam().format), 4, 2, false),
+              PikselleriOku(surface, 4, 2, false));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PikselleriOku, SurfaceFormat, ::testing::Values(
+    FormatCase{"Rgb888", QImage::Format_RGB888},
+    FormatCase{"Mono", QImage::Format_Mono},
+    FormatCase{"Argb32", QImage::Format_ARGB32},
+    FormatCase{"Argb32Premultiplied", QImage::Format_ARGB32_Premultiplied},
+    FormatCase{"Grayscale8", QImage::Format_Grayscale8}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+TEST(PikselleriOku, AnEmptySurfaceReadsLight)
+{
     EXPECT_EQ(PikselleriOku(QImage(), 128, 64, false), PixelGrid(128, 64));
 }
 
-TEST(PikselleriOku, SizeBelowOneRaisesError9)
+struct BadSizeCase {
+    const char* name;
+    int width;
+    int height;
+};
+
+void PrintTo(const BadSizeCase& c, std::ostream* os)
 {
-    for (const auto& [w, h] : {std::pair{0, 64}, {128, 0}, {-1, 5}, {0, 0}}) {
-        try {
-            PikselleriOku(drawn({"#"}), w, h, false);
-            ADD_FAILURE() << "no error for " << w << " x " << h;
-        } catch (const RunError& e) {
-            EXPECT_EQ(e.number(), IndexOutOfRange);
-        }
+    *os << c.name;
+}
+
+class SizeBelowOne : public ::testing::TestWithParam<BadSizeCase> {};
+
+TEST_P(SizeBelowOne, RaisesError9)
+{
+    const BadSizeCase& c = GetParam();
+    try {
+        PikselleriOku(drawn({"#"}), c.width, c.height, false);
+        ADD_FAILURE() << "no error for " << c.width << " x " << c.height;
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.number(), IndexOutOfRange);
     }
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PikselleriOku, SizeBelowOne, ::testing::Values(
+    BadSizeCase{"ZeroWidth", 0, 64},
+    BadSizeCase{"ZeroHeight", 128, 0},
+    BadSizeCase{"NegativeWidth", -1, 5},
+    BadSizeCase{"ZeroWidthAndHeight", 0, 0}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace pixmint

@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iostream>
+#include <tuple>
 
 namespace pixmint {
 namespace {
@@ -84,76 +86,148 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(LoadPicture, RefusesWhatIsNoReadablePicture)
+QByteArray noisePng()
 {
-    const QByteArray png = encoded(testing::noise(24, 16), "png");
-    const QByteArray jpeg = encoded(testing::noise(24, 16), "jpg");
-    const struct {
-        const char* name;
-        QString path;
-    } cases[] = {
-        {"missing file", m_dir.filePath(QStringLiteral("absent.png"))},
-        {"missing file whose name a suffix would complete", m_dir.filePath(QStringLiteral("twin"))},
-        {"empty path", QString()},
-        {"a folder", m_dir.path()},
-        {"empty file", write(QStringLiteral("empty.png"), {})},
-        {"text", write(QStringLiteral("text.png"), "Bu bir resim değil.\r\n")},
-        {"png cut short", write(QStringLiteral("cut.png"), png.left(png.size() / 2))},
-        {"jpeg header only", write(QStringLiteral("cut.jpg"), jpeg.left(200))},
-        {"bmp claiming 60000 x 60000",
-         write(QStringLiteral("huge.bmp"), bmpClaiming(60000, 60000))},
-        {"bmp claiming 10001 x 10000",
-         write(QStringLiteral("over.bmp"), bmpClaiming(10001, 10000))},
-        {"bmp claiming a negative width", write(QStringLiteral("neg.bmp"), bmpClaiming(-5, 5))},
-        {"gif claiming 65535 x 65535",
-         write(QStringLiteral("huge.gif"), gifClaiming(65535, 65535))},
-    };
-    write(QStringLiteral("twin.png"), png);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_TRUE(loadPicture(c.path).isNull());
-    }
-    EXPECT_FALSE(loadPicture(m_dir.filePath(QStringLiteral("twin.png"))).isNull());
+    return encoded(testing::noise(24, 16), "png");
 }
 
-TEST_F(LoadPicture, TransparentPixelsAreLaidOnWhite)
+QByteArray noiseJpeg()
 {
-    // Expected channels worked out by hand from (c × a + 255 × (255 − a) + 127) div 255.
-    struct Case {
-        int channel, alpha, expected;
-    };
-    const Case cases[] = {
-        {0, 0, 255}, {200, 0, 255}, {0, 1, 254},   {0, 128, 127},  {200, 128, 227}, {100, 254, 101},
-        {0, 254, 1}, {37, 255, 37}, {1, 127, 128}, {255, 77, 255}, {10, 200, 63},
-    };
-    QImage straight(static_cast<int>(std::size(cases)), 1, QImage::Format_ARGB32);
-    QList<QRgb> table;
-    for (int x = 0; x < straight.width(); ++x) {
-        const auto& c = cases[x];
-        table << qRgba(c.channel, c.channel, c.channel, c.alpha);
-        straight.setPixel(x, 0, table.back());
+    return encoded(testing::noise(24, 16), "jpg");
+}
+
+struct RefusedCase {
+    const char* name;
+    const char* file;  // in the test's folder; "" the folder itself, nullptr an empty path
+    std::function<QByteArray()> bytes;  // the file's; none for a file that is missing
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class RefusedPicture : public LoadPicture, public ::testing::WithParamInterface<RefusedCase> {};
+
+// Beside every file lies twin.png, a picture that loads.
+TEST_P(RefusedPicture, IsNoReadablePicture)
+{
+    const RefusedCase& c = GetParam();
+    write(QStringLiteral("twin.png"), noisePng());
+    QString path;
+    if (c.file && *c.file)
+        path = c.bytes ? write(QString::fromUtf8(c.file), c.bytes())
+                       : m_dir.filePath(QString::fromUtf8(c.file));
+    else if (c.file)
+        path = m_dir.path();
+    EXPECT_TRUE(loadPicture(path).isNull());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(LoadPicture, RefusedPicture, ::testing::Values(
+    RefusedCase{"MissingFile", "absent.png", {}},
+    RefusedCase{"MissingFileWhoseNameASuffixWouldComplete", "twin", {}},
+    RefusedCase{"EmptyPath", nullptr, {}},
+    RefusedCase{"AFolder", "", {}},
+    RefusedCase{"EmptyFile", "empty.png", [] { return QByteArray(); }},
+    RefusedCase{"Text", "text.png", [] { return QByteArray("Bu bir resim değil.\r\n"); }},
+    RefusedCase{"PngCutShort", "cut.png", [] { const QByteArray png = noisePng(); return png.left(png.size() / 2); }},
+    RefusedCase{"JpegHeaderOnly", "cut.jpg", [] { return noiseJpeg().left(200); }},
+    RefusedCase{"BmpClaiming60000x60000", "huge.bmp", [] { return bmpClaiming(60000, 60000); }},
+    RefusedCase{"BmpClaiming10001x10000", "over.bmp", [] { return bmpClaiming(10001, 10000); }},
+    RefusedCase{"BmpClaimingANegativeWidth", "neg.bmp", [] { return bmpClaiming(-5, 5); }},
+    RefusedCase{"GifClaiming65535x65535", "huge.gif", [] { return gifClaiming(65535, 65535); }}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+TEST_F(LoadPicture, TheTwinOfAMissingNameLoads)
+{
+    EXPECT_FALSE(loadPicture(write(QStringLiteral("twin.png"), noisePng())).isNull());
+}
+
+// The pixels of one picture, each a grey with an alpha, and the channels they load with,
+// worked out by hand from (c × a + 255 × (255 − a) + 127) div 255.
+struct AlphaCase {
+    const char* name;
+    int channel;
+    int alpha;
+    int expected;
+};
+
+const AlphaCase kAlphaCases[] = {
+    {"ClearBlack", 0, 0, 255},
+    {"ClearGrey", 200, 0, 255},
+    {"BlackBarelyThere", 0, 1, 254},
+    {"BlackHalfCovering", 0, 128, 127},
+    {"GreyHalfCovering", 200, 128, 227},
+    {"GreyNearlyOpaque", 100, 254, 101},
+    {"BlackNearlyOpaque", 0, 254, 1},
+    {"Opaque", 37, 255, 37},
+    {"RoundedUp", 1, 127, 128},
+    {"WhiteStaysWhite", 255, 77, 255},
+    {"DarkGreyMostlyCovering", 10, 200, 63},
+};
+constexpr int kAlphaCount = static_cast<int>(std::size(kAlphaCases));
+
+QImage straightAlpha()
+{
+    QImage straight(kAlphaCount, 1, QImage::Format_ARGB32);
+    for (int x = 0; x < kAlphaCount; ++x) {
+        const AlphaCase& c = kAlphaCases[x];
+        straight.setPixel(x, 0, qRgba(c.channel, c.channel, c.channel, c.alpha));
     }
+    return straight;
+}
+
+QImage paletteWithAlpha()
+{
+    const QImage straight = straightAlpha();
     QImage palette(straight.size(), QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (int x = 0; x < kAlphaCount; ++x)
+        table << straight.pixel(x, 0);
     palette.setColorTable(table);
-    for (int x = 0; x < palette.width(); ++x)
+    for (int x = 0; x < kAlphaCount; ++x)
         palette.setPixel(x, 0, static_cast<uint>(x));
-
-    for (const auto& [name, image] :
-         {std::pair{"straight alpha", straight}, std::pair{"palette with alpha", palette}}) {
-        SCOPED_TRACE(name);
-        const QImage loaded = loadPictureFromData(encoded(image, "png"));
-        ASSERT_EQ(loaded.format(), QImage::Format_RGB32);
-        ASSERT_EQ(loaded.size(), straight.size());
-        for (int x = 0; x < loaded.width(); ++x) {
-            const auto& c = cases[x];
-            const QRgb p = loaded.pixel(x, 0);
-            EXPECT_EQ(qRed(p), c.expected) << "case " << x;
-            EXPECT_EQ(qGreen(p), c.expected) << "case " << x;
-            EXPECT_EQ(qBlue(p), c.expected) << "case " << x;
-            EXPECT_EQ(qAlpha(p), 255);
-        }
-    }
+    return palette;
 }
+
+struct AlphaPicture {
+    const char* name;
+    QImage (*picture)();
+};
+
+void PrintTo(const AlphaPicture& kind, std::ostream* os)
+{
+    *os << kind.name;
+}
+
+// A pixel of the picture, by its place.
+class TransparentPixel : public ::testing::TestWithParam<std::tuple<AlphaPicture, int>> {};
+
+TEST_P(TransparentPixel, IsLaidOnWhite)
+{
+    const auto& [kind, x] = GetParam();
+    const AlphaCase& c = kAlphaCases[x];
+    const QImage loaded = loadPictureFromData(encoded(kind.picture(), "png"));
+    ASSERT_EQ(loaded.format(), QImage::Format_RGB32);
+    ASSERT_EQ(loaded.size(), QSize(kAlphaCount, 1));
+    const QRgb p = loaded.pixel(x, 0);
+    EXPECT_EQ(qRed(p), c.expected);
+    EXPECT_EQ(qGreen(p), c.expected);
+    EXPECT_EQ(qBlue(p), c.expected);
+    EXPECT_EQ(qAlpha(p), 255);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LoadPicture, TransparentPixel,
+    ::testing::Combine(::testing::Values(AlphaPicture{"StraightAlpha", straightAlpha},
+                                         AlphaPicture{"PaletteWithAlpha", paletteWithAlpha}),
+                       ::testing::Range(0, kAlphaCount)),
+    [](const auto& tested) {
+        return std::string(std::get<0>(tested.param).name) + "_" +
+               kAlphaCases[std::get<1>(tested.param)].name;
+    });
 
 TEST_F(LoadPicture, PhotoStandsAsItsExifOrientationSays)
 {

@@ -19,33 +19,48 @@ TEST(TableDrawing, ScaleDrawsEveryPixelAsASquare)
               plain->scaled(21, 24).convertToFormat(QImage::Format_RGB32));
 }
 
-TEST(TableDrawing, RefusesWhatItCannotDraw)
+struct RefusedCase {
+    const char* name;
+    Bytes table;
+    int width;
+    int scale;
+    const char* problemPart;
+    ByteLayout layout = ByteLayout::PagesLsbTop;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os)
 {
-    const struct {
-        Bytes table;
-        int width;
-        int scale;
-        const char* problemPart;
-        ByteLayout layout = ByteLayout::PagesLsbTop;
-    } cases[] = {
-        {{}, 8, 1, "Tabloda çizilecek sayı yok."},
-        {{0}, 0, 1, "Çizim eni 1 ile 16384"},
-        {{0}, 16385, 1, "Çizim eni 1 ile 16384"},
-        {{0}, 8, 0, "Ölçek 1 ile 16"},
-        {{0}, 8, 17, "Ölçek 1 ile 16"},
-        {Bytes(16385, 0), 1, 1,
-         "en fazla 131072 piksel yüksek olabilir; bu tablo 1 sayı eninde 131080"},
-        {Bytes(16384 * 9, 0), 16384, 16, "en fazla 268435456 piksel"},
-        // A row layout takes one row for every ceil(width / 8) entries.
-        {Bytes(131073, 0), 8, 1, "bu tablo 8 piksel eninde 131073", ByteLayout::RowsMsbLeft},
-    };
-    for (const auto& c : cases) {
-        const Checked<QImage> drawing = drawTable(c.table, c.width, c.scale, c.layout);
-        EXPECT_FALSE(drawing.ok()) << c.problemPart;
-        EXPECT_TRUE(drawing.failure().contains(QString::fromUtf8(c.problemPart)))
-            << drawing.failure().toStdString();
-    }
-    // The largest table of one column still draws.
+    *os << c.name;
+}
+
+class RefusedDrawing : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedDrawing, SaysWhatItCannotDraw)
+{
+    const RefusedCase& c = GetParam();
+    const Checked<QImage> drawing = drawTable(c.table, c.width, c.scale, c.layout);
+    EXPECT_FALSE(drawing.ok()) << c.problemPart;
+    EXPECT_TRUE(drawing.failure().contains(QString::fromUtf8(c.problemPart)))
+        << drawing.failure().toStdString();
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(TableDrawing, RefusedDrawing, ::testing::Values(
+    RefusedCase{"EmptyTable", {}, 8, 1, "Tabloda çizilecek sayı yok."},
+    RefusedCase{"ZeroWidth", {0}, 0, 1, "Çizim eni 1 ile 16384"},
+    RefusedCase{"WidthAbove16384", {0}, 16385, 1, "Çizim eni 1 ile 16384"},
+    RefusedCase{"ZeroScale", {0}, 8, 0, "Ölçek 1 ile 16"},
+    RefusedCase{"ScaleAbove16", {0}, 8, 17, "Ölçek 1 ile 16"},
+    RefusedCase{"TooTall", Bytes(16385, 0), 1, 1,
+        "en fazla 131072 piksel yüksek olabilir; bu tablo 1 sayı eninde 131080"},
+    RefusedCase{"TooManyPixels", Bytes(16384 * 9, 0), 16384, 16, "en fazla 268435456 piksel"},
+    // A row layout takes one row for every ceil(width / 8) entries.
+    RefusedCase{"RowLayoutTooTall", Bytes(131073, 0), 8, 1, "bu tablo 8 piksel eninde 131073", ByteLayout::RowsMsbLeft}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+TEST(TableDrawing, TheLargestTableOfOneColumnStillDraws)
+{
     EXPECT_TRUE(drawTable(Bytes(16384, 1), 1).ok());
 }
 

@@ -13,79 +13,143 @@ struct ThresholdCase {
     std::uint8_t bit;  // with invert false
 };
 
+void PrintTo(const ThresholdCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ThresholdRule : public ::testing::TestWithParam<ThresholdCase> {};
+
+TEST_P(ThresholdRule, BitAndColourFollowTheLightDarkRuleAndInvertSwapsThem)
+{
+    const ThresholdCase& c = GetParam();
+    const bool light = c.bit == 0;
+    EXPECT_EQ(EşikBiti(c.colour, false), c.bit);
+    EXPECT_EQ(EşikBiti(c.colour, true), 1 - c.bit);
+    EXPECT_EQ(EşikRengi(c.colour, false), light ? kWhite : kBlack);
+    EXPECT_EQ(EşikRengi(c.colour, true), light ? kBlack : kWhite);
+}
+
 // The light/dark border lies between channel sums 383 and 384; the invalid colour has
 // all bits set and so reads as light.
-const ThresholdCase kThresholdCases[] = {
-    {"sum 384 is light", 0x808080, 0},
-    {"sum 383 is dark", 0x7F7F81, 1},
-    {"sum 381 (mean 127) is dark", 0x7F7F7F, 1},
-    {"channel order does not matter", 0xFF8000, 1},
-    {"channel order does not matter, light", 0x0081FF, 0},
-    {"black", kBlack, 1},
-    {"white", kWhite, 0},
-    {"invalid colour", kInvalidColour, 0},
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Threshold, ThresholdRule, ::testing::Values(
+    ThresholdCase{"Sum384IsLight", 0x808080, 0},
+    ThresholdCase{"Sum383IsDark", 0x7F7F81, 1},
+    ThresholdCase{"Sum381IsDark", 0x7F7F7F, 1},
+    ThresholdCase{"ChannelOrderDoesNotMatter", 0xFF8000, 1},
+    ThresholdCase{"ChannelOrderDoesNotMatterLight", 0x0081FF, 0},
+    ThresholdCase{"Black", kBlack, 1},
+    ThresholdCase{"White", kWhite, 0},
+    ThresholdCase{"InvalidColour", kInvalidColour, 0}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+struct RowWidthCase {
+    const char* name;
+    qint32 width;
+    qint32 bytes;
 };
 
-TEST(Threshold, BitAndColourFollowTheLightDarkRuleAndInvertSwapsThem)
+void PrintTo(const RowWidthCase& c, std::ostream* os)
 {
-    for (const auto& c : kThresholdCases) {
-        SCOPED_TRACE(c.name);
-        const bool light = c.bit == 0;
-        EXPECT_EQ(EşikBiti(c.colour, false), c.bit);
-        EXPECT_EQ(EşikBiti(c.colour, true), 1 - c.bit);
-        EXPECT_EQ(EşikRengi(c.colour, false), light ? kWhite : kBlack);
-        EXPECT_EQ(EşikRengi(c.colour, true), light ? kBlack : kWhite);
+    *os << c.name;
+}
+
+class RowWidth : public ::testing::TestWithParam<RowWidthCase> {};
+
+TEST_P(RowWidth, IsThreeBytesAPixelRoundedUpToFour)
+{
+    EXPECT_EQ(SatırGenişliği(GetParam().width), GetParam().bytes);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Threshold, RowWidth, ::testing::Values(
+    RowWidthCase{"Empty", 0, 0},
+    RowWidthCase{"OnePixel", 1, 4},
+    RowWidthCase{"TwoPixels", 2, 8},
+    RowWidthCase{"ThreePixels", 3, 12},
+    RowWidthCase{"FourPixelsFillThreeWords", 4, 12},
+    RowWidthCase{"FivePixels", 5, 16},
+    RowWidthCase{"DisplayWidth", 128, 384},
+    RowWidthCase{"Largest", 715827881, 2147483644}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+struct OverflowCase {
+    const char* name;
+    qint32 width;
+};
+
+void PrintTo(const OverflowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class RowWidthOverflow : public ::testing::TestWithParam<OverflowCase> {};
+
+TEST_P(RowWidthOverflow, RaisesError6)
+{
+    const qint32 width = GetParam().width;
+    try {
+        SatırGenişliği(width);
+        ADD_FAILURE() << "no error for width " << width;
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.number(), Overflow);
     }
 }
 
-TEST(Threshold, RowWidthIsThreeBytesAPixelRoundedUpToFour)
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Threshold, RowWidthOverflow, ::testing::Values(
+    OverflowCase{"OneAboveTheLargest", 715827882},
+    OverflowCase{"LargestWholeNumber", std::numeric_limits<qint32>::max()}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+struct SizeCase {
+    const char* name;
+    qint64 width, height;
+    bool fits;
+};
+
+void PrintTo(const SizeCase& c, std::ostream* os)
 {
-    const std::pair<qint32, qint32> cases[] = {
-        {0, 0}, {1, 4}, {2, 8}, {3, 12}, {4, 12}, {5, 16}, {128, 384}, {715827881, 2147483644},
-    };
-    for (const auto& [width, bytes] : cases)
-        EXPECT_EQ(SatırGenişliği(width), bytes) << "width " << width;
+    *os << c.name;
 }
 
-TEST(Threshold, RowWidthOverflowRaisesError6)
-{
-    for (const qint32 width : {715827882, std::numeric_limits<qint32>::max()}) {
-        try {
-            SatırGenişliği(width);
-            ADD_FAILURE() << "no error for width " << width;
-        } catch (const RunError& e) {
-            EXPECT_EQ(e.number(), Overflow);
-        }
-    }
-}
+class SidesAndPixels : public ::testing::TestWithParam<SizeCase> {};
 
-TEST(TargetSize, SidesFrom1To16384AndAtMost16777216Pixels)
+TEST_P(SidesAndPixels, From1To16384AndAtMost16777216Pixels)
 {
-    struct Case {
-        qint64 width, height;
-        bool fits;
-    };
-    const Case cases[] = {
-        {1, 1, true},          {128, 64, true},
-        {16384, 1024, true},   {4096, 4096, true},
-        {16384, 1025, false},  {4097, 4096, false},
-        {0, 64, false},        {128, 0, false},
-        {-8, 64, false},       {16385, 1, false},
-        {1, 16385, false},     {16384, 16384, false},
-        {1LL << 32, 1, false}, {-(1LL << 40), -(1LL << 40), false},
-    };
+    const SizeCase& c = GetParam();
     const QString message = QStringLiteral(
         "En ve yükseklik 1 ile 16384 arasında olmalı; en × yükseklik en fazla 16777216 piksel "
         "olabilir.");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height);
-        const auto problem = targetSizeProblem(c.width, c.height);
-        EXPECT_EQ(!problem.has_value(), c.fits);
-        if (problem) {
-            EXPECT_EQ(*problem, message);
-        }
+    const auto problem = targetSizeProblem(c.width, c.height);
+    EXPECT_EQ(!problem.has_value(), c.fits);
+    if (problem) {
+        EXPECT_EQ(*problem, message);
     }
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(TargetSize, SidesAndPixels, ::testing::Values(
+    SizeCase{"OnePixel", 1, 1, true},
+    SizeCase{"Display", 128, 64, true},
+    SizeCase{"WidestAtTheMostPixels", 16384, 1024, true},
+    SizeCase{"SquareAtTheMostPixels", 4096, 4096, true},
+    SizeCase{"WidestOneRowTooMany", 16384, 1025, false},
+    SizeCase{"SquareOneColumnTooMany", 4097, 4096, false},
+    SizeCase{"ZeroWidth", 0, 64, false},
+    SizeCase{"ZeroHeight", 128, 0, false},
+    SizeCase{"NegativeWidth", -8, 64, false},
+    SizeCase{"WidthAbove16384", 16385, 1, false},
+    SizeCase{"HeightAbove16384", 1, 16385, false},
+    SizeCase{"LargestSidesTooManyPixels", 16384, 16384, false},
+    SizeCase{"WidthBeyond32Bits", 1LL << 32, 1, false},
+    SizeCase{"BothFarBelowZero", -(1LL << 40), -(1LL << 40), false}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace pixmint
