@@ -10,9 +10,13 @@
 #include "test_paths.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -37,71 +41,112 @@ QStringList hexNumbersIn(const QString& text)
     return numbers;
 }
 
-QStringList corpusFiles()
+// A file of the corpus, by its path.
+struct CorpusFile {
+    QString path;
+};
+
+void PrintTo(const CorpusFile& file, std::ostream* os)
 {
-    QStringList files;
+    *os << QFileInfo(file.path).fileName().toStdString();
+}
+
+std::vector<CorpusFile> corpusFiles()
+{
+    std::vector<CorpusFile> files;
     const QDir root(testData(QStringLiteral("corpus/includes")));
     for (const QString& dir :
          {QStringLiteral("."), QStringLiteral("GandhyAmaya_Sistema-economizador")}) {
         const QDir folder(root.filePath(dir));
         for (const QString& name :
              folder.entryList({QStringLiteral("*.h")}, QDir::Files, QDir::Name))
-            files << QDir::cleanPath(folder.filePath(name));
+            files.push_back({QDir::cleanPath(folder.filePath(name))});
     }
     return files;
 }
 
-TEST(IncludeCorpus, EveryFileRecodesIntoEveryLanguage)
+// The LCD Assistant tables of one project.
+std::vector<CorpusFile> rowTableFiles()
 {
-    const QStringList files = corpusFiles();
-    ASSERT_EQ(files.size(), 8);
-    for (const QString& path : files) {
-        SCOPED_TRACE(path.toStdString());
-        const QString text = readSingleByteFile(path);
-        const NumberFormat format = withDetectedFormat(presetFormat(QStringLiteral("Asm")), text);
-        for (const bool invert : {false, true}) {
-            QStringList table;
-            Kodu_dönüştür(text, format, table, invert);
-            EXPECT_GE(table.size(), 1024);
-            for (const Language& target : languages()) {
-                const QString code = testing::codeText(presetFormat(target.name), table, path);
-                EXPECT_TRUE(code.startsWith(target.commentMarker + path));
-            }
+    const QDir folder(testData(QStringLiteral("corpus/includes/GandhyAmaya_Sistema-economizador")));
+    std::vector<CorpusFile> files;
+    for (const QString& name : folder.entryList({QStringLiteral("*.h")}, QDir::Files, QDir::Name))
+        files.push_back({folder.filePath(name)});
+    return files;
+}
+
+// The name of a case: the file's name without its extension, its letters and digits only.
+std::string caseName(const CorpusFile& file)
+{
+    std::string name;
+    for (const char c : QFileInfo(file.path).completeBaseName().toStdString()) {
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            name += c;
+    }
+    return name;
+}
+
+TEST(IncludeCorpus, HoldsItsFiles)
+{
+    EXPECT_EQ(corpusFiles().size(), 8u);
+    EXPECT_EQ(rowTableFiles().size(), 7u);
+}
+
+class IncludeFile : public ::testing::TestWithParam<CorpusFile> {};
+
+TEST_P(IncludeFile, RecodesIntoEveryLanguage)
+{
+    const QString path = GetParam().path;
+    const QString text = readSingleByteFile(path);
+    const NumberFormat format = withDetectedFormat(presetFormat(QStringLiteral("Asm")), text);
+    for (const bool invert : {false, true}) {
+        QStringList table;
+        Kodu_dönüştür(text, format, table, invert);
+        EXPECT_GE(table.size(), 1024);
+        for (const Language& target : languages()) {
+            SCOPED_TRACE(::testing::Message()
+                         << target.name.toStdString() << (invert ? " inverted" : ""));
+            const QString code = testing::codeText(presetFormat(target.name), table, path);
+            EXPECT_TRUE(code.startsWith(target.commentMarker + path));
         }
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(IncludeCorpus, IncludeFile, ::testing::ValuesIn(corpusFiles()),
+                         [](const auto& tested) { return caseName(tested.param); });
+
 // The LCD Assistant tables hold 64 lines of 16 numbers, each line but the last ending in
 // a separator that gives no entry; some files end with a C function whose one line of
 // three pieces gives text entries after the table.
-TEST(IncludeCorpus, RowTablesGiveEveryNumberInOrder)
+class RowTableFile : public ::testing::TestWithParam<CorpusFile> {};
+
+TEST_P(RowTableFile, GivesEveryNumberInOrder)
 {
-    const QDir folder(testData(QStringLiteral("corpus/includes/GandhyAmaya_Sistema-economizador")));
-    const QStringList names = folder.entryList({QStringLiteral("*.h")}, QDir::Files, QDir::Name);
-    ASSERT_EQ(names.size(), 7);
-    for (const QString& name : names) {
-        SCOPED_TRACE(name.toStdString());
-        const QString text = readSingleByteFile(folder.filePath(name));
-        const NumberFormat format = withDetectedFormat(presetFormat(QStringLiteral("Asm")), text);
-        EXPECT_EQ(format.language, s(u"Asm"));
+    const QString path = GetParam().path;
+    const QString text = readSingleByteFile(path);
+    const NumberFormat format = withDetectedFormat(presetFormat(QStringLiteral("Asm")), text);
+    EXPECT_EQ(format.language, s(u"Asm"));
 
-        QStringList table;
-        EXPECT_EQ(Kodu_dönüştür(text, format, table, false), 0);
-        EXPECT_EQ(table.mid(0, 64 * 16), hexNumbersIn(text));
-        const QStringList after = table.mid(64 * 16);
-        if (text.contains(QLatin1String("glcd_pixel(")))
-            EXPECT_EQ(after, (QStringList{s(u"GLCD_PIXEL( J*8+K"), s(u"I"), s(u"ON )")}));
-        else
-            EXPECT_TRUE(after.isEmpty());
+    QStringList table;
+    EXPECT_EQ(Kodu_dönüştür(text, format, table, false), 0);
+    EXPECT_EQ(table.mid(0, 64 * 16), hexNumbersIn(text));
+    const QStringList after = table.mid(64 * 16);
+    if (text.contains(QLatin1String("glcd_pixel(")))
+        EXPECT_EQ(after, (QStringList{s(u"GLCD_PIXEL( J*8+K"), s(u"I"), s(u"ON )")}));
+    else
+        EXPECT_TRUE(after.isEmpty());
 
-        // Laid out as Proton Basic, the entries read back unchanged.
-        const QString proton = testing::codeText(presetFormat(s(u"Proton Basic")), table, name);
-        QStringList again;
-        Kodu_dönüştür(proton, withDetectedFormat(presetFormat(QStringLiteral("Asm")), proton),
-                      again, false);
-        EXPECT_EQ(again, table);
-    }
+    // Laid out as Proton Basic, the entries read back unchanged.
+    const QString proton =
+        testing::codeText(presetFormat(s(u"Proton Basic")), table, QFileInfo(path).fileName());
+    QStringList again;
+    Kodu_dönüştür(proton, withDetectedFormat(presetFormat(QStringLiteral("Asm")), proton), again,
+                  false);
+    EXPECT_EQ(again, table);
 }
+
+INSTANTIATE_TEST_SUITE_P(IncludeCorpus, RowTableFile, ::testing::ValuesIn(rowTableFiles()),
+                         [](const auto& tested) { return caseName(tested.param); });
 
 // A C file of icons and fonts: "width" in a comment makes it "Asm" with "Dt", so its "//"
 // comments are no comments to the reader. The licence lines with commas give text

@@ -173,6 +173,11 @@ struct HintCase {
     LayoutHints hints;
 };
 
+void PrintTo(const HintCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class LayoutHintsTest : public ::testing::TestWithParam<HintCase> {};
 
 TEST_P(LayoutHintsTest, ReadsTheSizesTheFileStates)
@@ -217,34 +222,44 @@ INSTANTIATE_TEST_SUITE_P(
                                {{}, {60}, {36}}}),
     [](const ::testing::TestParamInfo<HintCase>& row) { return std::string(row.param.name); });
 
+struct HeaderCase {
+    const char* name;
+    Bytes header;
+};
+
+void PrintTo(const HeaderCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class LeadingSize : public ::testing::TestWithParam<HeaderCase> {};
+
 // A width and height before the picture in any of the forms files use give the reading that
 // skips them.
-TEST(LayoutFinder, SkipsALeadingWidthAndHeight)
+TEST_P(LeadingSize, IsSkipped)
 {
+    const HeaderCase& c = GetParam();
     const QString text =
         readSingleByteFile(testData(QStringLiteral("finder/MLXXXp_Arduboy2/ab_logo.c")));
     const QByteArray logo = findTables(text).front().bytes;
     const Bytes picture(logo.begin(), logo.end());
-    const struct {
-        const char* form;
-        Bytes header;
-    } forms[] = {
-        {"W, H", {88, 16}},
-        {"H, W", {16, 88}},
-        {"16-bit W, H, low byte first", {88, 0, 16, 0}},
-        {"16-bit H, W, high byte first", {0, 16, 0, 88}},
-    };
-    for (const auto& form : forms) {
-        SCOPED_TRACE(form.form);
-        Bytes bytes = form.header;
-        bytes.insert(bytes.end(), picture.begin(), picture.end());
-        const LayoutGuess best = findLayouts(bytes).front();
-        EXPECT_EQ(best.layout, ByteLayout::PagesLsbTop);
-        EXPECT_EQ(best.width, 88);
-        EXPECT_EQ(best.height, 16);
-        EXPECT_EQ(best.skip, int(form.header.size()));
-    }
+    Bytes bytes = c.header;
+    bytes.insert(bytes.end(), picture.begin(), picture.end());
+    const LayoutGuess best = findLayouts(bytes).front();
+    EXPECT_EQ(best.layout, ByteLayout::PagesLsbTop);
+    EXPECT_EQ(best.width, 88);
+    EXPECT_EQ(best.height, 16);
+    EXPECT_EQ(best.skip, int(c.header.size()));
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(LayoutFinder, LeadingSize, ::testing::Values(
+    HeaderCase{"WidthThenHeight", {88, 16}},
+    HeaderCase{"HeightThenWidth", {16, 88}},
+    HeaderCase{"SixteenBitWidthThenHeightLowByteFirst", {88, 0, 16, 0}},
+    HeaderCase{"SixteenBitHeightThenWidthHighByteFirst", {0, 16, 0, 88}}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace pixmint

@@ -136,45 +136,89 @@ INSTANTIATE_TEST_SUITE_P(Recoding, Extraction, ::testing::Values(
 // clang-format on
 
 struct CutCase {
+    const char* name;
     QString piece;
     QString cutText;
     QString expected;
 };
 
-TEST(KarakterKes, CutsBeforeTheFirstOccurrenceInCapitals)
+void PrintTo(const CutCase& c, std::ostream* os)
 {
-    const CutCase cases[] = {
-        {s(u"0x3fh"), s(u"H"), s(u"0X3F")},        {s(u"0X3FH"), s(u"h"), s(u"0X3F")},
-        {s(u"0XFF ;yorum"), s(u";"), s(u"0XFF ")}, {s(u"a//b//c"), s(u"//"), s(u"A")},
-        {s(u"a/b"), s(u"//"), s(u"A/B")},          {s(u"0X3F"), QString(), s(u"0X3F")},
-        {QString(), s(u";"), QString()},           {s(u";0X01"), s(u";"), QString()},
-    };
-    for (const CutCase& c : cases)
-        EXPECT_EQ(Karakter_Kes(c.piece, c.cutText), c.expected) << c.piece.toStdString();
+    *os << c.name;
 }
 
-TEST(SayiBul, TakesTheTextAfterTheFirstPrefix)
+class KarakterKes : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(KarakterKes, CutsBeforeTheFirstOccurrenceInCapitals)
 {
-    const CutCase cases[] = {
-        {s(u"  0x3f "), s(u"0X"), s(u"3F")}, {s(u"0X0X12"), s(u"0x"), s(u"0X12")},
-        {s(u"3F"), s(u"0X"), s(u"3F")},      {s(u" 3 f "), QString(), s(u"3 F")},
-        {s(u"$ff"), s(u"$"), s(u"FF")},      {s(u"0X"), s(u"0X"), QString()},
-        {s(u"{0x10}"), s(u"0X"), s(u"10}")}, {QString(), s(u"0X"), QString()},
-    };
-    for (const CutCase& c : cases)
-        EXPECT_EQ(Sayı_Bul(c.piece, c.cutText), c.expected) << c.piece.toStdString();
+    const CutCase& c = GetParam();
+    EXPECT_EQ(Karakter_Kes(c.piece, c.cutText), c.expected);
 }
 
-TEST(SourceCommentMarker, FollowsTheLanguageInAnyCase)
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Recoding, KarakterKes, ::testing::Values(
+    CutCase{"LowerCaseSuffix", s(u"0x3fh"), s(u"H"), s(u"0X3F")},
+    CutCase{"LowerCaseCutText", s(u"0X3FH"), s(u"h"), s(u"0X3F")},
+    CutCase{"Comment", s(u"0XFF ;yorum"), s(u";"), s(u"0XFF ")},
+    CutCase{"FirstOfTwo", s(u"a//b//c"), s(u"//"), s(u"A")},
+    CutCase{"NotFound", s(u"a/b"), s(u"//"), s(u"A/B")},
+    CutCase{"NothingToCut", s(u"0X3F"), QString(), s(u"0X3F")},
+    CutCase{"EmptyPiece", QString(), s(u";"), QString()},
+    CutCase{"AtTheStart", s(u";0X01"), s(u";"), QString()}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+class SayiBul : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(SayiBul, TakesTheTextAfterTheFirstPrefix)
 {
-    const std::pair<QString, QString> cases[] = {
-        {s(u"CCS"), s(u"//")}, {s(u"ccs"), s(u"//")},         {s(u"Asm"), s(u";")},
-        {s(u"ASM"), s(u";")},  {s(u"Proton Basic"), s(u"'")}, {s(u"PIC"), s(u"'")},
-        {QString(), s(u"'")},  {s(u"Asm "), s(u"'")},
-    };
-    for (const auto& [language, marker] : cases)
-        EXPECT_EQ(sourceCommentMarker(language), marker) << language.toStdString();
+    const CutCase& c = GetParam();
+    EXPECT_EQ(Sayı_Bul(c.piece, c.cutText), c.expected);
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Recoding, SayiBul, ::testing::Values(
+    CutCase{"TrimmedAndInCapitals", s(u"  0x3f "), s(u"0X"), s(u"3F")},
+    CutCase{"PrefixTwice", s(u"0X0X12"), s(u"0x"), s(u"0X12")},
+    CutCase{"NoPrefix", s(u"3F"), s(u"0X"), s(u"3F")},
+    CutCase{"EmptyPrefix", s(u" 3 f "), QString(), s(u"3 F")},
+    CutCase{"Dollar", s(u"$ff"), s(u"$"), s(u"FF")},
+    CutCase{"PrefixOnly", s(u"0X"), s(u"0X"), QString()},
+    CutCase{"InsideBraces", s(u"{0x10}"), s(u"0X"), s(u"10}")},
+    CutCase{"EmptyPiece", QString(), s(u"0X"), QString()}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+struct MarkerCase {
+    const char* name;
+    QString language;
+    QString marker;
+};
+
+void PrintTo(const MarkerCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SourceCommentMarker : public ::testing::TestWithParam<MarkerCase> {};
+
+TEST_P(SourceCommentMarker, FollowsTheLanguageInAnyCase)
+{
+    EXPECT_EQ(sourceCommentMarker(GetParam().language), GetParam().marker);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Recoding, SourceCommentMarker, ::testing::Values(
+    MarkerCase{"Ccs", s(u"CCS"), s(u"//")},
+    MarkerCase{"CcsInLowerCase", s(u"ccs"), s(u"//")},
+    MarkerCase{"Asm", s(u"Asm"), s(u";")},
+    MarkerCase{"AsmInCapitals", s(u"ASM"), s(u";")},
+    MarkerCase{"ProtonBasic", s(u"Proton Basic"), s(u"'")},
+    MarkerCase{"UnknownLanguage", s(u"PIC"), s(u"'")},
+    MarkerCase{"NoLanguage", QString(), s(u"'")},
+    MarkerCase{"NotTrimmed", s(u"Asm "), s(u"'")}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 TEST(NotInvertedMessage, NamesTheCount)
 {
