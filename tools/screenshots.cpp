@@ -5,6 +5,7 @@
 #include "form2.h"
 #include "form3.h"
 #include "form4.h"
+#include "form5.h"
 #include "program_state.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -99,6 +101,22 @@ bool saveSmartReading(pixmint::ProgramState& state, ListedDialogs& dialogs, cons
     return save(&smart, out.filePath(QStringLiteral("form2-smart.png")));
 }
 
+// The font window on the installed DejaVu Sans Mono at 16 pixels, the Turkish characters
+// written as Adafruit GFX for Arduino.
+bool saveFontWindow(pixmint::ProgramState& state, ListedDialogs& dialogs, const QDir& out)
+{
+    pixmint::Form5 form5(state, dialogs);
+    form5.findChild<QSpinBox*>(QStringLiteral("Boyut"))->setValue(16);
+    form5.findChild<QComboBox*>(QStringLiteral("Karakterler"))->setCurrentIndex(2);
+    form5.findChild<QComboBox*>(QStringLiteral("Biçim"))->setCurrentIndex(2);
+    chooseLanguage(form5.findChild<QComboBox*>(QStringLiteral("Combo1")),
+                   QStringLiteral("Arduino"));
+    form5.show();
+    QApplication::processEvents();
+    form5.Dönüştür_Click();
+    return save(&form5, out.filePath(QStringLiteral("form5.png")));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -140,5 +158,6 @@ int main(int argc, char** argv)
     dialogs.files = {examples.filePath(QStringLiteral("photo.jpg"))};
     form1.Command1_Click();
     ok = saveSettingsWindow(state, out.filePath(QStringLiteral("form4.png"))) && ok;
+    ok = saveFontWindow(state, dialogs, out) && ok;
     return ok ? 0 : 1;
 }

@@ -229,6 +229,14 @@ QString sizeLimitMessage()
     return QStringLiteral("Boyut 1 ile %1 piksel arasında olmalı.").arg(kMaxFontSize);
 }
 
+QList<int> bitmapSizes(const FontSource& source)
+{
+    const Checked<std::shared_ptr<FontFace>> opened = FontFace::open(source);
+    if (!opened.ok() || opened.value()->isScalable())
+        return {};
+    return opened.value()->strikeHeights();
+}
+
 int FontGlyph::ownWidth() const
 {
     if (missing)

@@ -73,6 +73,10 @@ PixelGrid glyphPicture(const FontGlyphs& glyphs, qsizetype index, FontFormat for
 // the cell stay as they are.
 void replaceGlyphPixels(FontGlyphs& glyphs, qsizetype index, const PixelGrid& picture);
 
+// The pixel heights of the strikes of a bitmap font, in the font's order; empty for a
+// scalable font and for a source that does not open.
+QList<int> bitmapSizes(const FontSource& source);
+
 // The message of a size outside its limits.
 QString sizeLimitMessage();
 
