@@ -39,8 +39,7 @@ void BM_RoadAfterDecode(benchmark::State& state)
     const QImage decoded = loadPicture(g_path);
     PictureRoadRequest request;
     request.path = g_path;
-    request.widthText = QString::number(g_width);
-    request.heightText = QString::number(g_height);
+    request.target = TargetSize{g_width, g_height};
     for (auto _ : state) {
         // The road works on the decoded picture in place; each round gets a fresh copy.
         state.PauseTiming();

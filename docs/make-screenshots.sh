@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Remakes the pictures of the README from the examples: the four windows (under Xvfb), the
+# Remakes the pictures of the README from the examples: the windows (under Xvfb), the
 # logo's table drawn back as pixels, and a table of the corpus found by smart reading. Needs a
 # build; scripts/run.sh makes one in build/.
 set -euo pipefail

@@ -24,8 +24,7 @@ void convertAndPack(const QImage& picture, int width, int height, bool invert)
 {
     pixmint::PictureRoadRequest request;
     request.path = QStringLiteral("fuzz.png");
-    request.widthText = QString::number(width);
-    request.heightText = QString::number(height);
+    request.target = pixmint::TargetSize{width, height};
     request.invert = invert;
     pixmint::EventYield none;
     const pixmint::PictureRoadOutcome converted = pixmint::runPictureRoad(
@@ -34,10 +33,8 @@ void convertAndPack(const QImage& picture, int width, int height, bool invert)
     check(converted.target.size() == QSize(width, height), "the target has the asked size");
     check(converted.grid.width() == width && converted.grid.height() == height,
           "the grid has the asked size");
-    const QStringList& table = converted.table;
-    check(table.size() == qsizetype(width) * ((height + 7) / 8), "one entry per column and page");
-    for (const QString& entry : table)
-        check(entry.size() == 2, "two digits per entry");
+    check(converted.bytes.size() == std::size_t(width) * std::size_t((height + 7) / 8),
+          "one entry per column and page");
 }
 
 // The settings of one more conversion, drawn from the last bytes of the input (which the
@@ -74,7 +71,7 @@ void checkDrawsBack(const pixmint::PictureRoadOutcome& converted, pixmint::ByteL
 {
     const pixmint::PixelGrid& grid = converted.grid;
     const pixmint::TableDrawing drawing =
-        pixmint::drawTable(converted.table, grid.width(), 1, layout);
+        pixmint::drawTable(converted.bytes, grid.width(), 1, layout);
     check(!drawing.picture.isNull(), "the table draws");
     check(drawing.picture.width() == grid.width() && drawing.picture.height() >= grid.height(),
           "the drawing holds the grid");
@@ -90,8 +87,7 @@ void convertWithSettings(const QImage& picture, const DrawnRoad& road)
 {
     pixmint::PictureRoadRequest request;
     request.path = QStringLiteral("fuzz.png");
-    request.widthText = QString::number(road.width);
-    request.heightText = QString::number(road.height);
+    request.target = pixmint::TargetSize{road.width, road.height};
     request.invert = road.invert;
     request.fit = road.fit;
     request.settings = road.settings;

@@ -6,6 +6,8 @@
 #include "form3.h"
 #include "form4.h"
 #include "form5.h"
+#include "form6.h"
+#include "pixel_canvas.h"
 #include "program_state.h"
 
 #include <QApplication>
@@ -13,6 +15,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -117,6 +121,39 @@ bool saveFontWindow(pixmint::ProgramState& state, ListedDialogs& dialogs, const 
     return save(&form5, out.filePath(QStringLiteral("form5.png")));
 }
 
+// Sends the canvas a mouse event at the centre of a pixel, as the mouse would.
+void mouseAt(pixmint::PixelCanvas* canvas, QEvent::Type type, QPoint pixel,
+             Qt::MouseButton button = Qt::NoButton)
+{
+    const QPointF at = canvas->centreOf(pixel);
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &event);
+}
+
+// The editor on the logo as the main window converts it, a part of it selected and the
+// cursor on a pixel of the selection.
+bool saveEditor(pixmint::ProgramState& state, pixmint::Form1& form1, ListedDialogs& dialogs,
+                const QDir& examples, const QString& path)
+{
+    state.picture.setSettings(pixmint::PictureSettings{});
+    dialogs.files = {examples.filePath(QStringLiteral("logo-128x64.png"))};
+    form1.Command1_Click();
+    form1.Command2_Click();
+    pixmint::Form6 form6(dialogs);
+    form6.edit(state.PikselDizisi, pixmint::ByteLayout::PagesLsbTop,
+               QStringLiteral("logo-128x64.png"));
+    form6.show();
+    QApplication::processEvents();
+    auto* canvas = form6.findChild<pixmint::PixelCanvas*>(QStringLiteral("Tuval"));
+    form6.findChild<QPushButton*>(QStringLiteral("Seç"))->click();
+    mouseAt(canvas, QEvent::MouseButtonPress, {4, 18}, Qt::LeftButton);
+    mouseAt(canvas, QEvent::MouseMove, {27, 45}, Qt::LeftButton);
+    mouseAt(canvas, QEvent::MouseButtonRelease, {27, 45}, Qt::LeftButton);
+    mouseAt(canvas, QEvent::MouseMove, {12, 30});
+    return save(&form6, path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -159,5 +196,7 @@ int main(int argc, char** argv)
     form1.Command1_Click();
     ok = saveSettingsWindow(state, out.filePath(QStringLiteral("form4.png"))) && ok;
     ok = saveFontWindow(state, dialogs, out) && ok;
+    ok = saveEditor(state, form1, dialogs, examples, out.filePath(QStringLiteral("form6.png"))) &&
+         ok;
     return ok ? 0 : 1;
 }

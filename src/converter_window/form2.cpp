@@ -4,11 +4,12 @@
 #include "code_save_flow.h"
 #include "code_saving.h"
 #include "dialog_service.h"
+#include "event_yield.h"
 #include "format_group.h"
+#include "include_reading.h"
 #include "program_state.h"
-#include "recoding.h"
+#include "recode_road.h"
 #include "run_error.h"
-#include "single_byte_text.h"
 #include "smart_reading.h"
 #include "smart_row.h"
 #include "window_style.h"
@@ -21,44 +22,6 @@
 #include <QPushButton>
 
 namespace pixmint {
-namespace {
-
-// A text pane lays out a very long line slowly (seconds for a few megabytes) and a huge file
-// takes much memory: larger files are left to pixmint-cli.
-constexpr qint64 kMaxOpenedBytes = 16 * 1024 * 1024;
-constexpr qsizetype kMaxOpenedLine = 65536;
-
-qsizetype longestLine(const QString& text)
-{
-    qsizetype longest = 0;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == QLatin1Char('\n') || text[i] == QLatin1Char('\r')) {
-            longest = std::max(longest, i - start);
-            start = i + 1;
-        }
-    }
-    return longest;
-}
-
-QString fileTooLargeMessage(const QString& path)
-{
-    return QStringLiteral("Dosya çok büyük:\r\n") + path +
-           QStringLiteral(
-               "\r\nBu pencere en fazla 16 MB açar; daha büyük dosyalar için "
-               "pixmint-cli recode kullanın.");
-}
-
-QString lineTooLongMessage(const QString& path)
-{
-    return QStringLiteral("Dosyada çok uzun bir satır var:\r\n") + path +
-           QStringLiteral(
-               "\r\nBu pencere en fazla 65536 karakterlik satırları açar; bu dosya "
-               "için pixmint-cli recode kullanın.");
-}
-
-}  // namespace
-
 Form2::Form2(ProgramState& state, DialogService& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), m_state(state), m_dialogs(dialogs)
 {
@@ -138,20 +101,13 @@ void Form2::metindosyası_Ac()
 
 bool Form2::loadFile(const QString& path)
 {
-    try {
-        const QString text = readSingleByteFile(path, kMaxOpenedBytes);
-        if (longestLine(text) > kMaxOpenedLine) {
-            m_dialogs.showMessage(QStringLiteral("Hata"), lineTooLongMessage(path));
-            return false;
-        }
-        showCodeText(m_text1, text);
-        return true;
-    } catch (const FileTooLarge&) {
-        m_dialogs.showMessage(QStringLiteral("Hata"), fileTooLargeMessage(path));
-    } catch (const RunError& error) {
-        m_dialogs.showMessage(error.title(), error.description());
+    const IncludeText read = readIncludeFile(path, kPaneLimits);
+    if (!read.ok()) {
+        m_dialogs.showMessage(read.failureTitle, read.failure);
+        return false;
     }
-    return false;
+    showCodeText(m_text1, read.text);
+    return true;
 }
 
 void Form2::readSource()
@@ -180,54 +136,52 @@ void Form2::showChosenFormat()
         m_groups[0]->applyTable(*table);
 }
 
-bool Form2::takeSmartTable()
-{
-    m_smart->read(m_text1->toPlainText());
-    ChosenTable chosen = chooseTable(m_smart->tables(), m_smart->choice());
-    if (!chosen.failure.isEmpty()) {
-        m_dialogs.showMessage(QStringLiteral("Hata"), chosen.failure);
-        return false;
-    }
-    if (!chosen.leftOut.isEmpty())
-        m_dialogs.showMessage(QStringLiteral("Hata"), chosen.leftOut);
-    m_state.BaytTablosu = std::move(chosen.entries);
-    return true;
-}
-
 void Form2::KoduTespitEt()
 {
     m_groups[0]->applyDetection(m_text1->toPlainText());
 }
 
-void Form2::KodaUyarla(QPlainTextEdit* Metin)
+RecodeRequest Form2::recodeRequest(bool invert)
 {
-    layOutCodeInto(*m_groups[1], Metin, m_state.DosyaYolu, m_state, m_dialogs);
+    RecodeRequest request;
+    request.text = m_text1->toPlainText();
+    request.commentPath = m_state.DosyaYolu;
+    request.smart = m_smart->isOn();
+    if (request.smart) {
+        // The list follows the text as it is now, and the road takes the tables it found.
+        m_smart->read(request.text);
+        request.tables = m_smart->tables();
+        request.choice = m_smart->choice();
+    } else {
+        request.source = m_groups[0]->format();
+    }
+    request.invert = invert;
+    request.target = m_groups[1]->formatForLayout();
+    return request;
 }
 
-void Form2::convert(bool invert)
+void Form2::KodaUyarla(QPlainTextEdit* Metin, bool invert)
 {
     if (m_state.busy)
         return;
     BusyGuard busy(m_state);
-    int notInverted = 0;
-    if (!m_smart->isOn()) {
-        notInverted = Kodu_dönüştür(m_text1->toPlainText(), m_groups[0]->format(),
-                                    m_state.BaytTablosu, invert);
-    } else if (!takeSmartTable()) {
-        return;
-    } else if (invert) {
-        notInverted = invertEntries(m_state.BaytTablosu);
-    }
+    const RecodeRequest request = recodeRequest(invert);
     m_running = true;
     try {
-        KodaUyarla(m_text2);
+        EventYield yield(&m_state.abortRequested);
+        RecodeOutcome outcome = runRecodeRoad(request, yield);
+        for (const RoadMessage& message : outcome.beforeText)
+            m_dialogs.showMessage(message.title, message.text);
+        if (outcome.tableRead)
+            m_state.BaytTablosu = std::move(outcome.table);
+        if (outcome.laidOut)
+            showCodeText(Metin, outcome.code.text, yield);
+        for (const RoadMessage& message : outcome.afterText)
+            m_dialogs.showMessage(message.title, message.text);
     } catch (const WorkAborted&) {
-        m_running = false;
-        return;  // the window is closing
+        // the window is closing
     }
     m_running = false;
-    if (notInverted > 0)
-        m_dialogs.showMessage(QStringLiteral("Hata"), notInvertedMessage(notInverted));
 }
 
 void Form2::Command1_Click()
@@ -240,7 +194,7 @@ void Form2::Command1_Click()
 
 void Form2::Command2_Click()
 {
-    convert(false);
+    KodaUyarla(m_text2, false);
 }
 
 void Form2::Command3_Click()
@@ -252,7 +206,7 @@ void Form2::Command3_Click()
 
 void Form2::Command4_Click()
 {
-    convert(true);
+    KodaUyarla(m_text2, true);
 }
 
 void Form2::closeEvent(QCloseEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recode_road.h"
+
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -27,8 +29,11 @@ public:
     // The presets of the language of one group (0 source, 1 target), written into that
     // group's boxes only.
     void ListeOluştur(int index);
-    // Lays the byte table out with the target group's settings, 16 numbers to a line.
-    void KodaUyarla(QPlainTextEdit* Metin);
+    // The recode road with the settings of the boxes: the table of the source pane (read by
+    // the source group's format, or smartly) into the byte table, inverted with invert, laid
+    // out with the target group's settings, 16 numbers to a line, into Metin; the road's
+    // messages around it.
+    void KodaUyarla(QPlainTextEdit* Metin, bool invert);
 
     void Command1_Click();  // "Aç"
     void Command2_Click();  // "Dönüştür"
@@ -41,7 +46,7 @@ protected:
 private:
     FormatGroup* buildGroup(int index, const QString& title, const QRect& geometry);
     void buildTabOrder();
-    void convert(bool invert);
+    RecodeRequest recodeRequest(bool invert);
     // Puts the file into the source pane; false after a message when it cannot.
     bool loadFile(const QString& path);
     // After the source pane got its text: smart reading into the list "Tablo" and the
@@ -51,8 +56,6 @@ private:
     void smartToggled();
     // The source group shows the format of the table the list chooses.
     void showChosenFormat();
-    // The table the list chooses into the byte table; false after a message when none.
-    bool takeSmartTable();
 
     ProgramState& m_state;
     DialogService& m_dialogs;

@@ -9,6 +9,7 @@
 #include "picture_box.h"
 #include "picture_commands.h"
 #include "program_state.h"
+#include "target_size.h"
 #include "window_style.h"
 
 #include <QCheckBox>
@@ -74,10 +75,12 @@ void Form1::buildControls()
     place(m_picture1[1], {424, 24, 249, 209});
     addCommand(5, QStringLiteral("Resmi Kaydet"), {552, 8, 89, 16}, &Form1::Command5_Click);
     makeLabel(this, QStringLiteral("Label1"), QStringLiteral("En :"), {8, 64, 19, 13});
-    m_bmpEn = makeBox(this, QStringLiteral("BmpEn"), QStringLiteral("128"), {64, 56, 81, 19});
+    const TargetSize display;
+    m_bmpEn =
+        makeBox(this, QStringLiteral("BmpEn"), QString::number(display.width), {64, 56, 81, 19});
     makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Yükseklik :"), {8, 88, 52, 13});
-    m_bmpYükseklik =
-        makeBox(this, QStringLiteral("BmpYükseklik"), QStringLiteral("64"), {64, 80, 81, 19});
+    m_bmpYükseklik = makeBox(this, QStringLiteral("BmpYükseklik"), QString::number(display.height),
+                             {64, 80, 81, 19});
     buildSettingsFrame();
     m_check1 = new QCheckBox(QStringLiteral("Çerçeveye Sığdır"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));

@@ -106,8 +106,7 @@ PictureRoadRequest PictureCommands::roadRequest(bool invert) const
 {
     PictureRoadRequest request;
     request.path = m_state.ResimYolu;
-    request.widthText = m_controls.width->text();
-    request.heightText = m_controls.height->text();
+    request.target = readTargetSize(m_controls.width->text(), m_controls.height->text());
     request.invert = invert;
     request.settings = m_state.picture.settings();
     request.fit = m_controls.fitTarget->isChecked();
@@ -157,7 +156,7 @@ void PictureCommands::showOutcome(PictureRoadOutcome&& outcome, EventYield& yiel
     m_controls.targetPicture->resize(outcome.target.size());
     m_controls.targetPicture->setImage(std::move(outcome.target));
     m_state.PikselDizisi = std::move(outcome.grid);
-    m_state.BaytTablosu = std::move(outcome.table);
+    m_state.BaytTablosu = twoDigitTexts(outcome.bytes);
     showCodeOutcome(outcome.code, m_controls.code, m_dialogs, yield);
 }
 

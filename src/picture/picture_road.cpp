@@ -6,23 +6,11 @@
 #include "fitting.h"
 #include "grey_levels.h"
 #include "monochrome.h"
-#include "number_reading.h"
 #include "orientation.h"
 #include "picture_loading.h"
 #include "pixel_reading.h"
 
 namespace pixmint {
-
-std::optional<QString> targetSizeProblem(qint64 width, qint64 height)
-{
-    const bool sidesFit =
-        width >= 1 && width <= kMaxTargetSide && height >= 1 && height <= kMaxTargetSide;
-    if (sidesFit && width * height <= kMaxTargetPixels)
-        return std::nullopt;
-    return QStringLiteral(
-        "En ve yükseklik 1 ile 16384 arasında olmalı; en × yükseklik en fazla 16777216 "
-        "piksel olabilir.");
-}
 
 namespace {
 
@@ -31,11 +19,9 @@ std::optional<QString> requestProblem(const PictureRoadRequest& request, QSize& 
 {
     if (request.path.isEmpty())
         return QStringLiteral("Önce bir resim yükleyin.");
-    const qint64 width = leadingNumber(request.widthText);
-    const qint64 height = leadingNumber(request.heightText);
-    if (std::optional<QString> problem = targetSizeProblem(width, height))
-        return problem;
-    size = QSize(static_cast<int>(width), static_cast<int>(height));
+    if (!request.target.ok())
+        return request.target.failure();
+    size = QSize(request.target->width, request.target->height);
     return std::nullopt;
 }
 
@@ -85,9 +71,14 @@ PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const Pictu
                          : blackWinsTarget(picture, request, size, progress, yield);
     outcome.work = std::move(picture);
     outcome.grid = PikselleriOku(outcome.target, size.width(), size.height(), false);
-    packBytes(outcome.grid, settings.layout, outcome.table, yield);
-    outcome.code =
-        codeTextFor(request.format, outcome.table, request.path, yield, request.tableName);
+    outcome.bytes = packedBytes(outcome.grid, settings.layout, yield);
+    const Checked<TextFormat> format = readTextFormat(request.format);
+    if (format.ok()) {
+        outcome.code.code =
+            layOutTable(format.value(), outcome.bytes, request.path, yield, request.tableName);
+    } else {
+        outcome.code.failure = format.failure();
+    }
     return outcome;
 }
 

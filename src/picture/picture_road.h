@@ -4,6 +4,7 @@
 #include "number_format.h"
 #include "picture_settings.h"
 #include "pixel_grid.h"
+#include "target_size.h"
 
 #include <QImage>
 #include <QString>
@@ -17,25 +18,17 @@ namespace pixmint {
 class EventYield;
 class ProgressSink;
 
-// The largest target the program makes.
-constexpr qint64 kMaxTargetSide = 16384;
-constexpr qint64 kMaxTargetPixels = 16'777'216;
-
-// Nothing when width and height are within the limits; else the message to show.
-std::optional<QString> targetSizeProblem(qint64 width, qint64 height);
-
 // What "Dönüştür" and pixmint-cli picture ask of a picture.
 struct PictureRoadRequest {
     QString path;  // the picture file, named in the comment line; empty: none was loaded
-    QString widthText = QStringLiteral("128");  // read as the size boxes are read
-    QString heightText = QStringLiteral("64");
-    bool invert = false;  // "Resmi Tersle"
+    Checked<TargetSize> target = TargetSize{};  // read at the edge, reported in its turn
+    bool invert = false;                        // "Resmi Tersle"
     PictureSettings settings;
     // "Çerçeveye Sığdır" of the target. Unticked, average scaling cuts the picture at the
     // target size from its top-left corner instead of scaling it (the rest of the target
     // stays light); black-wins scaling always stretches the picture to the target size.
     bool fit = true;
-    NumberFormat format = presetFormat(QStringLiteral("Asm"));
+    NumberFormat format = presetFormat(QStringLiteral("Asm"));  // read in its turn
     QString tableName;  // names the table (see codeTextFor); empty: the format's own text
 };
 
@@ -49,7 +42,7 @@ struct PictureRoadOutcome {
     QImage work;
     QImage target;  // width × height, black and white
     PixelGrid grid;
-    QStringList table;     // the page bytes of the grid
+    Bytes bytes;           // the grid packed in the settings' layout
     CodeTextOutcome code;  // the code text, or the message of its own checks
 };
 

@@ -1,7 +1,5 @@
 #include "table_drawing.h"
 
-#include "hex_digits.h"
-
 #include <cstring>
 #include <vector>
 
@@ -41,27 +39,8 @@ QString sizeProblem(int width, qint64 height, int scale, ByteLayout layout)
     return {};
 }
 
-// The bytes of the entries, or the problem with the first entry that is not a byte.
-QString readBytes(const QStringList& table, std::vector<std::uint8_t>& bytes)
-{
-    bytes.reserve(static_cast<std::size_t>(table.size()));
-    for (qsizetype i = 0; i < table.size(); ++i) {
-        const std::optional<int> value = hexByte(table[i], DigitCase::Any);
-        if (!value) {
-            return QStringLiteral(
-                       "Girdi %1 (\"%2\") 00 ile FF arasında onaltılık bir "
-                       "sayı değil.")
-                .arg(i)
-                .arg(table[i]);
-        }
-        bytes.push_back(static_cast<std::uint8_t>(*value));
-    }
-    return {};
-}
-
 // Draws the rows of the bytes, read in the layout, as scale × scale squares.
-QImage drawnPicture(const std::vector<std::uint8_t>& bytes, int width, qint64 height, int scale,
-                    ByteLayout layout)
+QImage drawnPicture(const Bytes& bytes, int width, qint64 height, int scale, ByteLayout layout)
 {
     QImage picture(width * scale, static_cast<int>(height * scale), QImage::Format_Mono);
     if (picture.isNull())
@@ -91,22 +70,18 @@ QImage drawnPicture(const std::vector<std::uint8_t>& bytes, int width, qint64 he
 
 }  // namespace
 
-TableDrawing drawTable(const QStringList& table, int width, int scale, ByteLayout layout)
+TableDrawing drawTable(const Bytes& bytes, int width, int scale, ByteLayout layout)
 {
     if (width < 1 || width > kMaxDrawingWidth)
         return refused(QStringLiteral("Çizim eni 1 ile %1 arasında olmalı.").arg(kMaxDrawingWidth));
     if (scale < 1 || scale > kMaxDrawingScale)
         return refused(QStringLiteral("Ölçek 1 ile %1 arasında olmalı.").arg(kMaxDrawingScale));
-    if (table.isEmpty())
+    if (bytes.empty())
         return refused(QStringLiteral("Tabloda çizilecek sayı yok."));
-    const qint64 height = unpackedHeight(table.size(), width, layout);
+    const qint64 height = unpackedHeight(static_cast<qint64>(bytes.size()), width, layout);
     if (const QString problem = sizeProblem(width, height, scale, layout); !problem.isEmpty())
         return refused(problem);
 
-    // Every entry is checked before memory is claimed for the picture.
-    std::vector<std::uint8_t> bytes;
-    if (const QString problem = readBytes(table, bytes); !problem.isEmpty())
-        return refused(problem);
     TableDrawing drawing;
     drawing.picture = drawnPicture(bytes, width, height, scale, layout);
     if (drawing.picture.isNull())

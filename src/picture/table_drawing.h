@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -23,15 +22,13 @@ struct TableDrawing {
     QString problem;  // a Turkish message when it cannot
 };
 
-// Draws a byte table read in the layout (by default the page layout: entry p × width + x is
+// Draws the bytes of a table read in the layout (by default the page layout: entry p × width + x is
 // column x of page p, its bit j is row 8p + j); a set bit is a black pixel on white. The
 // picture is width columns wide and 8 × ceil(N / width) rows high in a page layout,
 // ceil(N / ceil(width / 8)) rows in a row layout; the entries missing at the end count as
-// 0. Every pixel becomes a scale × scale square. Refuses (with a problem naming
-// the entry's index and text) a table holding an entry that is not a byte (hexadecimal
-// digits of either case up to FF, leading zeros allowed), an empty table, and sizes beyond
+// 0. Every pixel becomes a scale × scale square. Refuses an empty table and sizes beyond
 // the limits above. The picture is Format_Mono, colour 0 white, 1 black.
-TableDrawing drawTable(const QStringList& table, int width, int scale = 1,
+TableDrawing drawTable(const Bytes& bytes, int width, int scale = 1,
                        ByteLayout layout = ByteLayout::PagesLsbTop);
 
 }  // namespace pixmint

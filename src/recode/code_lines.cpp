@@ -64,27 +64,12 @@ qsizetype stringEnd(QStringView raw, qsizetype at)
 
 bool CodeLineReader::next(CodeLine& line, bool insideC)
 {
-    // A text that ends with a line end has no empty line after it.
-    if (m_position > m_text.size() || (m_position == m_text.size() && m_number > 0))
+    QStringView raw;
+    if (!m_lines.next(raw))
         return false;
-    const QStringView raw = nextRawLine();
     line.number = ++m_number;
     cut(raw, insideC, line);
     return true;
-}
-
-QStringView CodeLineReader::nextRawLine()
-{
-    const qsizetype start = m_position;
-    const qsizetype size = m_text.size();
-    const QChar* data = m_text.data();
-    qsizetype end = start;
-    while (end < size && data[end] != u'\r' && data[end] != u'\n')
-        ++end;
-    m_position = end + 1;
-    if (end < size && data[end] == u'\r' && m_position < size && data[m_position] == u'\n')
-        ++m_position;
-    return m_text.sliced(start, end - start);
 }
 
 void CodeLineReader::cut(QStringView raw, bool insideC, CodeLine& line)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text_lines.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -24,14 +26,13 @@ struct CodeLine {
 // its trailing "\" continues) is left out whole.
 class CodeLineReader {
 public:
-    explicit CodeLineReader(QStringView text) : m_text(text) {}
+    explicit CodeLineReader(QStringView text) : m_lines(text) {}
 
     // The next line, or false at the end of the text. With insideC, a quote at the start of
     // the line may begin a character constant.
     bool next(CodeLine& line, bool insideC);
 
 private:
-    QStringView nextRawLine();
     void cut(QStringView raw, bool insideC, CodeLine& line);
     // The position after the block comment the line is in, or -1 when it goes on.
     qsizetype afterBlockComment(QStringView raw, qsizetype at);
@@ -41,8 +42,7 @@ private:
                               CodeLine& line);
     qsizetype quoteEnd(QStringView raw, qsizetype at, bool lineStart) const;
 
-    QStringView m_text;
-    qsizetype m_position = 0;
+    TextLines m_lines;
     int m_number = 0;
     bool m_inBlockComment = false;
     bool m_continuedDirective = false;

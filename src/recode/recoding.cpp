@@ -1,6 +1,7 @@
 #include "recoding.h"
 
 #include "hex_digits.h"
+#include "text_lines.h"
 
 #include <algorithm>
 #include <utility>
@@ -186,19 +187,10 @@ int Kodu_dönüştür(const QString& sourceText, const NumberFormat& format, QSt
         entries.reserve(std::min(pieces, kMostReserved));
     }
     LineReader reader(format, invert, entries);
-    const QChar* lineStart = text.data();
-    const QChar* const end = lineStart + text.size();
-    for (;;) {
-        const QChar* lineEnd = lineStart;
-        while (lineEnd != end && *lineEnd != u'\r' && *lineEnd != u'\n')
-            ++lineEnd;
-        reader.read(QStringView(lineStart, lineEnd));
-        if (lineEnd == end)
-            break;
-        lineStart = lineEnd + 1;
-        if (*lineEnd == u'\r' && lineStart != end && *lineStart == u'\n')
-            ++lineStart;
-    }
+    TextLines lines(text);
+    QStringView line;
+    while (lines.next(line))
+        reader.read(line);
     table = std::move(entries);
     return reader.notInverted();
 }

@@ -1,7 +1,6 @@
 #include "form4.h"
 
 #include "layout_drawing.h"
-#include "number_reading.h"
 #include "picture_box.h"
 #include "picture_road.h"
 #include "program_state.h"
@@ -226,18 +225,11 @@ void Form4::showSettings()
 void Form4::showLayout()
 {
     const PictureSession& session = m_state.picture;
-    qint64 width = leadingNumber(session.widthText());
-    qint64 height = leadingNumber(session.heightText());
     // Until the boxes hold a size the road takes, the drawing shows the default display.
-    if (targetSizeProblem(width, height)) {
-        width = 128;
-        height = 64;
-    }
+    const TargetSize size = session.target().ok() ? session.target().value() : TargetSize{};
     const ByteLayout layout = session.settings().layout;
-    const int w = static_cast<int>(width);
-    const int h = static_cast<int>(height);
-    m_layoutDrawing->showLayout(layout, w, h);
-    m_layoutNote->setText(layoutExplanation(layout, w, h));
+    m_layoutDrawing->showLayout(layout, size.width, size.height);
+    m_layoutNote->setText(layoutExplanation(layout, size.width, size.height));
 }
 
 void Form4::Varsayılanlar_Click()
@@ -266,9 +258,8 @@ void Form4::showEvent(QShowEvent* event)
 void Form4::drawPreview()
 {
     const PictureSession& session = m_state.picture;
-    SettingsPreview preview =
-        makeSettingsPreview(session.preview(), session.settings(), session.widthText(),
-                            session.heightText(), m_preview->innerSize());
+    SettingsPreview preview = makeSettingsPreview(session.preview(), session.settings(),
+                                                  session.target(), m_preview->innerSize());
     if (preview.picture.isNull())
         m_preview->clear();
     else

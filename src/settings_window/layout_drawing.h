@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picture_settings.h"
+#include "target_size.h"
 
 #include <QWidget>
 
@@ -33,8 +34,8 @@ private:
     void paintByteIndexes(QPainter& painter) const;
 
     ByteLayout m_layout = ByteLayout::PagesLsbTop;
-    int m_width = 128;
-    int m_height = 64;
+    int m_width = TargetSize{}.width;
+    int m_height = TargetSize{}.height;
 };
 
 }  // namespace pixmint

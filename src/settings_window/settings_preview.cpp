@@ -1,7 +1,6 @@
 #include "settings_preview.h"
 
 #include "event_yield.h"
-#include "number_reading.h"
 #include "picture_road.h"
 #include "preview_source.h"
 #include "run_error.h"
@@ -23,13 +22,13 @@ SettingsPreview noPicture(const QString& note)
 }
 
 // The drawn table at the target size, enlarged or shrunk to the area.
-SettingsPreview fitted(const QStringList& table, QSize target, const PictureSettings& settings,
+SettingsPreview fitted(const Bytes& bytes, QSize target, const PictureSettings& settings,
                        QSize area)
 {
     const int factor =
         std::clamp(std::min(area.width() / target.width(), area.height() / target.height()), 1,
                    kMaxDrawingScale);
-    const TableDrawing drawing = drawTable(table, target.width(), factor, settings.layout);
+    const TableDrawing drawing = drawTable(bytes, target.width(), factor, settings.layout);
     if (drawing.picture.isNull())
         return noPicture(drawing.problem);
     SettingsPreview preview;
@@ -48,23 +47,20 @@ SettingsPreview fitted(const QStringList& table, QSize target, const PictureSett
 }  // namespace
 
 SettingsPreview makeSettingsPreview(const PreviewSource& source, const PictureSettings& settings,
-                                    const QString& widthText, const QString& heightText, QSize area)
+                                    const Checked<TargetSize>& target, QSize area)
 {
     if (source.isNull())
         return noPicture(QStringLiteral("Önizleme için ana pencerede bir resim yükleyin."));
     // The road answers a size out of bounds with its message; within them, the preview is
     // kept to sizes it draws at once.
-    const qint64 pixels = leadingNumber(widthText) * leadingNumber(heightText);
-    if (!targetSizeProblem(leadingNumber(widthText), leadingNumber(heightText)) &&
-        pixels > kMaxPreviewPixels) {
+    if (target.ok() && qint64(target->width) * target->height > kMaxPreviewPixels) {
         return noPicture(QStringLiteral("Önizleme en fazla %1 piksellik hedefler için çizilir "
                                         "(örneğin 1024 × 1024).")
                              .arg(kMaxPreviewPixels));
     }
     PictureRoadRequest request;
     request.path = source.path;
-    request.widthText = widthText;
-    request.heightText = heightText;
+    request.target = target;
     request.settings = settings;
     EventYield none;
     try {
@@ -72,7 +68,7 @@ SettingsPreview makeSettingsPreview(const PreviewSource& source, const PictureSe
             request, [&] { return source.pictureFor(settings.scaling); }, nullptr, none);
         if (!outcome.failure.isEmpty())
             return noPicture(outcome.failure);
-        return fitted(outcome.table, outcome.target.size(), settings, area);
+        return fitted(outcome.bytes, outcome.target.size(), settings, area);
     } catch (const RunError& error) {
         return noPicture(error.description());
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picture_settings.h"
+#include "target_size.h"
 
 #include <QImage>
 #include <QSize>
@@ -21,7 +22,6 @@ struct SettingsPreview {
 // every pixel enlarged by the largest whole factor that fits the area (at least 1); a
 // target larger than the area is shrunk to fit, as the note then says.
 SettingsPreview makeSettingsPreview(const PreviewSource& source, const PictureSettings& settings,
-                                    const QString& widthText, const QString& heightText,
-                                    QSize area);
+                                    const Checked<TargetSize>& target, QSize area);
 
 }  // namespace pixmint

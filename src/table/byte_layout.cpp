@@ -91,16 +91,20 @@ Bytes packedBytes(const PixelGrid& grid, ByteLayout layout)
     return packedBytes(grid, layout, none);
 }
 
+QStringList twoDigitTexts(const Bytes& bytes)
+{
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const std::uint8_t value : bytes)
+        texts.append(twoHexDigits(value));
+    return texts;
+}
+
 void packBytes(const PixelGrid& grid, ByteLayout layout, QStringList& table, EventYield& yield)
 {
     if (grid.isEmpty())
         throw RunError(IndexOutOfRange);
-    const Bytes bytes = packedBytes(grid, layout, yield);
-    QStringList packed;
-    packed.reserve(static_cast<qsizetype>(bytes.size()));
-    for (const std::uint8_t value : bytes)
-        packed.append(twoHexDigits(value));
-    table = std::move(packed);
+    table = twoDigitTexts(packedBytes(grid, layout, yield));
 }
 
 void packBytes(const PixelGrid& grid, ByteLayout layout, QStringList& table)

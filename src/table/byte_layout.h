@@ -85,6 +85,9 @@ qint64 entryCount(ByteLayout layout, int width, int height);
 Bytes packedBytes(const PixelGrid& grid, ByteLayout layout, EventYield& yield);
 Bytes packedBytes(const PixelGrid& grid, ByteLayout layout);
 
+// The byte table's texts of the bytes: two upper-case hexadecimal digits each.
+QStringList twoDigitTexts(const Bytes& bytes);
+
 // Packs the grid into the byte table, each entry two upper-case hexadecimal digits.
 // PagesLsbTop is what BaytlaraÇevir packs. The table is replaced whole; a grid without
 // elements throws RunError 9 before the table is touched. Yields after every pixel.

@@ -71,4 +71,11 @@ qint64 leadingNumber(const QString& text)
     return negative ? -value : value;
 }
 
+std::optional<int> plainWholeNumber(const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
 }  // namespace pixmint

@@ -16,4 +16,10 @@ std::optional<int> readWholeNumber(const QString& text);
 // dropped, and no digits read as 0. Values beyond the 64-bit range are clamped.
 qint64 leadingNumber(const QString& text);
 
+// A whole number written plainly: blanks at either end ignored, an optional sign, digits and
+// nothing else; nothing for any other text or a value outside the signed 32-bit range. The
+// one reader of pixmint-cli's number options (the picture's size is read as the window
+// reads its boxes, by leadingNumber).
+std::optional<int> plainWholeNumber(const QString& text);
+
 }  // namespace pixmint

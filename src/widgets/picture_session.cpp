@@ -24,6 +24,7 @@ void PictureSession::setTargetSize(const QString& widthText, const QString& heig
         return;
     m_widthText = widthText;
     m_heightText = heightText;
+    m_target = readTargetSize(widthText, heightText);
     Q_EMIT targetChanged();
 }
 

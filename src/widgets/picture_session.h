@@ -2,6 +2,7 @@
 
 #include "picture_settings.h"
 #include "preview_source.h"
+#include "target_size.h"
 
 #include <QObject>
 #include <QString>
@@ -24,9 +25,8 @@ public:
     // The copy of a picture just loaded; an empty source when none is loaded.
     void setPreview(PreviewSource preview);
 
-    const QString& widthText() const { return m_widthText; }
-    const QString& heightText() const { return m_heightText; }
-    // The texts of the size boxes, read as the road reads them.
+    // The target size the main window's size boxes ask for, read as the road reads them.
+    const Checked<TargetSize>& target() const { return m_target; }
     void setTargetSize(const QString& widthText, const QString& heightText);
 
 Q_SIGNALS:
@@ -37,8 +37,9 @@ Q_SIGNALS:
 private:
     PictureSettings m_settings;
     PreviewSource m_preview;
-    QString m_widthText = QStringLiteral("128");
-    QString m_heightText = QStringLiteral("64");
+    QString m_widthText;
+    QString m_heightText;
+    Checked<TargetSize> m_target = TargetSize{};
 };
 
 }  // namespace pixmint

@@ -647,7 +647,8 @@ TEST_F(CliCommands, SmartReadingListsAndTakesTheChosenTable)
     EXPECT_EQ(none.status, Failed);
     EXPECT_EQ(none.err, QStringLiteral("pixmint-cli: Hata: Tablo bulunamadı.\n"));
 
-    const QString incomplete = QStringLiteral("pixmint-cli: HATA :9: Dizin aralık dışında\n");
+    // A table read smartly is as long as it is: its short last line is no error.
+    const QString incomplete;
     const struct {
         QStringList options;
         int status;

@@ -274,18 +274,17 @@ TEST_F(PictureCommandsTest, ConvertUsesTheProgramsPictureSettings)
     const auto roadTable = [&path](const PictureSettings& settings, bool fit) {
         PictureRoadRequest request;
         request.path = path;
-        request.widthText = QStringLiteral("12");
-        request.heightText = QStringLiteral("8");
+        request.target = TargetSize{12, 8};
         request.settings = settings;
         request.fit = fit;
         EventYield none;
         return runPictureRoad(
                    request, [&path] { return loadPicture(path); }, nullptr, none)
-            .table;
+            .bytes;
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const QStringList expected = roadTable(c.settings, c.fit);
+        const Bytes expected = roadTable(c.settings, c.fit);
         // The bytes tell a window that forgot the settings, or the fit, from one that did not.
         EXPECT_NE(expected, roadTable(PictureSettings{}, c.fit));
         if (!c.fit) {
@@ -295,7 +294,7 @@ TEST_F(PictureCommandsTest, ConvertUsesTheProgramsPictureSettings)
         m_state.picture.setSettings(c.settings);
         child<QCheckBox>("Check2")->setChecked(c.fit);
         m_form->Command2_Click();
-        EXPECT_EQ(m_state.BaytTablosu, expected);
+        EXPECT_EQ(m_state.BaytTablosu, twoDigitTexts(expected));
     }
 }
 

@@ -225,7 +225,7 @@ TEST(PictureCorpus, EveryFileConvertsOrIsRefused)
         EXPECT_EQ(converted.grid.width(), 128);
         const PictureRoadOutcome dithered =
             testing::convertedPicture(picture, 100, 30, true, photo);
-        EXPECT_EQ(dithered.table.size(), 13 * 30);
+        EXPECT_EQ(dithered.bytes.size(), 13u * 30u);
     }
     EXPECT_GT(files, 400);
     EXPECT_GT(loaded, 200);

@@ -121,8 +121,7 @@ TEST(ConvertPicture, RefusesASizeOutOfBoundsBeforeDecodingThePicture)
         const QStringList sides = QString::fromLatin1(size).split(u'x');
         PictureRoadRequest request;
         request.path = QStringLiteral("picture.png");
-        request.widthText = sides[0];
-        request.heightText = sides[1];
+        request.target = readTargetSize(sides[0], sides[1]);
         bool decoded = false;
         EventYield idle;
         const PictureRoadOutcome outcome = runPictureRoad(

@@ -99,8 +99,7 @@ TEST(PictureRoad, AverageScalingInvertsAfterTheMethod)
         SCOPED_TRACE(fit ? "fitted" : "cut");
         PictureRoadRequest request;
         request.path = QStringLiteral("noise.png");
-        request.widthText = QStringLiteral("48");
-        request.heightText = QStringLiteral("36");
+        request.target = TargetSize{48, 36};
         request.settings = averageWith(Method::FloydSteinberg);
         request.fit = fit;
         EventYield idle;
@@ -117,8 +116,8 @@ TEST(PictureRoad, AverageScalingInvertsAfterTheMethod)
             }
         }
         // Rows 36 to 39 of the last page are padding: bits 4 to 7.
-        for (qsizetype i = 4 * 48; i < inverted.table.size(); ++i)
-            EXPECT_EQ(hexByte(inverted.table[i]).value_or(-1) & 0xF0, 0) << i;
+        for (std::size_t i = 4 * 48; i < inverted.bytes.size(); ++i)
+            EXPECT_EQ(inverted.bytes[i] & 0xF0, 0) << i;
     }
 }
 
@@ -130,8 +129,7 @@ TEST(PictureRoad, ProgressFollowsThePictureRowsWithEitherScaling)
         SCOPED_TRACE(int(settings.scaling));
         PictureRoadRequest request;
         request.path = QStringLiteral("noise.png");
-        request.widthText = QStringLiteral("7");
-        request.heightText = QStringLiteral("5");
+        request.target = TargetSize{7, 5};
         request.settings = settings;
         RecordingProgress progress;
         EventYield idle;

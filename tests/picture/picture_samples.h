@@ -99,8 +99,7 @@ inline PictureRoadOutcome convertedPicture(const QImage& picture, int width, int
     PictureRoadRequest request;
     request.settings = settings;
     request.path = QStringLiteral("picture.png");
-    request.widthText = QString::number(width);
-    request.heightText = QString::number(height);
+    request.target = TargetSize{width, height};
     request.invert = invert;
     EventYield idle;
     return runPictureRoad(

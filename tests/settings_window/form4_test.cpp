@@ -305,40 +305,5 @@ TEST_F(Form4Test, PreviewFollowsThePictureTheSizeAndTheSettings)
     EXPECT_TRUE(previewNote().startsWith(QStringLiteral("En ve yükseklik 1 ile 16384")));
 }
 
-// Where the drawing puts each pixel: against the page packing itself, and against the
-// bytes of a PBM P4 file (rows, bit 7 left) and an XBM file (rows, bit 0 left).
-TEST(LayoutDrawingTest, EveryPixelSitsInTheByteAndBitOfItsLayout)
-{
-    const int width = 13;
-    const int height = 11;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            PixelGrid grid(width, height);
-            grid.set(x, y, 1);
-            QStringList table;
-            BaytlaraÇevir(grid, table);
-            const BitPlace place = bitPlace(ByteLayout::PagesLsbTop, width, x, y);
-            EXPECT_EQ(table.value(place.entry).toInt(nullptr, 16), 1 << place.bit) << x << "," << y;
-        }
-    }
-    const struct {
-        ByteLayout layout;
-        int x, y;
-        qint64 entry;
-        int bit;
-    } rows[] = {
-        {ByteLayout::PagesMsbTop, 3, 10, 13 + 3, 5},
-        {ByteLayout::RowsMsbLeft, 0, 0, 0, 7},
-        {ByteLayout::RowsMsbLeft, 9, 2, 2 * 2 + 1, 6},
-        {ByteLayout::RowsLsbLeft, 9, 2, 2 * 2 + 1, 1},
-        {ByteLayout::RowsLsbLeft, 12, 10, 21, 4},
-    };
-    for (const auto& row : rows) {
-        const BitPlace place = bitPlace(row.layout, width, row.x, row.y);
-        EXPECT_EQ(place.entry, row.entry) << row.x << "," << row.y;
-        EXPECT_EQ(place.bit, row.bit) << row.x << "," << row.y;
-    }
-}
-
 }  // namespace
 }  // namespace pixmint

@@ -2,6 +2,8 @@
 
 #include "cli_options.h"
 #include "code_saving.h"
+#include "include_reading.h"
+#include "recode_road.h"
 #include "run_error.h"
 #include "single_byte_text.h"
 
@@ -28,6 +30,12 @@ void tell(std::ostream& err, const QString& title, const QString& text)
 void tell(std::ostream& err, const RunError& error)
 {
     tell(err, error.title(), error.description());
+}
+
+void tell(std::ostream& err, const QList<RoadMessage>& messages)
+{
+    for (const RoadMessage& message : messages)
+        tell(err, message.title, message.text);
 }
 
 void tellIncompleteLine(std::ostream& err)
@@ -111,20 +119,12 @@ bool writeText(const CliOptions& options, const QString& crLfText, std::ostream&
 
 std::optional<QString> readInclude(const QString& path, std::ostream& err)
 {
-    // 64 MB holds a table of ten million numbers; a larger include file is no table a
-    // microcontroller could take, and reading it whole would only exhaust memory.
-    constexpr qint64 kMaxIncludeBytes = 64 * 1024 * 1024;
-    try {
-        return readSingleByteFile(path, kMaxIncludeBytes);
-    } catch (const FileTooLarge&) {
-        tell(err, errorTitle(),
-             QStringLiteral("Dosya çok büyük: ") + path +
-                 QStringLiteral("; en fazla 64 MB okunur."));
-        return std::nullopt;
-    } catch (const RunError& error) {
-        tell(err, error);
+    IncludeText read = readIncludeFile(path, kToolLimits);
+    if (!read.ok()) {
+        tell(err, read.failureTitle, read.failure);
         return std::nullopt;
     }
+    return std::move(read.text);
 }
 
 }  // namespace pixmint::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <iosfwd>
@@ -7,7 +8,8 @@
 
 namespace pixmint {
 class RunError;
-}
+struct RoadMessage;
+}  // namespace pixmint
 
 namespace pixmint::cli {
 
@@ -26,6 +28,8 @@ const QString& errorTitle();  // "Hata", the title of the windows' message boxes
 // (a path after a file error); on the terminal it stays on one line.
 void tell(std::ostream& err, const QString& title, const QString& text);
 void tell(std::ostream& err, const RunError& error);
+// The messages of a road, in their order.
+void tell(std::ostream& err, const QList<RoadMessage>& messages);
 // The incomplete-line message of the layout, under the title the window gives it.
 void tellIncompleteLine(std::ostream& err);
 // A usage error: the message and a pointer to --help; returns UsageError.

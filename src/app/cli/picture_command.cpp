@@ -50,8 +50,8 @@ int runPicture(const CliOptions& options, std::ostream& out, std::ostream& err)
     request.everyFrame = options.frames;
     PictureRoadRequest& road = request.road;
     road.settings = settings.settings;
-    road.widthText = options.width.value_or(road.widthText);
-    road.heightText = options.height.value_or(road.heightText);
+    road.target = readTargetSize(options.width.value_or(QString::number(TargetSize{}.width)),
+                                 options.height.value_or(QString::number(TargetSize{}.height)));
     road.invert = options.invert;
     road.format = withOverrides(road.format, options.targetFormat());
     EventYield none;

@@ -1,14 +1,11 @@
 #include "cli_commands.h"
 #include "cli_options.h"
-#include "hex_digits.h"
 #include "picture_loading.h"
 #include "picture_options.h"
-#include "recoding.h"
+#include "recode_road.h"
 #include "run_error.h"
 #include "table_drawing.h"
 #include "table_reading.h"
-
-#include <algorithm>
 
 namespace pixmint::cli {
 namespace {
@@ -60,49 +57,6 @@ std::optional<QString> readNumbers(const CliOptions& options, RenderNumbers& num
     return std::nullopt;
 }
 
-// The table read plainly, as recode reads it: its empty entries left out, then the first
-// `skip` entries. An entry that is no byte is named by its number in recode's table.
-std::optional<QStringList> plainTable(const CliOptions& options, const QString& text, int skip,
-                                      std::ostream& err)
-{
-    QStringList read;
-    Kodu_dönüştür(text, sourceFormat(options, text), read, false);
-    QStringList entries;
-    entries.reserve(read.size());
-    for (qsizetype i = 0; i < read.size(); ++i) {
-        const QString& entry = read[i];
-        if (entry.isEmpty() || skip-- > 0)
-            continue;
-        if (!hexByte(entry, DigitCase::Any)) {
-            tell(err, errorTitle(),
-                 QStringLiteral("Girdi %1 (\"%2\") 00 ile FF arasında onaltılık bir sayı değil.")
-                     .arg(i)
-                     .arg(entry));
-            return std::nullopt;
-        }
-        entries << entry;
-    }
-    return entries;
-}
-
-// The table to draw: read plainly or smartly, without its first `skip` entries, inverted
-// with --invert. Tells why and returns nothing when there is none.
-std::optional<QStringList> tableToDraw(const CliOptions& options, const QString& text, int skip,
-                                       std::ostream& err)
-{
-    std::optional<QStringList> table;
-    if (options.smart) {
-        table = smartTable(options, text, err);
-        if (table)
-            table->remove(0, std::min<qsizetype>(skip, table->size()));
-    } else {
-        table = plainTable(options, text, skip, err);
-    }
-    if (table && options.invert)
-        invertEntries(*table);
-    return table;
-}
-
 }  // namespace
 
 int runRender(const CliOptions& options, std::ostream& /*out*/, std::ostream& err)
@@ -125,10 +79,12 @@ int runRender(const CliOptions& options, std::ostream& /*out*/, std::ostream& er
     const std::optional<QString> text = readInclude(*options.input, err);
     if (!text)
         return Failed;
-    const std::optional<QStringList> table = tableToDraw(options, *text, numbers.skip, err);
-    if (!table)
+    const DrawnTable table = tableToDraw(recodeRequest(options, *text), numbers.skip);
+    tell(err, table.messages);
+    if (table.failed)
         return Failed;
-    const TableDrawing drawing = drawTable(*table, numbers.width, numbers.scale, layout.layout);
+    const TableDrawing drawing =
+        drawTable(table.bytes, numbers.width, numbers.scale, layout.layout);
     if (drawing.picture.isNull()) {
         tell(err, errorTitle(), drawing.problem);
         return Failed;

@@ -1,9 +1,7 @@
 #include "table_reading.h"
 
 #include "cli_options.h"
-#include "cli_output.h"
 #include "format_detection.h"
-#include "smart_reading.h"
 
 namespace pixmint::cli {
 
@@ -19,24 +17,20 @@ std::optional<QString> readingOptionsProblem(const CliOptions& options)
     return std::nullopt;
 }
 
-NumberFormat sourceFormat(const CliOptions& options, const QString& text)
+RecodeRequest recodeRequest(const CliOptions& options, const QString& text)
 {
-    return withOverrides(withDetectedFormat(presetFormat(QStringLiteral("Asm")), text),
-                         options.sourceFormat());
-}
-
-std::optional<QStringList> smartTable(const CliOptions& options, const QString& text,
-                                      std::ostream& err)
-{
-    const TableChoice choice = options.table ? tableChoiceFrom(*options.table) : TableChoice();
-    ChosenTable chosen = chooseTable(findTables(text), choice);
-    if (!chosen.failure.isEmpty()) {
-        tell(err, errorTitle(), chosen.failure);
-        return std::nullopt;
+    RecodeRequest request;
+    request.text = text;
+    request.commentPath = options.input.value_or(QString());
+    request.smart = options.smart;
+    if (options.smart) {
+        request.choice = options.table ? tableChoiceFrom(*options.table) : TableChoice();
+    } else {
+        request.source = withOverrides(
+            withDetectedFormat(presetFormat(QStringLiteral("Asm")), text), options.sourceFormat());
     }
-    if (!chosen.leftOut.isEmpty())
-        tell(err, errorTitle(), chosen.leftOut);
-    return std::move(chosen.entries);
+    request.invert = options.invert;
+    return request;
 }
 
 }  // namespace pixmint::cli

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "number_format.h"
+#include "recode_road.h"
 
 #include <QString>
-#include <QStringList>
 
-#include <iosfwd>
 #include <optional>
 
 namespace pixmint::cli {
@@ -16,13 +14,9 @@ struct CliOptions;
 // needs --smart, and --smart reads no --from-* format.
 std::optional<QString> readingOptionsProblem(const CliOptions& options);
 
-// The source format as "Aç" leaves it for the text, then the --from-* options.
-NumberFormat sourceFormat(const CliOptions& options, const QString& text);
-
-// The entries of the table that smart reading chooses with --table (the largest byte table
-// without it), two hexadecimal digits each. Tells the tables left out by "all" first;
-// tells why and returns nothing when no table could be taken.
-std::optional<QStringList> smartTable(const CliOptions& options, const QString& text,
-                                      std::ostream& err);
+// The reading half of the recode road's request for the text: the source format as "Aç"
+// leaves it, then the --from-* options; or smart reading with --table's choice (the
+// largest byte table without it); --invert.
+RecodeRequest recodeRequest(const CliOptions& options, const QString& text);
 
 }  // namespace pixmint::cli

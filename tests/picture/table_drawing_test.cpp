@@ -8,9 +8,9 @@ namespace {
 TEST(TableDrawing, ScaleDrawsEveryPixelAsASquare)
 {
     // Wider than one byte of the mono picture, so that the squares cross byte borders.
-    QStringList table;
+    Bytes table;
     for (int x = 0; x < 7; ++x)
-        table << (x % 2 ? QStringLiteral("AA") : QStringLiteral("55"));
+        table.push_back(x % 2 ? 0xAA : 0x55);
     const TableDrawing plain = drawTable(table, 7, 1);
     const TableDrawing scaled = drawTable(table, 7, 3);
     ASSERT_FALSE(scaled.picture.isNull());
@@ -22,25 +22,22 @@ TEST(TableDrawing, ScaleDrawsEveryPixelAsASquare)
 TEST(TableDrawing, RefusesWhatItCannotDraw)
 {
     const struct {
-        QStringList table;
+        Bytes table;
         int width;
         int scale;
         const char* problemPart;
         ByteLayout layout = ByteLayout::PagesLsbTop;
     } cases[] = {
-        {{QStringLiteral("00"), QStringLiteral("1G")}, 2, 1, "Girdi 1 (\"1G\")"},
-        {{QStringLiteral("00"), QString(), QStringLiteral("00")}, 2, 1, "Girdi 1 (\"\")"},
-        {{QStringLiteral("FF"), QStringLiteral("100")}, 8, 1, "Girdi 1 (\"100\")"},
         {{}, 8, 1, "Tabloda çizilecek sayı yok."},
-        {{QStringLiteral("00")}, 0, 1, "Çizim eni 1 ile 16384"},
-        {{QStringLiteral("00")}, 16385, 1, "Çizim eni 1 ile 16384"},
-        {{QStringLiteral("00")}, 8, 0, "Ölçek 1 ile 16"},
-        {{QStringLiteral("00")}, 8, 17, "Ölçek 1 ile 16"},
-        {QStringList(16385, QStringLiteral("00")), 1, 1,
+        {{0}, 0, 1, "Çizim eni 1 ile 16384"},
+        {{0}, 16385, 1, "Çizim eni 1 ile 16384"},
+        {{0}, 8, 0, "Ölçek 1 ile 16"},
+        {{0}, 8, 17, "Ölçek 1 ile 16"},
+        {Bytes(16385, 0), 1, 1,
          "en fazla 131072 piksel yüksek olabilir; bu tablo 1 sayı eninde 131080"},
-        {QStringList(16384 * 9, QStringLiteral("00")), 16384, 16, "en fazla 268435456 piksel"},
+        {Bytes(16384 * 9, 0), 16384, 16, "en fazla 268435456 piksel"},
         // A row layout takes one row for every ceil(width / 8) entries.
-        {QStringList(131073, QStringLiteral("00")), 8, 1, "bu tablo 8 piksel eninde 131073",
+        {Bytes(131073, 0), 8, 1, "bu tablo 8 piksel eninde 131073",
          ByteLayout::RowsMsbLeft},
     };
     for (const auto& c : cases) {
@@ -50,7 +47,7 @@ TEST(TableDrawing, RefusesWhatItCannotDraw)
             << drawing.problem.toStdString();
     }
     // The largest table of one column still draws.
-    EXPECT_FALSE(drawTable(QStringList(16384, QStringLiteral("01")), 1).picture.isNull());
+    EXPECT_FALSE(drawTable(Bytes(16384, 1), 1).picture.isNull());
 }
 
 }  // namespace
