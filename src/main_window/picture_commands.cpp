@@ -81,6 +81,8 @@ void PictureCommands::load(const std::function<void()>& clearPictures)
     m_state.ResimYolu.clear();
     const std::optional<QString> chosen = m_dialogs.chooseOpenFile(request);
     clearPictures();
+    m_state.loadedPicture = QImage();
+    m_state.convertedPicture = QImage();
     m_state.picture.setPreview({});
     m_state.ResimYolu = chosen.value_or(QString());
     if (m_state.ResimYolu.isEmpty())
@@ -98,7 +100,8 @@ void PictureCommands::load(const std::function<void()>& clearPictures)
         return;
     }
     m_controls.sourcePreview->setImage(std::move(decoded.sourcePreview));
-    m_controls.workPicture->setImage(std::move(decoded.picture));
+    m_state.loadedPicture = std::move(decoded.picture);
+    m_controls.workPicture->setImage(m_state.loadedPicture);
     m_state.picture.setPreview(std::move(decoded.previewCopy));
 }
 
@@ -123,8 +126,9 @@ void PictureCommands::convert(bool invert)
         EventYield yield(&m_state.abortRequested);
         ProgressBarSink progress(m_controls.progress);
         const PictureDecoder decode = [&] {
-            // The work surface is never shown and every conversion decodes the file anew, so
-            // its old picture goes first: two decoded pictures never sit in memory together.
+            // Every conversion decodes the file anew, so the old picture goes first: two
+            // decoded pictures never sit in memory together.
+            m_state.loadedPicture = QImage();
             m_controls.workPicture->clear();
             DecodedPicture decoded = decodeInBackground(request.path, false);
             if (!decoded.picture.isNull()) {
@@ -152,9 +156,11 @@ void PictureCommands::showOutcome(PictureRoadOutcome&& outcome, EventYield& yiel
     PictureBox* preview = m_controls.targetPreview;
     preview->setImage(
         ResmiAktar(outcome.target, preview->innerSize(), m_controls.fitTarget->isChecked(), yield));
-    m_controls.workPicture->setImage(std::move(outcome.work));
-    m_controls.targetPicture->resize(outcome.target.size());
-    m_controls.targetPicture->setImage(std::move(outcome.target));
+    m_state.loadedPicture = std::move(outcome.work);
+    m_controls.workPicture->setImage(m_state.loadedPicture);
+    m_state.convertedPicture = std::move(outcome.target);
+    m_controls.targetPicture->resize(m_state.convertedPicture.size());
+    m_controls.targetPicture->setImage(m_state.convertedPicture);
     m_state.PikselDizisi = std::move(outcome.grid);
     m_state.BaytTablosu = twoDigitTexts(outcome.bytes);
     showCodeOutcome(outcome.code, m_controls.code, m_dialogs, yield);
@@ -171,7 +177,7 @@ void PictureCommands::savePicture()
     if (m_state.ResimYolu.isEmpty())
         return;
     // The file is a BMP whatever its name says; before any conversion the surface is blank.
-    QImage surface = m_controls.targetPicture->image();
+    QImage surface = m_state.convertedPicture;
     if (surface.isNull()) {
         surface = QImage(m_controls.targetPicture->size(), QImage::Format_RGB32);
         surface.fill(Qt::white);

@@ -3,6 +3,7 @@
 #include "picture_session.h"
 #include "pixel_grid.h"
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,10 @@ struct ProgramState {
     QString ResimYolu;        // the picture file last chosen in a picture dialog
     QString DosyaYolu;        // the include file last opened or chosen for saving
     PixelGrid PikselDizisi;   // the pixels of the last converted picture
+    // The pictures of the picture road; the main window's hidden boxes Picture2 and Picture3
+    // only show them.
+    QImage loadedPicture;     // as decoded (and turned by the last conversion), at its own size
+    QImage convertedPicture;  // width × height, black and white; "Resmi Kaydet" saves it
     QStringList BaytTablosu;  // the byte table, written by whichever command ran last
     PictureSession picture;   // the picture settings and the loaded picture's preview copy
 

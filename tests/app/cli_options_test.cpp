@@ -1,4 +1,8 @@
-#include "cli_options.h"
+#include "cli_commands.h"
+
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
 #include "cli_run.h"
 #include "picture_settings.h"
 #include "test_paths.h"
@@ -17,7 +21,7 @@ QStringList words(const char* line)
 
 struct AcceptedCase {
     const char* arguments;  // separated by "|"
-    std::optional<QString> CliOptions::*member;
+    const char* option;
     const char* value;
     const char* input;
     const char* inputs = nullptr;  // every input, separated by "|"; nullptr: the input alone
@@ -26,39 +30,39 @@ struct AcceptedCase {
 TEST(CliOptions, ValuesAreTakenInBothFormsAndTheLastRepeatWins)
 {
     const AcceptedCase cases[] = {
-        {"picture|in.png|--width|96", &CliOptions::width, "96", "in.png"},
-        {"picture|--width=96|in.png", &CliOptions::width, "96", "in.png"},
-        {"picture|in.png|--prefix|-0x", &CliOptions::prefix, "-0x", "in.png"},
-        {"picture|--prefix=-0x|in.png", &CliOptions::prefix, "-0x", "in.png"},
-        {"picture|in.png|--separator|--", &CliOptions::separator, "--", "in.png"},
-        {"picture|in.png|--separator|-", &CliOptions::separator, "-", "in.png"},
-        {"picture|in.png|--separator=a=b", &CliOptions::separator, "a=b", "in.png"},
-        {"picture|in.png|--width|8|--width=16", &CliOptions::width, "16", "in.png"},
-        {"picture|--lang=CCS|in.png|--lang|Proton Basic", &CliOptions::lang, "Proton Basic",
-         "in.png"},
-        {"picture|--command|--help|in.png", &CliOptions::command, "--help", "in.png"},
-        {"picture|--save-bmp|-|in.png", &CliOptions::saveBmp, "-", "in.png"},
-        {"picture|--height|-8|--|-odd.png", &CliOptions::height, "-8", "-odd.png"},
-        {"recode|in.inc|--from-lang|ccs|--from-prefix|&H", &CliOptions::fromPrefix, "&H", "in.inc"},
-        {"recode|--from-separator=;|in.inc", &CliOptions::fromSeparator, ";", "in.inc"},
-        {"render|in.inc|--width|8|--scale=3|--output|o.png", &CliOptions::scale, "3", "in.inc"},
-        {"picture|b.png|--eol|lf|a b.png|--frames|c.gif", &CliOptions::eol, "lf", "b.png",
+        {"picture|in.png|--width|96", "width", "96", "in.png"},
+        {"picture|--width=96|in.png", "width", "96", "in.png"},
+        {"picture|in.png|--prefix|-0x", "prefix", "-0x", "in.png"},
+        {"picture|--prefix=-0x|in.png", "prefix", "-0x", "in.png"},
+        {"picture|in.png|--separator|--", "separator", "--", "in.png"},
+        {"picture|in.png|--separator|-", "separator", "-", "in.png"},
+        {"picture|in.png|--separator=a=b", "separator", "a=b", "in.png"},
+        {"picture|in.png|--width|8|--width=16", "width", "16", "in.png"},
+        {"picture|--lang=CCS|in.png|--lang|Proton Basic", "lang", "Proton Basic", "in.png"},
+        {"picture|--command|--help|in.png", "command", "--help", "in.png"},
+        {"picture|--save-bmp|-|in.png", "save-bmp", "-", "in.png"},
+        {"picture|--height|-8|--|-odd.png", "height", "-8", "-odd.png"},
+        {"recode|in.inc|--from-lang|ccs|--from-prefix|&H", "from-prefix", "&H", "in.inc"},
+        {"recode|--from-separator=;|in.inc", "from-separator", ";", "in.inc"},
+        {"render|in.inc|--width|8|--scale=3|--output|o.png", "scale", "3", "in.inc"},
+        {"picture|b.png|--eol|lf|a b.png|--frames|c.gif", "eol", "lf", "b.png",
          "b.png|a b.png|c.gif"},
-        {"picture|--name=logo|--check|a.png", &CliOptions::name, "logo", "a.png"},
-        {"recode|in.inc|--eol=CRLF|--check", &CliOptions::eol, "CRLF", "in.inc"},
-        {"picture|in.png|--rotate=270", &CliOptions::rotate, "270", "in.png"},
-        {"picture|--method|bayer|in.png", &CliOptions::method, "bayer", "in.png"},
-        {"render|in.inc|--layout|rows-msb-left", &CliOptions::layout, "rows-msb-left", "in.inc"},
+        {"picture|--name=logo|--check|a.png", "name", "logo", "a.png"},
+        {"recode|in.inc|--eol=CRLF|--check", "eol", "CRLF", "in.inc"},
+        {"picture|in.png|--rotate=270", "rotate", "270", "in.png"},
+        {"picture|--method|bayer|in.png", "method", "bayer", "in.png"},
+        {"render|in.inc|--layout|rows-msb-left", "layout", "rows-msb-left", "in.inc"},
     };
     for (const AcceptedCase& c : cases) {
         const ParsedCommandLine parsed = parseCommandLine(words(c.arguments));
         EXPECT_TRUE(parsed.usageError.isEmpty())
             << c.arguments << ": " << parsed.usageError.toStdString();
-        EXPECT_EQ(parsed.options.*(c.member), std::optional(QString::fromUtf8(c.value)))
+        EXPECT_EQ(parsed.line.text(QString::fromUtf8(c.option)),
+                  std::optional(QString::fromUtf8(c.value)))
             << c.arguments;
-        EXPECT_EQ(parsed.options.input.value_or(QString()), QString::fromUtf8(c.input))
+        EXPECT_EQ(parsed.line.input().value_or(QString()), QString::fromUtf8(c.input))
             << c.arguments;
-        EXPECT_EQ(parsed.options.inputs, words(c.inputs ? c.inputs : c.input)) << c.arguments;
+        EXPECT_EQ(parsed.line.inputs(), words(c.inputs ? c.inputs : c.input)) << c.arguments;
     }
 }
 
@@ -66,13 +70,11 @@ TEST(CliOptions, AnEmptyValueIsAValue)
 {
     const ParsedCommandLine joined = parseCommandLine(
         {QStringLiteral("picture"), QStringLiteral("in.png"), QStringLiteral("--separator=")});
-    ASSERT_TRUE(joined.options.separator.has_value());
-    EXPECT_EQ(*joined.options.separator, QString());
+    EXPECT_EQ(joined.line.text(QStringLiteral("separator")), std::optional(QString()));
     const ParsedCommandLine apart = parseCommandLine(
         {QStringLiteral("picture"), QStringLiteral("--suffix"), QString(), QStringLiteral("a")});
-    ASSERT_TRUE(apart.options.suffix.has_value());
-    EXPECT_EQ(*apart.options.suffix, QString());
-    EXPECT_EQ(apart.options.input, QStringLiteral("a"));
+    EXPECT_EQ(apart.line.text(QStringLiteral("suffix")), std::optional(QString()));
+    EXPECT_EQ(apart.line.input(), QStringLiteral("a"));
 }
 
 struct UsageCase {
@@ -170,29 +172,51 @@ TEST(CliOptions, HelpNamesEveryOptionWithItsDefault)
         const QString help = QString::fromUtf8(result.out);
         EXPECT_EQ(help, helpText()) << form;
     }
-    // Every option is listed at the start of a line, and every listing gives its default.
+    // Every option of every command is listed under its command, with its default.
     const QString help = helpText();
-    QStringList names;
-    for (const CliOption& option : cliOptions())
-        names << option.name;
-    for (const QString& name : names) {
-        EXPECT_TRUE(help.contains(QStringLiteral("\n  --") + name + QLatin1Char(' ')) ||
-                    help.contains(QStringLiteral("\n  --") + name + QLatin1Char(',')))
-            << name.toStdString();
+    for (const Command& command : commands()) {
+        const qsizetype section =
+            help.indexOf(QStringLiteral("\n%1 seçenekleri:\n").arg(command.name));
+        EXPECT_TRUE(command.options.isEmpty() || section >= 0) << command.name.toStdString();
+        for (const OptionSpec& option : command.options) {
+            SCOPED_TRACE(command.name.toStdString() + " --" + option.name.toStdString());
+            EXPECT_GT(help.indexOf(QStringLiteral("\n  --") + option.name + u' ', section),
+                      section);
+            for (const QString& word : option.words)
+                EXPECT_TRUE(help.contains(u' ' + word)) << word.toStdString();
+        }
     }
-    EXPECT_GE(help.count(QStringLiteral("varsayılan")), names.size() - 2);
-    // The picture settings list every value they take.
-    QStringList words;
-    for (const auto& choice : rotationChoices())
-        words << choice.option;
-    for (const auto& choice : scalingChoices())
-        words << choice.option;
-    for (const auto& choice : methodChoices())
-        words << choice.option;
-    for (const auto& choice : layoutChoices())
-        words << choice.option;
-    for (const QString& word : words)
-        EXPECT_TRUE(help.contains(QLatin1Char(' ') + word)) << word.toStdString();
+}
+
+// The manual page lists, command by command, the options the commands declare, each with
+// the value name the help gives it.
+TEST(CliOptions, ManualPageListsEveryOptionOfEveryCommand)
+{
+    QFile page(QStringLiteral(PIXMINT_MANUAL_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    QStringList names;
+    for (const Command& command : commands())
+        names << command.name;
+    // An entry: ".B \-\-name" or ".BI \-\-name " VALUE"".
+    static const QRegularExpression entry(
+        QStringLiteral(R"re(^\.BI? \\-\\-([a-z-]+)(?: " ([^"]+)")?$)re"));
+    QMap<QString, QStringList> listed;  // command: "--name VALUE" in the page's order
+    QString section;
+    for (const QString& line : QString::fromUtf8(page.readAll()).split(u'\n')) {
+        if (line.startsWith(QStringLiteral(".SS ")))
+            section = line.mid(4).trimmed();
+        const QRegularExpressionMatch match = entry.match(line);
+        if (match.hasMatch() && names.contains(section)) {
+            listed[section]
+                << (QStringLiteral("--") + match.captured(1) + u' ' + match.captured(2)).trimmed();
+        }
+    }
+    for (const Command& command : commands()) {
+        QStringList declared;
+        for (const OptionSpec& option : command.options)
+            declared << (QStringLiteral("--") + option.name + u' ' + option.valueName).trimmed();
+        EXPECT_EQ(listed.value(command.name), declared) << command.name.toStdString();
+    }
 }
 
 TEST(CliOptions, VersionIsTheProgramsVersion)

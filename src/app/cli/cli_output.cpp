@@ -1,7 +1,7 @@
 #include "cli_output.h"
 
-#include "cli_options.h"
 #include "code_saving.h"
+#include "command.h"
 #include "include_reading.h"
 #include "recode_road.h"
 #include "run_error.h"
@@ -56,9 +56,9 @@ int usage(std::ostream& err, const QString& message)
 
 namespace {
 
-bool wantsLf(const CliOptions& options)
+bool wantsLf(const CommandLine& line)
 {
-    return options.eol && options.eol->toLower() == QStringLiteral("lf");
+    return line.text(QStringLiteral("eol")).value_or(QString()).toLower() == QStringLiteral("lf");
 }
 
 // Whether the file holds exactly these bytes; says why not. A file that is missing, or
@@ -82,25 +82,27 @@ bool holdsExactly(const QString& path, const QByteArray& bytes, std::ostream& er
 
 }  // namespace
 
-std::optional<QString> writingProblem(const CliOptions& options)
+std::optional<QString> writingProblem(const CommandLine& line)
 {
-    const QString eol = options.eol.value_or(QStringLiteral("crlf")).toLower();
+    const std::optional<QString> given = line.text(QStringLiteral("eol"));
+    const QString eol = given.value_or(QStringLiteral("crlf")).toLower();
     if (eol != QStringLiteral("crlf") && eol != QStringLiteral("lf"))
-        return QStringLiteral("--eol crlf ya da lf olmalı: \"%1\".").arg(*options.eol);
-    if (options.check && !options.output)
+        return QStringLiteral("--eol crlf ya da lf olmalı: \"%1\".").arg(*given);
+    if (line.isSet(QStringLiteral("check")) && !line.isSet(QStringLiteral("output")))
         return QStringLiteral("--check, karşılaştırılacak dosyayı --output ile ister.");
     return std::nullopt;
 }
 
-bool writeText(const CliOptions& options, const QString& crLfText, std::ostream& out,
+bool writeText(const CommandLine& line, const QString& crLfText, std::ostream& out,
                std::ostream& err)
 {
-    const QString text = wantsLf(options) ? withLf(crLfText) : crLfText;
-    if (options.check && options.output)
-        return holdsExactly(*options.output, encodeWindows1254(text), err);
-    if (options.output) {
+    const QString text = wantsLf(line) ? withLf(crLfText) : crLfText;
+    const std::optional<QString> output = line.text(QStringLiteral("output"));
+    if (line.isSet(QStringLiteral("check")) && output)
+        return holdsExactly(*output, encodeWindows1254(text), err);
+    if (output) {
         try {
-            writeSingleByteFile(*options.output, text);
+            writeSingleByteFile(*output, text);
         } catch (const RunError& error) {
             tell(err, error);
             return false;

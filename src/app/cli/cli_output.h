@@ -13,7 +13,7 @@ struct RoadMessage;
 
 namespace pixmint::cli {
 
-struct CliOptions;
+class CommandLine;
 
 // The exit statuses of pixmint-cli.
 enum ExitStatus : int {
@@ -36,14 +36,13 @@ void tellIncompleteLine(std::ostream& err);
 int usage(std::ostream& err, const QString& message);
 
 // The usage error of the options that shape the written text (--eol, --check), or nothing.
-std::optional<QString> writingProblem(const CliOptions& options);
+std::optional<QString> writingProblem(const CommandLine& line);
 
 // Writes a code text (CR LF line ends; LF with --eol lf) to the --output file, or as
 // Windows-1254 bytes to out. With --check nothing is written: the --output file must
 // already hold exactly those bytes, else "FILE güncel değil" is said. Returns false after
 // saying why not.
-bool writeText(const CliOptions& options, const QString& text, std::ostream& out,
-               std::ostream& err);
+bool writeText(const CommandLine& line, const QString& text, std::ostream& out, std::ostream& err);
 
 // Reads an input include file; says why not and returns nothing when it cannot.
 std::optional<QString> readInclude(const QString& path, std::ostream& err);

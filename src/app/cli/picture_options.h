@@ -1,28 +1,22 @@
 #pragma once
 
+#include "command.h"
 #include "picture_settings.h"
 
 #include <QString>
 
 namespace pixmint::cli {
 
-struct CliOptions;
+// The options of the picture settings: --rotate, --mirror, --scaling, --method, --threshold
+// and --layout, with the words and defaults of the settings' own tables.
+QList<OptionSpec> pictureSettingsOptions();
 
-// The picture settings that picture's options ask for (--rotate, --mirror, --scaling,
-// --method, --threshold, --layout; the defaults for those not given), or a usage error
-// naming the allowed values: a word that names no value, a threshold that is no whole
-// number from 0 to 255, a dithering method without --scaling average.
-struct PictureSettingsOptions {
-    PictureSettings settings;
-    QString usageError;
-};
-PictureSettingsOptions pictureSettingsFrom(const CliOptions& options);
+// The picture settings that the options ask for (the defaults for those not given), or a
+// usage error naming the allowed values: a word that names no value, a threshold that is no
+// whole number from 0 to 255, a dithering method without --scaling average.
+Checked<PictureSettings> pictureSettingsFrom(const CommandLine& line);
 
-// The layout render's --layout asks for (the page layout when not given), or a usage error.
-struct LayoutOption {
-    ByteLayout layout = ByteLayout::PagesLsbTop;
-    QString usageError;
-};
-LayoutOption layoutFrom(const CliOptions& options);
+// The layout --layout asks for (the page layout when not given), or a usage error.
+Checked<ByteLayout> layoutFrom(const CommandLine& line);
 
 }  // namespace pixmint::cli

@@ -1,5 +1,5 @@
 #include "cli_commands.h"
-#include "cli_options.h"
+#include "common_options.h"
 #include "picture_loading.h"
 #include "picture_options.h"
 #include "recode_road.h"
@@ -10,92 +10,102 @@
 namespace pixmint::cli {
 namespace {
 
-// A whole number option of render, written plainly ("8", "+8", " 8 ").
-std::optional<int> plainNumber(const QString& text)
+OptionSpec numberOption(const char* name, const char* valueName, const QString& help, int least,
+                        std::optional<int> most, const QString& defaultText)
 {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    OptionSpec option = valueOption(name, valueName, help, defaultText);
+    option.type = OptionType::WholeNumber;
+    option.least = least;
+    option.most = most;
+    return option;
 }
 
-// The usage error of a number option out of its range, or nothing.
-std::optional<QString> rangeProblem(const char* option, const std::optional<int>& value,
-                                    int largest, const QString& text)
+constexpr int kDefaultScale = 1;
+constexpr int kDefaultSkip = 0;
+
+QList<OptionSpec> renderOptions()
 {
-    if (value && *value >= 1 && *value <= largest)
-        return std::nullopt;
-    return QStringLiteral("--%1 1 ile %2 arasında bir tam sayı olmalı: \"%3\".")
-        .arg(QLatin1String(option))
-        .arg(largest)
-        .arg(text);
+    QList<OptionSpec> options = {
+        numberOption("width", "EN",
+                     QStringLiteral("tablonun sütun sayısı, 1-%1 (zorunlu; varsayılanı yok)")
+                         .arg(kMaxDrawingWidth),
+                     1, kMaxDrawingWidth, QString()),
+    };
+    options << sourceFormatOptions() << smartReadingOptions()
+            << numberOption("skip", "N",
+                            QStringLiteral("tablonun başındaki resim olmayan N sayıyı atlar, "
+                                           "örneğin en ve yükseklik"),
+                            0, std::nullopt, QString::number(kDefaultSkip))
+            << invertOption(QStringLiteral("her sayıyı tersler"))
+            << numberOption("scale", "K",
+                            QStringLiteral("her pikseli K × K çizer, 1-%1").arg(kMaxDrawingScale),
+                            1, kMaxDrawingScale, QString::number(kDefaultScale))
+            << outputOption(QStringLiteral("ÇIKTI.png"),
+                            QStringLiteral("çizilen PNG resmi (zorunlu; varsayılanı yok)"),
+                            QString())
+            << layoutOption(QStringLiteral("tablonun bayt düzeni"));
+    return options;
 }
 
-// The numbers of render's options.
-struct RenderNumbers {
-    int width = 0;
-    int scale = 1;
-    int skip = 0;
-};
-
-// Reads the options' numbers; the usage problem of the first that is wrong, or nothing.
-std::optional<QString> readNumbers(const CliOptions& options, RenderNumbers& numbers)
+int runRender(const CommandLine& line, std::ostream& /*out*/, std::ostream& err)
 {
-    const std::optional<int> width = plainNumber(*options.width);
-    if (const auto problem = rangeProblem("width", width, kMaxDrawingWidth, *options.width))
-        return problem;
-    const QString scaleText = options.scale.value_or(QStringLiteral("1"));
-    const std::optional<int> scale = plainNumber(scaleText);
-    if (const auto problem =
-            rangeProblem("scale", scale, kMaxDrawingScale, options.scale.value_or(QString())))
-        return problem;
-    const std::optional<int> skip = plainNumber(options.skip.value_or(QStringLiteral("0")));
-    if (!skip || *skip < 0) {
-        return QStringLiteral("--skip 0 ya da daha büyük bir tam sayı olmalı: \"%1\".")
-            .arg(options.skip.value_or(QString()));
-    }
-    numbers = {*width, *scale, *skip};
-    return std::nullopt;
-}
-
-}  // namespace
-
-int runRender(const CliOptions& options, std::ostream& /*out*/, std::ostream& err)
-{
-    if (!options.input)
+    const std::optional<QString> input = line.input();
+    if (!input)
         return usage(err, QStringLiteral("render bir girdi dosyası ister."));
-    if (!options.width)
+    if (!line.isSet(QStringLiteral("width")))
         return usage(err, QStringLiteral("render --width ister."));
-    if (!options.output)
+    const std::optional<QString> output = line.text(QStringLiteral("output"));
+    if (!output)
         return usage(err, QStringLiteral("render --output ister (PNG dosyası)."));
-    RenderNumbers numbers;
-    if (const std::optional<QString> problem = readNumbers(options, numbers))
+    const Checked<int> width = line.number(QStringLiteral("width"), 0);
+    const Checked<int> scale = line.number(QStringLiteral("scale"), kDefaultScale);
+    const Checked<int> skip = line.number(QStringLiteral("skip"), kDefaultSkip);
+    for (const Checked<int>* number : {&width, &scale, &skip}) {
+        if (!number->ok())
+            return usage(err, number->failure());
+    }
+    if (const std::optional<QString> problem = readingOptionsProblem(line))
         return usage(err, *problem);
-    if (const std::optional<QString> problem = readingOptionsProblem(options))
-        return usage(err, *problem);
-    const LayoutOption layout = layoutFrom(options);
-    if (!layout.usageError.isEmpty())
-        return usage(err, layout.usageError);
+    const Checked<ByteLayout> layout = layoutFrom(line);
+    if (!layout.ok())
+        return usage(err, layout.failure());
 
-    const std::optional<QString> text = readInclude(*options.input, err);
+    const std::optional<QString> text = readInclude(*input, err);
     if (!text)
         return Failed;
-    const DrawnTable table = tableToDraw(recodeRequest(options, *text), numbers.skip);
+    const DrawnTable table = tableToDraw(recodeRequest(line, *text), skip.value());
     tell(err, table.messages);
     if (table.failed)
         return Failed;
     const TableDrawing drawing =
-        drawTable(table.bytes, numbers.width, numbers.scale, layout.layout);
+        drawTable(table.bytes, width.value(), scale.value(), layout.value());
     if (drawing.picture.isNull()) {
         tell(err, errorTitle(), drawing.problem);
         return Failed;
     }
     try {
-        savePicture(drawing.picture, "PNG", *options.output);
+        savePicture(drawing.picture, "PNG", *output);
     } catch (const RunError& error) {
         tell(err, error);
         return Failed;
     }
     return Done;
+}
+
+}  // namespace
+
+Command renderCommand()
+{
+    Command command;
+    command.name = QStringLiteral("render");
+    command.usages = {
+        {QStringLiteral("GİRDİ --width EN --output ÇIKTI.png [seçenekler]"),
+         QStringLiteral("Bir include dosyasındaki bayt tablosunu siyah-beyaz PNG resmi olarak "
+                        "çizer.")},
+    };
+    command.options = renderOptions();
+    command.run = runRender;
+    return command;
 }
 
 }  // namespace pixmint::cli

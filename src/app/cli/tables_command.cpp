@@ -1,16 +1,17 @@
 #include "cli_commands.h"
-#include "cli_options.h"
 #include "smart_reading.h"
 
 #include <ostream>
 
 namespace pixmint::cli {
+namespace {
 
-int runTables(const CliOptions& options, std::ostream& out, std::ostream& err)
+int runTables(const CommandLine& line, std::ostream& out, std::ostream& err)
 {
-    if (!options.input)
+    const std::optional<QString> input = line.input();
+    if (!input)
         return usage(err, QStringLiteral("tables bir girdi dosyası ister."));
-    const std::optional<QString> text = readInclude(*options.input, err);
+    const std::optional<QString> text = readInclude(*input, err);
     if (!text)
         return Failed;
     const QList<FoundTable> tables = findTables(*text);
@@ -30,6 +31,22 @@ int runTables(const CliOptions& options, std::ostream& out, std::ostream& err)
     out << listing.toUtf8().constData();
     out.flush();
     return Done;
+}
+
+}  // namespace
+
+Command tablesCommand()
+{
+    Command command;
+    command.name = QStringLiteral("tables");
+    command.usages = {
+        {QStringLiteral("GİRDİ"),
+         QStringLiteral("Bir include dosyasında akıllı okumanın bulduğu tabloları listeler: her "
+                        "satırda sıra, ad (yoksa -), lehçe (asm, c, basic, numbers), sayı adedi, "
+                        "ilk satır.")},
+    };
+    command.run = runTables;
+    return command;
 }
 
 }  // namespace pixmint::cli

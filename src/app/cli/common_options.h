@@ -1,0 +1,38 @@
+#pragma once
+
+#include "command.h"
+#include "number_format.h"
+
+namespace pixmint::cli {
+
+// Options that several commands own alike, declared once.
+
+// A value option, and a switch (off unless given), with their help and default.
+OptionSpec valueOption(const char* name, const char* valueName, const QString& help,
+                       const QString& defaultText = QString());
+OptionSpec switchOption(const char* name, const QString& help,
+                        const QString& defaultText = QStringLiteral("kapalı"));
+
+// The format written: --lang, --command, --prefix, --suffix, --separator; with columns also
+// --columns.
+QList<OptionSpec> targetFormatOptions(bool columns);
+// The format read: --from-lang, --from-command, --from-prefix, --from-suffix,
+// --from-separator.
+QList<OptionSpec> sourceFormatOptions();
+// Smart reading: --smart and --table.
+QList<OptionSpec> smartReadingOptions();
+// --output FILE, with its help.
+OptionSpec outputOption(const QString& valueName, const QString& help,
+                        const QString& defaultText = QStringLiteral("standart çıktı"));
+// --check and --eol, of the commands that write a code text.
+QList<OptionSpec> writingOptions();
+// --layout, with its help.
+OptionSpec layoutOption(const QString& help);
+// --invert, with its help.
+OptionSpec invertOption(const QString& help);
+
+// The values given to the target format's and the source format's options.
+FormatOverrides targetFormat(const CommandLine& line);
+FormatOverrides sourceFormat(const CommandLine& line);
+
+}  // namespace pixmint::cli
