@@ -26,6 +26,12 @@
 
 namespace {
 
+// Presses the window's button of that name, as a person does.
+void clickButton(QWidget& window, const char* name)
+{
+    window.findChild<QPushButton*>(QString::fromUtf8(name))->click();
+}
+
 // Answers the file dialogs from a list and lets every message box pass.
 class ListedDialogs : public pixmint::DialogService {
 public:
@@ -96,12 +102,12 @@ bool saveSmartReading(pixmint::ProgramState& state, ListedDialogs& dialogs, cons
     dialogs.files = {examples.filePath(
         QStringLiteral("../tests/data/corpus/includes/"
                        "c_lowerhex__ali-bingol_Ks0108-GLCD-128x64__fontAndImageData.h"))};
-    smart.Command1_Click();
+    clickButton(smart, "Command1");
     QComboBox* tables = smart.findChild<QComboBox*>(QStringLiteral("Tablo"));
     const int mosque = tables->findText(QStringLiteral("sultanAhmetCamii"), Qt::MatchStartsWith);
     tables->setCurrentIndex(mosque);
     Q_EMIT tables->activated(mosque);
-    smart.Command2_Click();
+    clickButton(smart, "Command2");
     return save(&smart, out.filePath(QStringLiteral("form2-smart.png")));
 }
 
@@ -117,7 +123,7 @@ bool saveFontWindow(pixmint::ProgramState& state, ListedDialogs& dialogs, const 
                    QStringLiteral("Arduino"));
     form5.show();
     QApplication::processEvents();
-    form5.Dönüştür_Click();
+    clickButton(form5, "Dönüştür");
     return save(&form5, out.filePath(QStringLiteral("form5.png")));
 }
 
@@ -138,8 +144,8 @@ bool saveEditor(pixmint::ProgramState& state, pixmint::Form1& form1, ListedDialo
 {
     state.picture.setSettings(pixmint::PictureSettings{});
     dialogs.files = {examples.filePath(QStringLiteral("logo-128x64.png"))};
-    form1.Command1_Click();
-    form1.Command2_Click();
+    clickButton(form1, "Command1");
+    clickButton(form1, "Command2");
     pixmint::Form6 form6(dialogs);
     form6.edit(state.PikselDizisi, pixmint::ByteLayout::PagesLsbTop,
                QStringLiteral("logo-128x64.png"));
@@ -172,19 +178,19 @@ int main(int argc, char** argv)
     pixmint::Form1 form1(state, dialogs);
     form1.move(0, 0);
     dialogs.files = {examples.filePath(QStringLiteral("line-drawing.png"))};
-    form1.Command1_Click();
-    form1.Command2_Click();
+    clickButton(form1, "Command1");
+    clickButton(form1, "Command2");
     bool ok = save(&form1, out.filePath(QStringLiteral("form1.png")));
 
     // The converter reads back the main window's own table and writes it as Proton Basic.
     const QString include = work.filePath(QStringLiteral("line-drawing.inc"));
     dialogs.files = {include, include};
-    form1.Command3_Click();
+    clickButton(form1, "Command3");
     pixmint::Form2 form2(state, dialogs);
-    form2.Command1_Click();
+    clickButton(form2, "Command1");
     chooseLanguage(form2.findChild<QComboBox*>(QStringLiteral("Combo1(1)")),
                    QStringLiteral("Proton Basic"));
-    form2.Command2_Click();
+    clickButton(form2, "Command2");
     ok = save(&form2, out.filePath(QStringLiteral("form2.png"))) && ok;
 
     ok = saveSmartReading(state, dialogs, examples, out) && ok;
@@ -193,7 +199,7 @@ int main(int argc, char** argv)
     ok = save(&form3, out.filePath(QStringLiteral("form3.png"))) && ok;
 
     dialogs.files = {examples.filePath(QStringLiteral("photo.jpg"))};
-    form1.Command1_Click();
+    clickButton(form1, "Command1");
     ok = saveSettingsWindow(state, out.filePath(QStringLiteral("form4.png"))) && ok;
     ok = saveFontWindow(state, dialogs, out) && ok;
     ok = saveEditor(state, form1, dialogs, examples, out.filePath(QStringLiteral("form6.png"))) &&

@@ -35,15 +35,16 @@ public:
     // messages around it.
     void KodaUyarla(QPlainTextEdit* Metin, bool invert);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The commands, as their buttons run them.
     void Command1_Click();  // "Aç"
     void Command2_Click();  // "Dönüştür"
     void Command3_Click();  // "Kaydet"
     void Command4_Click();  // "Tersle"
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     FormatGroup* buildGroup(int index, const QString& title, const QRect& geometry);
     void buildTabOrder();
     RecodeRequest recodeRequest(bool invert);

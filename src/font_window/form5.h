@@ -36,11 +36,6 @@ class Form5 : public QWidget {
 public:
     Form5(ProgramState& state, DialogService& dialogs, QWidget* parent = nullptr);
 
-    // The commands, as their buttons run them.
-    void Dosyadan_Click();  // "Dosyadan…": a font file instead of a family
-    void Dönüştür_Click();
-    void Kaydet_Click();
-
     // What the controls ask for now (the request "Dönüştür" runs).
     FontRoadRequest request() const;
 
@@ -61,6 +56,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The commands, as their buttons run them.
+    void Dosyadan_Click();  // "Dosyadan…": a font file instead of a family
+    void Dönüştür_Click();
+    void Kaydet_Click();
+
     void buildSourceControls();
     void buildSizeControls();
     void buildCharacterControls();

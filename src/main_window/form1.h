@@ -50,17 +50,6 @@ public:
     // Clears every picture box of the window.
     void ResimleriSil(QWidget* window);
 
-    // The commands, as their buttons run them.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-
     // The secondary windows while they exist (for tests and for closing them).
     QWidget* converterWindow() const { return m_form2; }
     QWidget* aboutWindow() const { return m_form3; }
@@ -75,6 +64,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The commands, as their buttons run them.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+
     void buildControls();
     void buildSettingsFrame();
     // The buttons beside the code text.

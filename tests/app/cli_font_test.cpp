@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -152,7 +153,7 @@ TEST(FontCommand, WritesWhatTheWindowWrites)
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     dialogs.queueFile(font("DejaVuSansMono.ttf"));
-    form.Dosyadan_Click();
+    form.findChild<QPushButton*>(QStringLiteral("Dosyadan"))->click();
     form.findChild<QComboBox*>(QStringLiteral("Karakterler"))->setCurrentIndex(2);
     form.findChild<QComboBox*>(QStringLiteral("Biçim"))->setCurrentIndex(1);
     form.findChild<QComboBox*>(QStringLiteral("Düzen"))->setCurrentIndex(2);
@@ -161,7 +162,7 @@ TEST(FontCommand, WritesWhatTheWindowWrites)
     Q_EMIT language->lineEdit()->textEdited(QStringLiteral("Proton Basic"));
     form.findChild<QLineEdit*>(QStringLiteral("Ayraç"))->setText(QStringLiteral(", "));
     QApplication::processEvents();
-    form.Dönüştür_Click();
+    form.findChild<QPushButton*>(QStringLiteral("Dönüştür"))->click();
     const QString shown = form.findChild<QPlainTextEdit*>(QStringLiteral("Kod"))->toPlainText();
 
     const CliResult tool = runCli(withFont(

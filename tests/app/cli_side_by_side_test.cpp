@@ -8,6 +8,7 @@
 #include "scripted_dialogs.h"
 #include "single_byte_text.h"
 #include "test_paths.h"
+#include "window_test.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -49,7 +50,7 @@ protected:
         m_form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
         m_dialogs.queueFile(m_picture);
-        m_form->Command1_Click();
+        testing::click(m_form.get(), "Command1");
         ASSERT_EQ(m_state.ResimYolu, m_picture);
     }
 
@@ -84,9 +85,9 @@ protected:
             control<QComboBox>("Combo2")->setCurrentIndex(s.commandIndex);
         m_dialogs.clearCalls();
         if (s.invert)
-            m_form->Command4_Click();
+            testing::click(m_form.get(), "Command4");
         else
-            m_form->Command2_Click();
+            testing::click(m_form.get(), "Command2");
         for (const testing::DialogCall& call : m_dialogs.messages())
             messages << QStringLiteral("pixmint-cli: ") + call.title + QStringLiteral(": ") +
                             call.text;

@@ -6,6 +6,7 @@
 #include "program_state.h"
 #include "scripted_dialogs.h"
 #include "single_byte_text.h"
+#include "window_test.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,11 +58,11 @@ TEST(RecodeSideBySide, WindowAndToolWriteTheSameText)
                 Form2 window(state, dialogs);
                 window.findChild<QCheckBox*>(QStringLiteral("Akıllı"))->setChecked(smart);
                 dialogs.queueFile(path);
-                window.Command1_Click();
+                testing::click(&window, "Command1");
                 QComboBox* target = window.findChild<QComboBox*>(QStringLiteral("Combo1(1)"));
                 target->setEditText(QString::fromUtf8(language));
                 Q_EMIT target->lineEdit()->textEdited(target->currentText());
-                invert ? window.Command4_Click() : window.Command2_Click();
+                invert ? testing::click(&window, "Command4") : testing::click(&window, "Command2");
                 const QString windowText = withCrLf(
                     window.findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText());
                 QStringList windowMessages;

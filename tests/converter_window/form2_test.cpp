@@ -43,7 +43,7 @@ protected:
     void open(const QString& path)
     {
         m_dialogs.queueFile(path);
-        m_form->Command1_Click();
+        testing::click(m_form.get(), "Command1");
     }
     void typeLanguage(const char* list, const QString& text) { typeInto(combo(list), text); }
     QString sourceGroup() const
@@ -191,7 +191,7 @@ TEST_F(Form2Test, CancelAndFailureKeepTheSourceText)
     const QString text = pane("Text1")->toPlainText();
     box("ÖnEk(0)")->setText(QStringLiteral("#"));
     m_dialogs.queueFile(std::nullopt);
-    m_form->Command1_Click();
+    testing::click(m_form.get(), "Command1");
     EXPECT_TRUE(m_state.DosyaYolu.isEmpty());
     EXPECT_EQ(pane("Text1")->toPlainText(), text);
     EXPECT_EQ(box("ÖnEk(0)")->text(), QStringLiteral("0X"));
@@ -269,7 +269,7 @@ TEST_F(Form2Test, RoundTripThroughTheOtherLanguages)
 
     open(path);
     typeLanguage("Combo1(1)", QStringLiteral("Proton Basic"));
-    m_form->Command2_Click();
+    testing::click(m_form.get(), "Command2");
     EXPECT_TRUE(m_dialogs.messages().isEmpty());
     EXPECT_EQ(m_state.BaytTablosu, table);
     const QStringList lines = pane("Text2")->toPlainText().split(QLatin1Char('\n'));
@@ -280,12 +280,12 @@ TEST_F(Form2Test, RoundTripThroughTheOtherLanguages)
 
     // Saved as Proton Basic, read again and written as Asm: the same numbers.
     m_dialogs.queueFile(m_dir.filePath(QStringLiteral("logo.bas")));
-    m_form->Command3_Click();
+    testing::click(m_form.get(), "Command3");
     EXPECT_EQ(m_dialogs.calls().last().request.fileName, QStringLiteral("logo.inc"));
     open(m_dir.filePath(QStringLiteral("logo.bas")));
     EXPECT_EQ(combo("Combo1(0)")->currentText(), QStringLiteral("Proton Basic"));
     typeLanguage("Combo1(1)", QStringLiteral("Asm"));
-    m_form->Command2_Click();
+    testing::click(m_form.get(), "Command2");
     EXPECT_EQ(m_state.BaytTablosu, table);
     QString expected = asmText;
     expected.replace(QStringLiteral("C:\\Resimler\\logo.bmp"),
@@ -299,7 +299,7 @@ TEST_F(Form2Test, InvertingTwiceGivesTheSameTextAndReportsWhatCannotBeInverted)
 {
     open(writeFile(QStringLiteral("t.inc"),
                    "\tDt\t0X00,0X3F,0XFF,0XZZ\r\n\tDt\t0XA,0X100,0X01\r\n"));
-    m_form->Command4_Click();
+    testing::click(m_form.get(), "Command4");
     const QString first = pane("Text2")->toPlainText();
     EXPECT_EQ(m_state.BaytTablosu,
               (QStringList{QStringLiteral("FF"), QStringLiteral("C0"), QStringLiteral("00"),
@@ -312,9 +312,9 @@ TEST_F(Form2Test, InvertingTwiceGivesTheSameTextAndReportsWhatCannotBeInverted)
         titles,
         (QStringList{QStringLiteral("HATA :9:Dizin aralık dışında"),
                      QStringLiteral("Hata:2 sayı terslenemedi; bunlar olduğu gibi bırakıldı.")}));
-    m_form->Command4_Click();
+    testing::click(m_form.get(), "Command4");
     EXPECT_EQ(pane("Text2")->toPlainText(), first);
-    m_form->Command2_Click();
+    testing::click(m_form.get(), "Command2");
     EXPECT_EQ(m_state.BaytTablosu.first(), QStringLiteral("00"));
 }
 
@@ -364,7 +364,8 @@ TEST_F(Form2Test, SmartReadingTakesTheChosenTable)
         list->setCurrentIndex(row.item);
         Q_EMIT list->activated(row.item);
         EXPECT_EQ(sourceGroup(), QString::fromLatin1(row.group));
-        row.invert ? m_form->Command4_Click() : m_form->Command2_Click();
+        row.invert ? testing::click(m_form.get(), "Command4")
+                   : testing::click(m_form.get(), "Command2");
         EXPECT_EQ(m_state.BaytTablosu.join(u' '), QString::fromLatin1(row.table));
         QStringList messages;
         for (const DialogCall& call : m_dialogs.messages())
@@ -385,7 +386,7 @@ TEST_F(Form2Test, SavingProposesTheTargetLanguagesExtension)
          {std::pair{"CCS", "*.c"}, std::pair{"C", "*.h"}, std::pair{"Arduino", "*.h"}}) {
         typeLanguage("Combo1(1)", QString::fromUtf8(language));
         m_dialogs.queueFile(std::nullopt);
-        m_form->Command3_Click();
+        testing::click(m_form.get(), "Command3");
         EXPECT_EQ(m_dialogs.calls().last().request.fileName, QStringLiteral("ekran.h")) << language;
         EXPECT_EQ(m_dialogs.calls().last().request.defaultExtension, QString::fromUtf8(extension))
             << language;
@@ -399,16 +400,16 @@ TEST(ConverterWindowLife, OneWindowThatStartsAnewAfterClosing)
     Form1 main(state, dialogs);
     main.setConverterWindowFactory(
         [&](QWidget* owner) { return new Form2(state, dialogs, owner); });
-    main.Command6_Click();
+    testing::click(&main, "Command6");
     QWidget* first = main.converterWindow();
     first->findChild<QLineEdit*>(QStringLiteral("ÖnEk(0)"))->setText(QStringLiteral("#"));
-    main.Command6_Click();
+    testing::click(&main, "Command6");
     EXPECT_EQ(main.converterWindow(), first);
     EXPECT_EQ(main.findChildren<Form2*>().size(), 1);
     state.BaytTablosu = {QStringLiteral("AA")};
     state.DosyaYolu = QStringLiteral("x.inc");
     first->close();
-    main.Command6_Click();
+    testing::click(&main, "Command6");
     EXPECT_EQ(main.findChildren<Form2*>().size(), 1);
     EXPECT_EQ(main.converterWindow()->findChild<QLineEdit*>(QStringLiteral("ÖnEk(0)"))->text(),
               QStringLiteral("0X"));
@@ -444,7 +445,8 @@ TEST_F(Form2Test, IncludeFilesWrittenByOthers)
             typeLanguage("Combo1(1)", language);
             for (bool invert : {false, true}) {
                 m_dialogs.clearCalls();
-                invert ? m_form->Command4_Click() : m_form->Command2_Click();
+                invert ? testing::click(m_form.get(), "Command4")
+                       : testing::click(m_form.get(), "Command2");
                 EXPECT_FALSE(pane("Text2")->toPlainText().isEmpty());
                 for (const DialogCall& call : m_dialogs.messages()) {
                     EXPECT_TRUE(call.title == QStringLiteral("HATA :9") ||
@@ -467,7 +469,7 @@ TEST_F(Form2Test, LowerCaseHexTablesReadAsCcs)
     ASSERT_TRUE(it.hasNext());
     open(it.next());
     typeLanguage("Combo1(0)", QStringLiteral("CCS"));
-    m_form->Command2_Click();
+    testing::click(m_form.get(), "Command2");
     // The first icon: two lines of 16 numbers, in the file's order; the comma that ends the
     // first line gives no entry between them.
     const QStringList icon = QStringLiteral(

@@ -361,13 +361,13 @@ TEST_F(Form1Test, SecondaryWindowsOpenOnceAndCloseWithTheMainWindow)
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         return w;
     });
-    m_form->Command6_Click();
-    m_form->Command6_Click();
+    testing::click(m_form.get(), "Command6");
+    testing::click(m_form.get(), "Command6");
     EXPECT_EQ(made, 1);
     QWidget* first = m_form->converterWindow();
     ASSERT_NE(first, nullptr);
     first->close();
-    m_form->Command6_Click();
+    testing::click(m_form.get(), "Command6");
     EXPECT_EQ(made, 2);
     ASSERT_TRUE(m_form->converterWindow()->isVisible());
 
@@ -429,7 +429,7 @@ TEST(Form1Wiring, EveryButtonRunsItsOwnCommand)
         form.findChild<QLineEdit*>(QStringLiteral("BmpEn"))->setText(QStringLiteral("16"));
         form.findChild<QLineEdit*>(QStringLiteral("BmpYükseklik"))->setText(QStringLiteral("8"));
         dialogs.queueFile(white);
-        form.Command1_Click();
+        testing::click(&form, "Command1");
         dialogs.clearCalls();
         if (row.dialog)
             dialogs.queueFile(std::nullopt);

@@ -5,6 +5,7 @@
 #include "picture_road.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
+#include "window_test.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -50,7 +51,7 @@ public:
     void load(const QString& path)
     {
         m_dialogs.queueFile(path);
-        m_form->Command1_Click();
+        testing::click(m_form.get(), "Command1");
     }
     QString text1() const { return child<QPlainTextEdit>("Text1")->toPlainText(); }
     template <typename T>
@@ -87,7 +88,7 @@ TEST_F(PictureCommandsTest, LoadShowsThePictureAndConvertFillsEveryStage)
     EXPECT_EQ(box("Picture1(0)")->image().size(), box("Picture1(0)")->innerSize());
     EXPECT_EQ(text1(), QStringLiteral("Text1"));
 
-    m_form->Command2_Click();
+    testing::click(m_form.get(), "Command2");
     EXPECT_TRUE(m_dialogs.messages().isEmpty())
         << messageTexts().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(box("Picture3")->image().size(), QSize(128, 64));
@@ -102,7 +103,7 @@ TEST_F(PictureCommandsTest, LoadShowsThePictureAndConvertFillsEveryStage)
 
     // The same command again gives the same text.
     const QString first = text1();
-    m_form->Command2_Click();
+    testing::click(m_form.get(), "Command2");
     EXPECT_EQ(text1(), first);
 }
 
@@ -113,16 +114,16 @@ TEST_F(PictureCommandsTest, UnfittedPreviewsShowThePictureAtItsOwnSize)
     load(picture(QStringLiteral("büyük.png"), drawing(400, 300)));
     EXPECT_EQ(box("Picture1(0)")->image().size(), box("Picture1(0)")->innerSize());
     EXPECT_EQ(box("Picture1(0)")->image().pixel(10, 10), qRgb(0, 0, 0));
-    m_form->Command2_Click();
+    testing::click(m_form.get(), "Command2");
     EXPECT_EQ(box("Picture1(1)")->image().size(), QSize(128, 64));
 }
 
 TEST_F(PictureCommandsTest, InvertingAPictureOfTheTargetSizeInvertsEveryBit)
 {
     load(picture(QStringLiteral("tam.bmp"), drawing()));
-    m_form->Command2_Click();
+    testing::click(m_form.get(), "Command2");
     const QStringList plain = m_state.BaytTablosu;
-    m_form->Command4_Click();
+    testing::click(m_form.get(), "Command4");
     const QStringList inverted = m_state.BaytTablosu;
     ASSERT_EQ(plain.size(), inverted.size());
     int differing = 0;
@@ -132,17 +133,17 @@ TEST_F(PictureCommandsTest, InvertingAPictureOfTheTargetSizeInvertsEveryBit)
     }
     EXPECT_GT(differing, 50);
     // Pressed twice, "Resmi Tersle" gives the same result: it does not toggle back.
-    m_form->Command4_Click();
+    testing::click(m_form.get(), "Command4");
     EXPECT_EQ(m_state.BaytTablosu, inverted);
 }
 
 TEST_F(PictureCommandsTest, CancelledSecondLoadEmptiesThePicturesButKeepsTheText)
 {
     load(picture(QStringLiteral("a.png"), drawing()));
-    m_form->Command2_Click();
+    testing::click(m_form.get(), "Command2");
     const QString text = text1();
     m_dialogs.queueFile(std::nullopt);
-    m_form->Command1_Click();
+    testing::click(m_form.get(), "Command1");
     for (const char* name : {"Picture1(0)", "Picture1(1)", "Picture2", "Picture3"})
         EXPECT_TRUE(box(name)->isEmpty()) << name;
     EXPECT_TRUE(m_state.ResimYolu.isEmpty());
@@ -188,12 +189,12 @@ TEST_F(PictureCommandsTest, FailuresLeaveEverythingAsItWas)
         m_dialogs.clearCalls();
         const QString path = picture(QStringLiteral("resim.png"), drawing());
         load(path);
-        m_form->Command2_Click();
+        testing::click(m_form.get(), "Command2");
         const QStringList table = m_state.BaytTablosu;
         const QString text = text1();
         const QImage target = box("Picture1(1)")->image();
         c.arrange(*this);
-        m_form->Command2_Click();
+        testing::click(m_form.get(), "Command2");
         SCOPED_TRACE(c.name);
         const DialogCall shown = m_dialogs.onlyMessage();
         EXPECT_TRUE((shown.title + QStringLiteral(": ") + shown.text).startsWith(c.message))
@@ -223,10 +224,10 @@ TEST_F(PictureCommandsTest, UnreadableFileOnLoadEmptiesThePathAndSaysSo)
 TEST_F(PictureCommandsTest, SavedPictureIsABitmapOfTheTargetSizeWhateverItsName)
 {
     load(picture(QStringLiteral("logo.png"), drawing(256, 128)));
-    m_form->Command2_Click();
+    testing::click(m_form.get(), "Command2");
     const QString chosen = m_dir.filePath(QStringLiteral("sonuç"));
     m_dialogs.queueFile(chosen + QStringLiteral(".jpg"));  // the dialog adds the default extension
-    m_form->Command5_Click();
+    testing::click(m_form.get(), "Command5");
     const DialogCall& call = m_dialogs.calls().last();
     EXPECT_EQ(call.kind, DialogCall::Save);
     EXPECT_EQ(call.request.defaultExtension, QStringLiteral(".jpg"));
@@ -242,10 +243,10 @@ TEST_F(PictureCommandsTest, SavedPictureIsABitmapOfTheTargetSizeWhateverItsName)
 
     // A cancelled dialog writes nothing and says nothing; a failed write is reported.
     m_dialogs.queueFile(std::nullopt);
-    m_form->Command5_Click();
+    testing::click(m_form.get(), "Command5");
     EXPECT_TRUE(m_state.ResimYolu.isEmpty());
     m_dialogs.queueFile(m_dir.filePath(QStringLiteral("yok/x.bmp")));
-    m_form->Command5_Click();
+    testing::click(m_form.get(), "Command5");
     ASSERT_EQ(m_dialogs.messages().size(), 1);
     EXPECT_EQ(m_dialogs.messages()[0].title, QStringLiteral("Hata :76"));
 }
@@ -293,7 +294,7 @@ TEST_F(PictureCommandsTest, ConvertUsesTheProgramsPictureSettings)
 
         m_state.picture.setSettings(c.settings);
         child<QCheckBox>("Check2")->setChecked(c.fit);
-        m_form->Command2_Click();
+        testing::click(m_form.get(), "Command2");
         EXPECT_EQ(m_state.BaytTablosu, twoDigitTexts(expected));
     }
 }
@@ -302,10 +303,10 @@ TEST_F(PictureCommandsTest, CommandsDoNothingWhileAConversionRuns)
 {
     load(picture(QStringLiteral("a.png"), drawing()));
     m_state.busy = true;
-    m_form->Command2_Click();
-    m_form->Command1_Click();
-    m_form->Command3_Click();
-    m_form->Command5_Click();
+    testing::click(m_form.get(), "Command2");
+    testing::click(m_form.get(), "Command1");
+    testing::click(m_form.get(), "Command3");
+    testing::click(m_form.get(), "Command5");
     EXPECT_EQ(m_dialogs.calls().size(), 1);
     EXPECT_EQ(text1(), QStringLiteral("Text1"));
 }
@@ -331,13 +332,13 @@ TEST_F(PictureCommandsTest, TheWindowReactsDuringAConversionAndCanBeClosed)
     QTimer presser;
     QObject::connect(&presser, &QTimer::timeout, [&] {
         ++pressed;
-        m_form->Command1_Click();
-        m_form->Command4_Click();
-        m_form->Command5_Click();
-        m_form->Command6_Click();
+        testing::click(m_form.get(), "Command1");
+        testing::click(m_form.get(), "Command4");
+        testing::click(m_form.get(), "Command5");
+        testing::click(m_form.get(), "Command6");
     });
     presser.start(1);
-    m_form->Command2_Click();
+    testing::click(m_form.get(), "Command2");
     presser.stop();
     EXPECT_GT(pressed, 0);
     EXPECT_TRUE(m_dialogs.calls().isEmpty());
@@ -350,7 +351,7 @@ TEST_F(PictureCommandsTest, TheWindowReactsDuringAConversionAndCanBeClosed)
     bool closed = false;
     QObject::connect(m_form.get(), &Form1::closed, [&] { closed = true; });
     QTimer::singleShot(1, m_form.get(), [&] { m_form->close(); });
-    m_form->Command4_Click();
+    testing::click(m_form.get(), "Command4");
     EXPECT_TRUE(closed);
     EXPECT_TRUE(m_state.BaytTablosu.isEmpty());
     EXPECT_FALSE(m_state.busy);

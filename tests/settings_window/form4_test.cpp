@@ -8,6 +8,7 @@
 #include "program_state.h"
 #include "scripted_dialogs.h"
 #include "test_paths.h"
+#include "window_test.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -81,7 +82,7 @@ public:
         const QString path = m_dir.filePath(QStringLiteral("resim.png"));
         ASSERT_TRUE(picture.save(path));
         m_dialogs.queueFile(path);
-        m_main->Command1_Click();
+        testing::click(m_main.get(), "Command1");
         QApplication::processEvents();
     }
 

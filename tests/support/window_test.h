@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -14,6 +15,15 @@
 #include <memory>
 
 namespace pixmint::testing {
+
+// Clicks the button of the window named `name`, as a person does; the handlers are the
+// windows' own.
+inline void click(QWidget* window, const char* name)
+{
+    auto* button = window->findChild<QPushButton*>(QString::fromUtf8(name));
+    ASSERT_NE(button, nullptr) << name;
+    button->click();
+}
 
 // A fixture that builds a real window with a fresh program state and scripted dialogs,
 // shows it active, and finds and drives its controls by name.
