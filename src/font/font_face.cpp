@@ -229,15 +229,19 @@ Checked<std::shared_ptr<FontFace>> FontFace::open(const FontSource& source)
     }
     if (index < 0)
         return failure(QStringLiteral("Yüz numarası 0 ya da daha büyük olmalı."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(unreadableFontMessage(path));
-    // Read one byte past the limit: a file that grows, or a device, cannot slip through.
     std::shared_ptr<FontFace> font(new FontFace);
-    font->m_bytes = file.read(kMaxFontFileBytes + 1);
-    if (font->m_bytes.size() > kMaxFontFileBytes) {
-        return failure(QStringLiteral("Yazı tipi dosyası en fazla 64 MB olabilir:\r\n") + path);
+    if (!source.data.isEmpty()) {
+        font->m_bytes = source.data;
+    } else {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return failure(unreadableFontMessage(path));
+        // One byte past the limit is read: a file that grows, or a device, cannot slip
+        // through.
+        font->m_bytes = file.read(kMaxFontFileBytes + 1);
     }
+    if (font->m_bytes.size() > kMaxFontFileBytes)
+        return failure(QStringLiteral("Yazı tipi dosyası en fazla 64 MB olabilir:\r\n") + path);
     if (FT_Init_FreeType(&font->m_library) != 0)
         return failure(unreadableFontMessage(path));
     // The classic full hinting, as Adafruit's fontconvert has it for one-bit glyphs.

@@ -35,8 +35,9 @@ public:
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
 
-    // Reads and opens the source: the file (at most kMaxFontFileBytes), or the file that
-    // fontconfig's best match for the family and style names, which must be that family.
+    // Reads and opens the source: the file (at most kMaxFontFileBytes; the source's data when
+    // it holds them), or the file that fontconfig's best match for the family and style
+    // names, which must be that family.
     static Checked<std::shared_ptr<FontFace>> open(const FontSource& source);
 
     bool isScalable() const;

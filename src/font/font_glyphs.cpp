@@ -286,6 +286,7 @@ Checked<FontGlyphs> renderFontGlyphs(const FontGlyphRequest& request)
     glyphs.family = face.familyName();
     glyphs.style = face.styleName();
     glyphs.windows1254Codes = givesWindows1254Codes(request.characters);
+    glyphs.codePage = request.characters.kind == CharacterChoice::Kind::Charset;
     if (const std::optional<QString> problem =
             renderAtSize(face, request, characters.value(), glyphs))
         return GlyphsOrFailure::failed(*problem);

@@ -35,6 +35,10 @@ struct FontGlyphs {
     int size = 0;        // pixels per em, or the strike's height
     int lineHeight = 0;  // the size's line height in pixels
     bool windows1254Codes = false;
+    // The glyphs are a code page's (a character set was chosen): its tables hold a record for
+    // every code from the first glyph's to the last one's, so that a string in that code page
+    // indexes them directly.
+    bool codePage = false;
     int baseline = 0;         // B: the highest bitmap_top of a glyph with ink
     int cellHeight = 0;       // H
     int cellWidth = 0;        // W of the cells format

@@ -3,6 +3,7 @@
 #include "byte_layout.h"
 #include "number_format.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -24,10 +25,11 @@ constexpr qint64 kMaxFontPixels = 67'108'864;
 
 // Where the glyphs come from: a font file, or an installed family found by fontconfig.
 struct FontSource {
-    QString path;    // a font file; when empty, the family below
-    QString family;  // an installed family, as fontconfig knows it
-    QString style;   // empty: the family's regular style
-    int face = 0;    // the face of a collection (.ttc), from 0
+    QString path;     // a font file; when empty, the family below
+    QByteArray data;  // the file's bytes when they are at hand already (path names them)
+    QString family;   // an installed family, as fontconfig knows it
+    QString style;    // empty: the family's regular style
+    int face = 0;     // the face of a collection (.ttc), from 0
 
     bool operator==(const FontSource&) const = default;
 };

@@ -44,7 +44,7 @@ PixelGrid cellSample(const FontTables& tables, const QString& text)
     PixelGrid canvas(static_cast<int>(width), tables.cellHeight);
     int x = 0;
     for (const qsizetype index : drawn) {
-        copyInto(canvas, drawnGlyph(tables, index), x);
+        copyInto(canvas, drawnRecord(tables, tables.glyphs[index]), x);
         x += tables.glyphs[index].width;
     }
     return canvas;

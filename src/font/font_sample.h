@@ -12,8 +12,9 @@ struct FontTables;
 // A sample text as the display shows it, drawn from the numbers of the tables alone (never
 // from the font), 1 = dark. Each character of the text is looked up by its code (its
 // Windows-1254 byte when the tables have those codes, else its code point):
-//  - cells and widths: the glyphs side by side, each cellWidth or its own width wide,
-//    cellHeight high; a character without a glyph is left out;
+//  - cells and widths: the records side by side, each cellWidth or its own width wide,
+//    cellHeight high (a code page's gap is an empty cell, as the display shows it); a
+//    character without a record is left out;
 //  - gfx: as Adafruit GFX's print() draws the text with setFont on a canvas yAdvance high,
 //    the cursor starting at (0, B − 1): a byte from first to last (read as a byte, as the
 //    library reads it) draws its glyph and moves the cursor on by its advance, a line feed

@@ -45,6 +45,21 @@ qint64 inkCount(const PixelGrid& grid)
     return count;
 }
 
+// The record of a code without a glyph between two of a code page's: an empty cell, or in
+// the widths format the width 0 alone.
+GlyphNumbers gapRecord(int code, FontFormat format, int cellWidth, int cellHeight,
+                       ByteLayout layout)
+{
+    GlyphNumbers gap{code, 0, true, 0, {}};
+    if (format == FontFormat::Widths) {
+        gap.numbers = {0};
+        return gap;
+    }
+    gap.width = cellWidth;
+    gap.numbers = packedBytes(PixelGrid(cellWidth, cellHeight), layout);
+    return gap;
+}
+
 // The GFX entry of a glyph, or the limit it breaks.
 std::optional<QString> gfxEntry(const FontGlyph& glyph, int offset, GfxGlyph& entry)
 {
@@ -165,9 +180,14 @@ Checked<FontTables> packFontTables(const FontGlyphs& glyphs, FontFormat format, 
     qint64 dropped = 0;
     for (qsizetype i = 0; i < glyphs.glyphs.size(); ++i) {
         const FontGlyph& glyph = glyphs.glyphs[i];
+        if (glyphs.codePage && i > 0) {
+            for (int code = glyphs.glyphs[i - 1].code + 1; code < glyph.code; ++code)
+                tables.glyphs << gapRecord(code, format, glyphs.cellWidth, glyphs.cellHeight,
+                                           layout);
+        }
         const PixelGrid picture = glyphPicture(glyphs, i, format);
         dropped += inkCount(glyph.ink) - inkCount(picture);
-        GlyphNumbers numbers{glyph.code, glyph.character, picture.width(), {}};
+        GlyphNumbers numbers{glyph.code, glyph.character, false, picture.width(), {}};
         if (format == FontFormat::Widths) {
             if (picture.width() > kMaxWidthNumber) {
                 return TablesOrFailure::failed(
@@ -181,6 +201,7 @@ Checked<FontTables> packFontTables(const FontGlyphs& glyphs, FontFormat format, 
         }
         const Bytes packed = packedBytes(picture, layout);
         numbers.numbers.insert(numbers.numbers.end(), packed.begin(), packed.end());
+        tables.recordOfGlyph << tables.glyphs.size();
         tables.glyphs << std::move(numbers);
     }
     if (dropped > 0)
@@ -188,21 +209,24 @@ Checked<FontTables> packFontTables(const FontGlyphs& glyphs, FontFormat format, 
     return tables;
 }
 
+PixelGrid drawnRecord(const FontTables& tables, const GlyphNumbers& record)
+{
+    Bytes packed = record.numbers;
+    int width = tables.cellWidth;
+    if (tables.format == FontFormat::Widths) {
+        width = packed.front();
+        packed.erase(packed.begin());
+    }
+    if (width == 0)
+        return PixelGrid(0, tables.cellHeight);
+    return unpackedGrid(packed, width, tables.layout, tables.cellHeight);
+}
+
 PixelGrid drawnGlyph(const FontTables& tables, qsizetype index)
 {
     const int height = tables.cellHeight;
-    if (tables.format != FontFormat::Gfx) {
-        const GlyphNumbers& glyph = tables.glyphs[index];
-        Bytes packed = glyph.numbers;
-        int width = tables.cellWidth;
-        if (tables.format == FontFormat::Widths) {
-            width = packed.front();
-            packed.erase(packed.begin());
-        }
-        if (width == 0)
-            return PixelGrid(0, height);
-        return unpackedGrid(packed, width, tables.layout, height);
-    }
+    if (tables.format != FontFormat::Gfx)
+        return drawnRecord(tables, tables.glyphs[tables.recordOfGlyph[index]]);
     const GfxGlyph& entry = tables.gfx.glyphs[tables.gfx.entryOfGlyph[index]];
     const int width = std::max({1, entry.xAdvance, entry.xOffset + entry.width});
     PixelGrid picture(width, height);

@@ -12,10 +12,12 @@ namespace pixmint {
 
 struct FontGlyphs;
 
-// The numbers of one glyph in the cells or widths format.
+// The numbers of one glyph in the cells or widths format, or of a code between two glyphs of
+// a code page, which has none (an empty cell, or the width 0).
 struct GlyphNumbers {
     int code = 0;
     char32_t character = 0;
+    bool gap = false;
     int width = 0;  // the width of its picture: cellWidth (cells) or its own width (widths)
     Bytes numbers;  // widths: the width first; then its picture packed in the layout
 };
@@ -53,16 +55,20 @@ struct FontTables {
     int cellHeight = 0;
     int baseline = 0;
     bool windows1254Codes = false;
-    QList<GlyphNumbers> glyphs;  // cells and widths
-    GfxFont gfx;                 // gfx
-    QStringList warnings;        // pixels outside the cells
+    QList<GlyphNumbers> glyphs;      // cells and widths, in code order
+    QList<qsizetype> recordOfGlyph;  // for each glyph of FontGlyphs, its record in glyphs
+    GfxFont gfx;                     // gfx
+    QStringList warnings;            // pixels outside the cells
 
     // Every number of the table, in the order the text writes them (gfx: the bitmap).
     Bytes numbers() const;
 };
 
 // Packs the glyphs in the format: every glyph's picture (glyphPicture) in the layout, pad
-// bits light (cells, widths), or the arrays of a GFXfont (the layout does not apply). The
+// bits light (cells, widths), or the arrays of a GFXfont (the layout does not apply). Glyphs
+// of a code page get a record for every code between theirs (an empty cell; the width 0),
+// as a GFXfont has an entry for every code, so that record c − first is the glyph of code c.
+// The
 // ink that falls outside a cell is counted in a warning ("N piksel hücrenin dışında
 // kaldı."). A GFXfont beyond its format's limits (a bitmap over 65,535 bytes, a code over
 // 65,535, a width, height, advance or line height over 255, an offset outside −128 to 127)
@@ -73,5 +79,7 @@ Checked<FontTables> packFontTables(const FontGlyphs& glyphs, FontFormat format, 
 // alone: cellHeight rows standing as in its cell, as wide as its numbers say (cells: the
 // cell; widths: its width; gfx: max(xAdvance, xOffset + width), at least 1).
 PixelGrid drawnGlyph(const FontTables& tables, qsizetype index);
+// The same for a record of cells or widths.
+PixelGrid drawnRecord(const FontTables& tables, const GlyphNumbers& record);
 
 }  // namespace pixmint

@@ -28,8 +28,11 @@ QString gfxLanguagesMessage()
 QString glyphLinesText(const FontTables& tables, const TextFormat& format)
 {
     QString text;
-    for (const GlyphNumbers& glyph : tables.glyphs)
-        text += commentedDataLine(format, glyph.numbers, glyphComment(glyph.code, glyph.character));
+    for (const GlyphNumbers& glyph : tables.glyphs) {
+        const QString comment =
+            glyph.gap ? glyphComment(glyph.code, U' ') : glyphComment(glyph.code, glyph.character);
+        text += commentedDataLine(format, glyph.numbers, comment);
+    }
     return text;
 }
 

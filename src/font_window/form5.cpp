@@ -393,7 +393,9 @@ void Form5::Dosyadan_Click()
     m_style->clear();
     m_face->setValue(0);
     // A bitmap font comes at its own sizes: the first is chosen.
-    const QList<int> sizes = bitmapSizes({m_filePath, QString(), QString(), 0});
+    FontSource file;
+    file.path = m_filePath;
+    const QList<int> sizes = bitmapSizes(file);
     if (!sizes.isEmpty() && sizes.front() >= 1 && sizes.front() <= kMaxFontSize)
         m_size->setValue(sizes.front());
     m_showing = false;

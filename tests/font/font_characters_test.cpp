@@ -122,7 +122,8 @@ void PrintTo(const CodePageCase& c, std::ostream* os)
 class TurkishCodePage : public ::testing::TestWithParam<CodePageCase> {};
 
 // A firmware string saved in Windows-1254 indexes the table directly: each letter's glyph
-// carries its byte, and it is that letter's glyph whatever the font's own encoding.
+// carries its byte, is that letter's glyph whatever the font's own encoding, and is record
+// byte − 32 of the cells (the undefined bytes have empty cells).
 TEST_P(TurkishCodePage, PutsEveryTurkishLetterAtItsByte)
 {
     const CodePageCase& c = GetParam();
@@ -146,7 +147,13 @@ TEST_P(TurkishCodePage, PutsEveryTurkishLetterAtItsByte)
         EXPECT_EQ(glyph.ink, drawn.ink);
         EXPECT_EQ(glyph.left, drawn.left);
         EXPECT_EQ(glyph.top, drawn.top);
+        const GlyphNumbers& record = table.tables.glyphs[bytes[i] - 32];
+        EXPECT_EQ(record.code, bytes[i]);
+        EXPECT_EQ(drawnRecord(table.tables, record),
+                  glyphPicture(table.glyphs, at, FontFormat::Cells));
     }
+    EXPECT_EQ(table.tables.glyphs.size(), 224);
+    EXPECT_TRUE(table.tables.glyphs[0x81 - 32].gap);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -105,8 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
         refusal(
             "UnknownFamily", "", {}, "A",
             [](FontRoadRequest& r) {
-                r.glyphs.source = {QString(), QStringLiteral("Pixmint Yok Böyle Aile"), QString(),
-                                   0};
+                r.glyphs.source = {};
+                r.glyphs.source.family = QStringLiteral("Pixmint Yok Böyle Aile");
             },
             QStringLiteral("Yazı tipi bulunamadı: \"Pixmint Yok Böyle Aile\".")),
         // The limits of the GFX format, each met on its own.
@@ -270,7 +270,8 @@ TEST(InstalledFamilies, AreFoundByTheirName)
         GTEST_SKIP() << "fontconfig finds no scalable family";
 
     FontRoadRequest request = fontRequest("", 12, "A");
-    request.glyphs.source = {QString(), family, QString(), 0};
+    request.glyphs.source = {};
+    request.glyphs.source.family = family;
     const FontRoadOutcome outcome = runFontRoad(request);
     ASSERT_EQ(outcome.failure, QString()) << family.toStdString();
     EXPECT_TRUE(outcome.glyphs.sourceName.startsWith(outcome.glyphs.family));
