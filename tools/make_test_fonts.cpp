@@ -18,6 +18,12 @@
 
 namespace {
 
+// Rows of 0/1 indexed by int coordinates.
+int at(const std::vector<std::vector<int>>& rows, int x, int y)
+{
+    return rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+}
+
 struct Glyph {
     unsigned code = 0;  // Unicode for the BDF, the byte for the FON
     int width = 0;      // advance, pixels
@@ -100,7 +106,7 @@ bool writeBdf(FT_Face face, const char* path)
             for (int k = 0; k < bytes; ++k) {
                 int value = 0;
                 for (int i = 0; i < 8; ++i)
-                    if (8 * k + i < g.inkWidth && row[8 * k + i])
+                    if (8 * k + i < g.inkWidth && row[static_cast<std::size_t>(8 * k + i)])
                         value |= 0x80 >> i;
                 out += QByteArray::number(value, 16).rightJustified(2, '0').toUpper();
             }
@@ -144,20 +150,21 @@ QByteArray fntResource(FT_Face face)
         const QString text = decoder.decode(QByteArrayView(&byte, 1));
         const unsigned unicode = text.isEmpty() ? 0 : text.at(0).unicode();
         Glyph g;
-        std::vector<std::vector<int>> cell(height, std::vector<int>(width, 0));
+        std::vector<std::vector<int>> cell(static_cast<std::size_t>(height),
+                                           std::vector<int>(static_cast<std::size_t>(width), 0));
         if (!(unicode >= 0x80 && unicode <= 0x9F) && loadGlyph(face, unicode, g)) {
             for (int y = 0; y < g.inkHeight; ++y)
                 for (int x = 0; x < g.inkWidth; ++x) {
                     const int cx = g.left + x, cy = ascent - g.top + y;
-                    if (cx >= 0 && cx < width && cy >= 0 && cy < height && g.ink[y][x])
-                        cell[cy][cx] = 1;
+                    if (cx >= 0 && cx < width && cy >= 0 && cy < height && at(g.ink, x, y))
+                        cell[static_cast<std::size_t>(cy)][static_cast<std::size_t>(cx)] = 1;
                 }
         }
         // One column of bytes (8 pixels wide) after another, each a byte per row.
         for (int row = 0; row < height; ++row) {
             int value = 0;
             for (int x = 0; x < width; ++x)
-                if (cell[row][x])
+                if (at(cell, x, row))
                     value |= 0x80 >> x;
             bits += char(value);
         }
