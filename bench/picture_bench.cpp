@@ -4,7 +4,7 @@
 #include "code_layout.h"
 #include "fitting.h"
 #include "monochrome.h"
-#include "page_packing.h"
+#include "table_procedures.h"
 #include "picture_loading.h"
 #include "pixel_reading.h"
 

@@ -2,7 +2,7 @@
 // to find its tables and to take the chosen one as the byte table, and the memory each step
 // holds, against the file's size.
 //
-//   pixmint_smart_reading_bench [c|asm|basic]   (default: all three)
+//   pixmint_smart_reading_bench [c|asm|basic|mem]   (default: all four)
 
 #include "single_byte_text.h"
 #include "smart_reading.h"
@@ -35,11 +35,29 @@ double peakMegabytes()
     return double(usage.ru_maxrss) / 1024.0;
 }
 
+QByteArray memoryFile(QByteArray& file)
+{
+    file += "// logo\r\n@0000\r\n";
+    char number[8];
+    for (int line = 0; file.size() < kFileBytes - 200; ++line) {
+        for (int i = 0; i < 16; ++i) {
+            std::snprintf(number, sizeof number, i == 0 ? "%02X" : " %02X", (line * 16 + i) % 256);
+            file += number;
+        }
+        file += line % 16 != 0 ? "\r\n" : " // row\r\n";
+    }
+    return file;
+}
+
 // A file of one large table in a dialect, with a comment every 16 lines, cut at 16 MB.
+// "mem" is a file of Verilog's $readmemh, which smart reading reads twice: once to know it
+// for one, once for its words.
 QByteArray includeFile(const char* dialect)
 {
     QByteArray file;
     file.reserve(kFileBytes + 256);
+    if (std::strcmp(dialect, "mem") == 0)
+        return memoryFile(file);
     const bool c = std::strcmp(dialect, "c") == 0;
     const bool basic = std::strcmp(dialect, "basic") == 0;
     file += c ? "// logo\r\nconst unsigned char logo[] PROGMEM = {\r\n" : "; logo\r\nlogo:\r\n";
@@ -90,7 +108,7 @@ int main(int argc, char** argv)
         measure(argv[1]);
         return 0;
     }
-    for (const char* dialect : {"c", "asm", "basic"})
+    for (const char* dialect : {"c", "asm", "basic", "mem"})
         measure(dialect);
     return 0;
 }

@@ -4,7 +4,7 @@
 #include "fuzz_support.h"
 #include "hex_digits.h"
 #include "number_reading.h"
-#include "page_packing.h"
+#include "table_procedures.h"
 #include "picture_road.h"
 #include "run_error.h"
 

@@ -70,14 +70,15 @@ DrawnRoad drawnRoad(const std::uint8_t* data, std::size_t size)
 void checkDrawsBack(const pixmint::PictureRoadOutcome& converted, pixmint::ByteLayout layout)
 {
     const pixmint::PixelGrid& grid = converted.grid;
-    const pixmint::TableDrawing drawing =
+    const pixmint::Checked<QImage> drawn =
         pixmint::drawTable(converted.bytes, grid.width(), 1, layout);
-    check(!drawing.picture.isNull(), "the table draws");
-    check(drawing.picture.width() == grid.width() && drawing.picture.height() >= grid.height(),
+    check(drawn.ok(), "the table draws");
+    const QImage& drawing = drawn.value();
+    check(drawing.width() == grid.width() && drawing.height() >= grid.height(),
           "the drawing holds the grid");
-    for (int y = 0; y < drawing.picture.height(); ++y) {
+    for (int y = 0; y < drawing.height(); ++y) {
         for (int x = 0; x < grid.width(); ++x) {
-            const bool dark = drawing.picture.pixelIndex(x, y) == 1;
+            const bool dark = drawing.pixelIndex(x, y) == 1;
             check(dark == (y < grid.height() && grid.at(x, y)), "the drawing is the grid");
         }
     }

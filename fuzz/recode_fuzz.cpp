@@ -1,6 +1,7 @@
 // Include files of any content through format detection, number extraction with and without
 // inverting, and the code text of every target language.
 
+#include "table_procedures.h"
 #include "code_layout.h"
 #include "format_detection.h"
 #include "fuzz_support.h"

@@ -1,7 +1,10 @@
 // Include files of any content through smart reading: every table found is sound, every
 // choice gives two-digit entries that match the tables, and a byte table laid out in every
-// language the program writes reads back whole.
+// language the program writes reads back whole. The evaluator of C's constant expressions
+// also reads the input's last line, with the macros its "#define" lines give, as a byte
+// and as a condition: it ends, and it refuses rather than crashes.
 
+#include "c_preprocessor.h"
 #include "code_layout.h"
 #include "fuzz_support.h"
 #include "number_format.h"
@@ -31,6 +34,26 @@ void checkTable(const pixmint::FoundTable& table, int lines)
     check(table.line >= 1 && table.line <= lines, "a table's line lies in the text");
     check(table.bytes.size() <= table.count, "no more values than numbers");
     check(!table.isBytes() || table.bytes.size() == table.count, "a byte table keeps every value");
+    check(!pixmint::dialectWord(table.dialect).isEmpty(), "every dialect has its word");
+    check(table.warnings.isEmpty() || table.dialect == pixmint::TableDialect::C ||
+              table.dialect == pixmint::TableDialect::Jal,
+          "only the preprocessor of C warns");
+}
+
+// The input's "#define" lines as macros, its last line as an expression.
+void checkExpression(const QString& text)
+{
+    pixmint::MacroTable macros;
+    const QStringList lines = text.split(u'\n');
+    for (const QString& line : lines) {
+        if (line.trimmed().startsWith(u'#'))
+            macros.take(line);
+    }
+    const QString last = lines.last().left(4096);
+    bool outsideName = false;
+    const std::optional<qint64> value = pixmint::evaluateExpression(last, macros);
+    pixmint::evaluateExpression(last, macros, true, &outsideName);
+    check(value == pixmint::evaluateExpression(last, macros), "an expression has one value");
 }
 
 void checkChoice(const QList<pixmint::FoundTable>& tables, const pixmint::TableChoice& choice)
@@ -88,5 +111,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     path.remove(u'\r');
     path.remove(u'\n');
     checkRoundTrip(tables, path);
+    checkExpression(text);
     return 0;
 }

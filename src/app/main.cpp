@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(PIXMINT_VERSION_TEXT));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pixmint-256.png")));
-    QApplication::setDesktopFileName(QStringLiteral("org.pixmint.pixmint"));
+    QApplication::setDesktopFileName(QStringLiteral(PIXMINT_APP_ID));
 
     pixmint::ProgramState state;
     pixmint::QtDialogService dialogs;

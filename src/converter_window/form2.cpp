@@ -79,11 +79,6 @@ void Form2::buildTabOrder()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void Form2::ListeOluştur(int index)
-{
-    m_groups[index]->applyPresets();
-}
-
 void Form2::metindosyası_Ac()
 {
     m_state.DosyaYolu.clear();

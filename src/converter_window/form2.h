@@ -26,9 +26,6 @@ public:
     void metindosyası_Ac();
     // Detects the format of the source pane into the source group and applies its presets.
     void KoduTespitEt();
-    // The presets of the language of one group (0 source, 1 target), written into that
-    // group's boxes only.
-    void ListeOluştur(int index);
     // The recode road with the settings of the boxes: the table of the source pane (read by
     // the source group's format, or smartly) into the byte table, inverted with invert, laid
     // out with the target group's settings, 16 numbers to a line, into Metin; the road's

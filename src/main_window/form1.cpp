@@ -233,11 +233,6 @@ void Form1::MetinKontrol(QLineEdit* Metin)
     m_checking = false;
 }
 
-void Form1::ListeOluştur()
-{
-    m_format->applyPresets();
-}
-
 void Form1::KodaUyarla(QPlainTextEdit* Metin)
 {
     layOutCodeInto(*m_format, Metin, m_state.ResimYolu, m_state, m_dialogs);

@@ -42,9 +42,6 @@ public:
     // Checks that a size or column box holds a multiple of 8; otherwise says so and puts
     // the focus back into the box with its whole text selected. An empty box passes.
     void MetinKontrol(QLineEdit* Metin);
-    // Applies the presets of the language in Combo1: refills the command list Combo2 and the
-    // format boxes. A text that is no language empties the command list alone.
-    void ListeOluştur();
     // Lays the byte table out as code text with the settings of Frame1 into Metin.
     void KodaUyarla(QPlainTextEdit* Metin);
     // Clears every picture box of the window.

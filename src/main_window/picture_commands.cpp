@@ -113,7 +113,7 @@ PictureRoadRequest PictureCommands::roadRequest(bool invert) const
     request.invert = invert;
     request.settings = m_state.picture.settings();
     request.fit = m_controls.fitTarget->isChecked();
-    request.format = m_controls.format->formatForLayout();
+    request.format = readTextFormat(m_controls.format->formatForLayout());
     return request;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "threshold.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -9,12 +11,6 @@ namespace pixmint {
 
 class EventYield;
 class ProgressSink;
-
-// The grey level of a colour: the whole-number mean of its three channels, 0 to 255.
-inline int greyLevel(QRgb colour)
-{
-    return (qRed(colour) + qGreen(colour) + qBlue(colour)) / 3;
-}
 
 // How many pixels of a picture have each grey level. A Format_Grayscale8 picture holds its
 // levels; of any other picture the levels of its colours are counted. Ticks once per row.

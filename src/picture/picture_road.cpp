@@ -72,7 +72,7 @@ PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const Pictu
     outcome.work = std::move(picture);
     outcome.grid = PikselleriOku(outcome.target, size.width(), size.height(), false);
     outcome.bytes = packedBytes(outcome.grid, settings.layout, yield);
-    const Checked<TextFormat> format = readTextFormat(request.format);
+    const Checked<TextFormat>& format = request.format;
     if (format.ok()) {
         outcome.code.code =
             layOutTable(format.value(), outcome.bytes, request.path, yield, request.tableName);

@@ -28,7 +28,8 @@ struct PictureRoadRequest {
     // target size from its top-left corner instead of scaling it (the rest of the target
     // stays light); black-wins scaling always stretches the picture to the target size.
     bool fit = true;
-    NumberFormat format = presetFormat(QStringLiteral("Asm"));  // read in its turn
+    // The number format, read at the edge; its failure is reported in its turn.
+    Checked<TextFormat> format = readTextFormat(presetFormat(languages().front().name));
     QString tableName;  // names the table (see codeTextFor); empty: the format's own text
 };
 

@@ -1,15 +1,12 @@
 #include "preview_source.h"
 
+#include "threshold.h"
+
 #include <algorithm>
 #include <vector>
 
 namespace pixmint {
 namespace {
-
-inline int greyLevel(QRgb pixel)
-{
-    return (qRed(pixel) + qGreen(pixel) + qBlue(pixel)) / 3;
-}
 
 // The smallest block side that brings the picture down to maxPixels.
 int blockFactor(QSize size, qint64 maxPixels)

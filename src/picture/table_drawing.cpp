@@ -6,11 +6,9 @@
 namespace pixmint {
 namespace {
 
-TableDrawing refused(const QString& problem)
+Checked<QImage> refused(const QString& problem)
 {
-    TableDrawing drawing;
-    drawing.problem = problem;
-    return drawing;
+    return Checked<QImage>::failed(problem);
 }
 
 // The problem with the sizes of a drawing of height rows, or an empty text.
@@ -70,7 +68,7 @@ QImage drawnPicture(const Bytes& bytes, int width, qint64 height, int scale, Byt
 
 }  // namespace
 
-TableDrawing drawTable(const Bytes& bytes, int width, int scale, ByteLayout layout)
+Checked<QImage> drawTable(const Bytes& bytes, int width, int scale, ByteLayout layout)
 {
     if (width < 1 || width > kMaxDrawingWidth)
         return refused(QStringLiteral("Çizim eni 1 ile %1 arasında olmalı.").arg(kMaxDrawingWidth));
@@ -82,11 +80,10 @@ TableDrawing drawTable(const Bytes& bytes, int width, int scale, ByteLayout layo
     if (const QString problem = sizeProblem(width, height, scale, layout); !problem.isEmpty())
         return refused(problem);
 
-    TableDrawing drawing;
-    drawing.picture = drawnPicture(bytes, width, height, scale, layout);
-    if (drawing.picture.isNull())
+    QImage picture = drawnPicture(bytes, width, height, scale, layout);
+    if (picture.isNull())
         return refused(QStringLiteral("Çizim için bellek yetmedi."));
-    return drawing;
+    return picture;
 }
 
 }  // namespace pixmint

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "byte_layout.h"
+#include "checked.h"
 
 #include <QImage>
 #include <QString>
@@ -16,19 +17,14 @@ constexpr qint64 kMaxDrawingHeight = 16384 * 8;
 constexpr int kMaxDrawingScale = 16;
 constexpr qint64 kMaxDrawnPixels = 268'435'456;
 
-// A drawn table, or the reason it could not be drawn.
-struct TableDrawing {
-    QImage picture;   // null when the table cannot be drawn
-    QString problem;  // a Turkish message when it cannot
-};
-
 // Draws the bytes of a table read in the layout (by default the page layout: entry p × width + x is
 // column x of page p, its bit j is row 8p + j); a set bit is a black pixel on white. The
 // picture is width columns wide and 8 × ceil(N / width) rows high in a page layout,
 // ceil(N / ceil(width / 8)) rows in a row layout; the entries missing at the end count as
 // 0. Every pixel becomes a scale × scale square. Refuses an empty table and sizes beyond
-// the limits above. The picture is Format_Mono, colour 0 white, 1 black.
-TableDrawing drawTable(const Bytes& bytes, int width, int scale = 1,
-                       ByteLayout layout = ByteLayout::PagesLsbTop);
+// the limits above (with a Turkish message). The picture is Format_Mono, colour 0 white, 1
+// black.
+Checked<QImage> drawTable(const Bytes& bytes, int width, int scale = 1,
+                          ByteLayout layout = ByteLayout::PagesLsbTop);
 
 }  // namespace pixmint

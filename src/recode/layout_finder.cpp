@@ -60,12 +60,15 @@ const CodeCosts& codeCosts()
 // before it (rows above, pixels to the left), with counts that learn as they go.
 //  - near: the 4 nearest (left, and the three above); it learns fast, for small pictures;
 //  - wide: 10 pixels of the two rows above and the two to the left;
-//  - period: the pixel left and the one above, and those 8 to the left, 8 above and 8 above
-//    on either side, for dithered pictures whose pattern repeats every 8 pixels.
-// Rows holds the last 9 rows, each with a margin of 8 pixels outside the picture.
+//  - period: the 4 nearest, and the pixels 2 and 4 to the left and 2 and 4 above, for pictures
+//    dithered with a pattern that repeats every 4 or 8 pixels (Bayer's): there a pixel's
+//    threshold is nearly that of the pixels 4 away, and unlike that of its neighbours, so a
+//    reading whose rows are the picture's rows two by two, or whose bytes are mirrored, can
+//    foretell its neighbours as well as the right one, and only the pixels 4 away tell.
+// Rows holds the last 5 rows, each with a margin of 4 pixels outside the picture.
 struct Rows {
-    static constexpr int margin = 8;
-    static constexpr int depth = 9;
+    static constexpr int margin = 4;
+    static constexpr int depth = 5;
     Rows(int width, std::uint8_t background)
         : stride(std::size_t(width + 2 * margin)),
           cells(depth * stride, background),
@@ -78,7 +81,7 @@ struct Rows {
         std::uint8_t* start = row(y, 0) - margin;
         std::fill(start, start + stride, outside);
     }
-    // Row y − back (back 0 to 8) of the ring, indexable from −8 to width + 7.
+    // Row y − back (back 0 to 4) of the ring, indexable from −4 to width + 3.
     std::uint8_t* row(qint64 y, int back)
     {
         const auto slot = std::size_t(((y - back) % depth + depth) % depth);
@@ -117,13 +120,13 @@ double bitsPerPixel(const std::uint8_t* bytes, qint64 count, ByteLayout layout, 
 {
     Rows ring(width, outside);
     const CodeCosts& costs = codeCosts();
-    Model near(4), wide(10), period(6);
+    Model near(4), wide(10), period(8);
     for (qint64 y = firstRow; y < firstRow + rows; ++y) {
         std::uint8_t* current = ring.row(y, 0);
         unpackRow(bytes, count, width, layout, y, current);
         const std::uint8_t* up1 = ring.row(y, 1);
         const std::uint8_t* up2 = ring.row(y, 2);
-        const std::uint8_t* up8 = ring.row(y, 8);
+        const std::uint8_t* up4 = ring.row(y, 4);
         for (int x = 0; x < width; ++x) {
             const int bit = current[x];
             const unsigned nearest = unsigned(up1[x - 1]) << 3 | unsigned(up1[x]) << 2 |
@@ -133,9 +136,8 @@ double bitsPerPixel(const std::uint8_t* bytes, qint64 count, ByteLayout layout, 
                           unsigned(up2[x + 1]) << 7 | unsigned(up1[x - 2]) << 6 |
                           unsigned(up1[x + 2]) << 5 | unsigned(current[x - 2]) << 4 | nearest,
                       bit, costs);
-            period.code(unsigned(current[x - 8]) << 5 | unsigned(up8[x]) << 4 |
-                            unsigned(up8[x - 8]) << 3 | unsigned(up8[x + 8]) << 2 |
-                            unsigned(current[x - 1]) << 1 | unsigned(up1[x]),
+            period.code(unsigned(current[x - 4]) << 7 | unsigned(up4[x]) << 6 |
+                            unsigned(current[x - 2]) << 5 | unsigned(up2[x]) << 4 | nearest,
                         bit, costs);
         }
         ring.clear(y + 1);

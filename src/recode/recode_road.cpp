@@ -10,6 +10,7 @@ namespace pixmint {
 namespace {
 
 const QString kErrorTitle = QStringLiteral("Hata");
+const QString kWarningTitle = QStringLiteral("Uyarı");
 
 // The entries of the table, before any layout.
 struct ReadEntries {
@@ -33,6 +34,8 @@ ReadEntries readEntries(const RecodeRequest& request, bool invert)
         read.messages.append({kErrorTitle, chosen.failure});
         return read;
     }
+    for (const QString& warning : chosen.warnings)
+        read.messages.append({kWarningTitle, warning});
     if (!chosen.leftOut.isEmpty())
         read.messages.append({kErrorTitle, chosen.leftOut});
     read.entries = std::move(chosen.entries);

@@ -50,7 +50,8 @@ struct RecodeOutcome {
 // Reads the table and lays it out with the target format. Without smart reading the source
 // format's reader takes every entry (inverting each as it goes); with smart reading the
 // chosen table's numbers are taken (a choice that takes nothing stops the road with its
-// message; the tables "all" leaves out are named first) and inverted afterwards. Then the
+// message; the warnings of the tables taken ("Uyarı") and the tables "all" leaves out are
+// named first) and inverted afterwards. Then the
 // target format is read and the table laid out; the incomplete-line message of the layout
 // follows (not for a table read smartly, whose last line is simply shorter), then the count
 // of entries that could not be inverted. Yields as the layout does.

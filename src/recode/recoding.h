@@ -7,6 +7,9 @@
 
 namespace pixmint {
 
+// The design's procedures of this layer, under their own names: the reader below cuts and
+// reads every piece by the same rules on a text it has put in capitals once.
+
 // The part of the piece before the first occurrence of the cut text (any letter case), in
 // capitals; the whole piece in capitals when the cut text does not occur (an empty cut
 // text never occurs).

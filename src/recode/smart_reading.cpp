@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace pixmint {
 namespace {
@@ -52,6 +53,8 @@ ChosenTable everyByteTable(const QList<FoundTable>& tables)
         if (chosen.first < 0)
             chosen.first = i;
         appendEntries(tables[i].bytes, chosen.entries);
+        if (const QString warning = warningsMessage(tables[i]); !warning.isEmpty())
+            chosen.warnings << warning;
     }
     if (chosen.first < 0) {
         chosen.first = 0;
@@ -63,21 +66,37 @@ ChosenTable everyByteTable(const QList<FoundTable>& tables)
     return chosen;
 }
 
+// One record per dialect: its word. The language whose presets the source group shows for
+// a dialect's tables is the one whose record names that word (see languageForDialect);
+// none for the languages the program does not write.
+struct DialectRecord {
+    TableDialect dialect;
+    const char16_t* word;
+};
+
+const DialectRecord kDialects[] = {
+    {TableDialect::Asm, u"asm"},       {TableDialect::C, u"c"},
+    {TableDialect::Basic, u"basic"},   {TableDialect::Numbers, u"numbers"},
+    {TableDialect::Jal, u"jal"},       {TableDialect::Python, u"python"},
+    {TableDialect::Pascal, u"pascal"}, {TableDialect::Rust, u"rust"},
+    {TableDialect::Zig, u"zig"},       {TableDialect::Mem, u"mem"},
+    {TableDialect::Coe, u"coe"},       {TableDialect::Mif, u"mif"},
+};
+
+const DialectRecord& recordOf(TableDialect dialect)
+{
+    for (const DialectRecord& record : kDialects) {
+        if (record.dialect == dialect)
+            return record;
+    }
+    return kDialects[3];
+}
+
 }  // namespace
 
 QString dialectWord(TableDialect dialect)
 {
-    switch (dialect) {
-    case TableDialect::Asm:
-        return QStringLiteral("asm");
-    case TableDialect::C:
-        return QStringLiteral("c");
-    case TableDialect::Basic:
-        return QStringLiteral("basic");
-    case TableDialect::Numbers:
-        break;
-    }
-    return QStringLiteral("numbers");
+    return QString::fromUtf16(recordOf(dialect).word);
 }
 
 QString FoundTable::shownName() const
@@ -150,7 +169,16 @@ ChosenTable chooseTable(const QList<FoundTable>& tables, const TableChoice& choi
         chosen.failure = notBytesMessage(tables[index]);
     else
         appendEntries(tables[index].bytes, chosen.entries);
+    if (const QString warning = warningsMessage(tables[index]); !warning.isEmpty())
+        chosen.warnings << warning;
     return chosen;
+}
+
+QString warningsMessage(const FoundTable& table)
+{
+    if (table.warnings.isEmpty())
+        return {};
+    return QStringLiteral("Tablo %1: %2").arg(table.shownName(), table.warnings.join(u' '));
 }
 
 QString noTableMessage()

@@ -10,9 +10,13 @@
 
 namespace pixmint {
 
-enum class TableDialect { Asm, C, Basic, Numbers };
+// The languages smart reading knows. Assembler of every processor is Asm; JAL's tables are
+// written as C's, but with "--" comments; Mem is a file that Verilog's $readmemh or
+// $readmemb reads, Coe a Xilinx and Mif an Intel memory file.
+enum class TableDialect { Asm, C, Basic, Numbers, Jal, Python, Pascal, Rust, Zig, Mem, Coe, Mif };
 
-// The word of a dialect as pixmint-cli tables prints it: "asm", "c", "basic", "numbers".
+// The word of a dialect as pixmint-cli tables prints it: "asm", "c", "basic", "numbers",
+// "jal", "python", "pascal", "rust", "zig", "mem", "coe", "mif".
 QString dialectWord(TableDialect dialect);
 
 // A table that smart reading found in an include file.
@@ -26,6 +30,9 @@ struct FoundTable {
     QString dataWord;     // "retlw", ".db", "CData" as written; "NAME[]=" for C; or empty
     QString prefix;       // the first number's prefix as written ("0x", "$", "b'") or empty
     QString suffix;       // the first number's suffix as written ("'", "h") or empty
+    // What the reader could not decide and read one way, one message a line: a condition of
+    // the preprocessor inside the initialiser, read as "#if 0" would be.
+    QStringList warnings;
 
     bool isBytes() const { return notByte.isEmpty(); }
     // The name, or "-" for a table that has none.
@@ -59,6 +66,7 @@ struct ChosenTable {
     QString failure;       // a message when nothing was taken
     QString leftOut;       // with all: a message naming the tables that are not bytes
     qsizetype first = -1;  // the table whose format the source group shows; -1: none
+    QStringList warnings;  // of the tables taken: "Tablo NAME: …", one for each
 };
 
 // Takes the numbers of the chosen table(s). The largest: the byte table with the most
@@ -70,13 +78,16 @@ ChosenTable chooseTable(const QList<FoundTable>& tables, const TableChoice& choi
 // there is none.
 qsizetype largestTable(const QList<FoundTable>& tables);
 
+// The warnings of a table as one message: "Tablo NAME: …"; empty when it has none.
+QString warningsMessage(const FoundTable& table);
+
 // The messages of smart reading.
 QString noTableMessage();                          // "Tablo bulunamadı."
 QString notBytesMessage(const FoundTable& table);  // "Tablo NAME bayt tablosu değil: …"
 
 // The source group for a table: the language of its dialect with that language's presets
-// (a table of bare numbers keeps the current language), then its data word as the
-// command and its first number's prefix and suffix.
+// (a table of bare numbers, or of a language the program does not write, keeps the current
+// language), then its data word as the command and its first number's prefix and suffix.
 NumberFormat withTableFormat(NumberFormat current, const FoundTable& table);
 
 }  // namespace pixmint

@@ -1,8 +1,12 @@
 #include "table_scanner.h"
 
+#include "memory_files.h"
+#include "table_heads.h"
 #include "written_numbers.h"
 
 #include <algorithm>
+#include <array>
+#include <initializer_list>
 #include <optional>
 
 namespace pixmint {
@@ -11,6 +15,14 @@ namespace {
 // The head of a C initialiser rarely spans more than a few lines; what lies further back
 // can name no table.
 constexpr qsizetype kHeadKept = 512;
+
+// The most values one range of a .mif file may stand for: the largest file the converter
+// opens holds fewer bytes.
+constexpr qint64 kMostRangeValues = qint64(1) << 24;
+
+// The longest piece a macro call may carry across lines: a parenthesis left open does not
+// swallow the rest of a table.
+constexpr qsizetype kLongestCarry = 4096;
 
 bool isBlank(QChar c)
 {
@@ -39,15 +51,33 @@ QStringView takeWord(QStringView& rest)
     return word;
 }
 
-bool isDataWord(QStringView word)
+bool isWordOf(QStringView word, std::initializer_list<QStringView> words)
 {
-    static const QStringView kWords[] = {u"dt", u"retlw", u"db",    u".db",
-                                         u"de", u"data",  u".byte", u"cdata"};
-    for (const QStringView known : kWords) {
+    for (const QStringView known : words) {
         if (word.compare(known, Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
+}
+
+// The data words of PIC, AVR and 8051 assemblers and of BASIC.
+bool isFirstDataWord(QStringView word)
+{
+    return isWordOf(word, {u"dt", u"retlw", u"db", u".db", u"de", u"data", u".byte", u"cdata"});
+}
+
+// The byte words of other assemblers: Z80 (defb, defm), 68000 (dc.b), ARM (dcb), 6809
+// (fcb), 6502 (.byt, dfb, dta) and Propeller Spin (byte). Their operands must begin as a
+// number or a string does: "byte x = 5" is a declaration of Arduino's C.
+bool isOtherDataWord(QStringView word)
+{
+    return isWordOf(word, {u"defb", u"defm", u"dc.b", u".dc.b", u"dcb", u"fcb", u".byt", u"byte",
+                           u"dfb", u"dta"});
+}
+
+bool isDataWord(QStringView word)
+{
+    return isFirstDataWord(word) || isOtherDataWord(word);
 }
 
 bool isLabelWord(QStringView word)
@@ -76,7 +106,7 @@ bool beginsOperands(QStringView operands)
     if (text.isEmpty())
         return false;
     const QChar c = text.front();
-    return c.isLetterOrNumber() || QStringView(u"$%&'\"-+._").contains(c);
+    return c.isLetterOrNumber() || QStringView(u"$%&'\"-+._>").contains(c);
 }
 
 struct DataLineParts {
@@ -102,6 +132,12 @@ std::optional<DataLineParts> dataLineParts(const CodeLine& line)
     }
     if (!beginsOperands(rest))
         return std::nullopt;
+    if (isOtherDataWord(parts.word)) {
+        const QStringView text = withoutBlanks(rest);
+        const bool quoted = text.size() > 1 && text[1] == u'\'';
+        if (text.front().isLetter() && !quoted)
+            return std::nullopt;
+    }
     parts.operands = rest;
     return parts;
 }
@@ -216,32 +252,139 @@ bool holdsOnlyNumbers(QStringView list)
     return any;
 }
 
+// A label that C reserves for the compiler itself (two leading underscores): XC8 writes
+// "__stringbase: retlw 0" as the guard before its string tables.
+bool isCompilerLabel(QStringView label)
+{
+    return label.startsWith(u"__");
+}
+
+// The piece without a Python line continuation "\" at its end.
+QStringView withoutContinuation(QStringView piece)
+{
+    piece = withoutBlanks(piece);
+    if (piece.endsWith(u'\\'))
+        piece = withoutBlanks(piece.chopped(1));
+    return piece;
+}
+
+// The characters a nested table's reader stops at: quotes, brackets and the comma.
+bool isNestedMark(QChar c)
+{
+    static constexpr auto kMarks = [] {
+        std::array<bool, 128> marks{};
+        for (const char mark : {'\'', '"', '(', ')', '[', ']', '{', '}', ','})
+            marks[static_cast<unsigned char>(mark)] = true;
+        return marks;
+    }();
+    return c.unicode() < 128 && kMarks[c.unicode()];
+}
+
+// Whether the last character before a bracket (the head's, when the line has none) is the
+// "=" of an assignment, or the "&" of Rust's "= &[".
+bool followsAssignment(QStringView head, QStringView before)
+{
+    before = withoutBlanks(before);
+    if (before.isEmpty())
+        before = withoutBlanks(head);
+    return !before.isEmpty() && (before.back() == u'=' || before.back() == u'&');
+}
+
+// Cuts the "% … %" comments of a .mif line.
+QString withoutPercentComments(QStringView code)
+{
+    QString out;
+    bool inside = false;
+    for (const QChar c : code) {
+        if (c == u'%')
+            inside = !inside;
+        else if (!inside)
+            out += c;
+    }
+    return out;
+}
+
 }  // namespace
 
 QList<FoundTable> TableScanner::run()
 {
+    if (const std::optional<int> base = memoryFileBase(m_text)) {
+        readMemoryFile(*base);
+        return std::move(m_tables);
+    }
     CodeLine line;
-    while (m_lines.next(line, m_mode == Mode::C))
+    while (m_lines.next(line, contextNow()))
         readLine(line);
     endTable();
-    // "Data" serves both assembler and BASIC; a text with signs of BASIC is BASIC.
-    for (FoundTable& table : m_tables) {
-        if (m_basicSeen && table.dataWord.compare(u"data", Qt::CaseInsensitive) == 0)
-            table.dialect = TableDialect::Basic;
-    }
+    settleDialects();
     return std::move(m_tables);
 }
 
-void TableScanner::readLine(const CodeLine& line)
+// "Data" serves both assembler and BASIC; a text with signs of BASIC is BASIC. C's tables in
+// a text whose comments are all JAL's ("--", never "//" or "/*") are JAL's.
+void TableScanner::settleDialects()
+{
+    const bool jal = m_dashSeen && !m_cCommentSeen;
+    for (FoundTable& table : m_tables) {
+        if (m_basicSeen && table.dataWord.compare(u"data", Qt::CaseInsensitive) == 0)
+            table.dialect = TableDialect::Basic;
+        if (jal && table.dialect == TableDialect::C) {
+            table.dialect = TableDialect::Jal;
+            table.dataWord.clear();
+        }
+    }
+}
+
+LineContext TableScanner::contextNow() const
+{
+    switch (m_mode) {
+    case Mode::C:
+        return LineContext::C;
+    case Mode::Nested:
+        return m_table.dialect == TableDialect::Python   ? LineContext::Python
+               : m_table.dialect == TableDialect::Pascal ? LineContext::Pascal
+                                                         : LineContext::C;
+    case Mode::ByteStrings:
+        return LineContext::Python;
+    case Mode::BasicTable:
+        return LineContext::Basic;
+    case Mode::DataRun:
+        return m_basicRun ? LineContext::Basic : LineContext::Plain;
+    default:
+        return LineContext::Plain;
+    }
+}
+
+void TableScanner::readLine(CodeLine& line)
 {
     m_basicSeen = m_basicSeen || line.basicComment;
-    if (m_mode == Mode::C) {
-        readC(line.code, line.number);
+    m_dashSeen = m_dashSeen || line.dashComment;
+    m_cCommentSeen = m_cCommentSeen || line.cComment;
+    if (line.isDirective) {
+        readDirective(line);
         return;
     }
-    if (m_mode == Mode::BasicTable) {
+    switch (m_mode) {
+    case Mode::C:
+        if (m_conditions.isActive())
+            readNested(line.code, line.number);
+        else if (m_conditions.keepsLinesAside())
+            keepAside(line.code, line.number, false);
+        return;
+    case Mode::Nested:
+        readNested(line.code, line.number);
+        return;
+    case Mode::ByteStrings:
+        readByteStrings(line.code, line.number);
+        return;
+    case Mode::BasicTable:
         readBasicTableLine(line);
         return;
+    case Mode::Mif:
+        readMifLine(line);
+        return;
+    default:
+        break;
     }
     // Blank and comment-only lines neither end a run nor forget a label.
     if (withoutBlanks(line.code).isEmpty())
@@ -250,15 +393,105 @@ void TableScanner::readLine(const CodeLine& line)
         readOperands(line.code, line.number);
         return;
     }
-    if (opensC(line) || opensBasicTable(line) || readsDataLine(line) || readsNumbersLine(line))
+    if (m_mode == Mode::Coe && !line.code.contains(u'=')) {
+        readCoeLine(line);
+        return;
+    }
+    if (!m_pendingPython.isEmpty()) {
+        const QString name = std::exchange(m_pendingPython, {});
+        const QStringView code = withoutBlanks(line.code);
+        if (code.size() > 1 && code.front().toLower() == u'b' &&
+            (code[1] == u'\'' || code[1] == u'"')) {
+            m_lines.recut(line, LineContext::Python);
+            startTable(Mode::ByteStrings, TableDialect::Python, name, {});
+            readByteStrings(line.code, line.number);
+            return;
+        }
+    }
+    if (opensC(line) || opensBasicTable(line) || readsDataLine(line) || readsNumbersLine(line) ||
+        opensBracketTable(line) || readsMemoryHeader(line))
         return;
     readOther(line);
 }
 
+// Takes "#define" and "#undef" everywhere (but in the branches an initialiser leaves out),
+// and the conditions of the groups inside a C initialiser.
+void TableScanner::readDirective(const CodeLine& line)
+{
+    if (line.directiveStart) {
+        m_directive = line.directive.toString();
+        m_directiveLine = line.number;
+    } else {
+        m_directive += u' ';
+        m_directive += line.directive;
+    }
+    if (m_directive.endsWith(u'\\')) {
+        m_directive.chop(1);
+        return;
+    }
+    const QString directive = withoutDirectiveComments(m_directive);
+    m_directive.clear();
+    if (m_mode == Mode::C) {
+        const bool aside = !m_conditions.isActive() && m_conditions.keepsLinesAside();
+        switch (m_conditions.take(directive, m_macros, m_directiveLine)) {
+        case ConditionStack::Outcome::ReadKeptLines:
+            readKeptLines();
+            return;
+        case ConditionStack::Outcome::ForgetKeptLines:
+            m_keptLines.clear();
+            return;
+        case ConditionStack::Outcome::Taken:
+            if (aside && m_conditions.keepsLinesAside())
+                keepAside(directive, m_directiveLine, true);
+            return;
+        case ConditionStack::Outcome::NotConditional:
+            if (aside) {
+                keepAside(directive, m_directiveLine, true);
+                return;
+            }
+            break;
+        }
+    }
+    if (m_mode != Mode::C || m_conditions.isActive())
+        m_macros.take(directive);
+}
+
+void TableScanner::keepAside(QStringView text, int lineNumber, bool directive)
+{
+    m_keptLines.append(KeptLine{text.toString(), lineNumber, directive});
+}
+
+// Reads the lines of a provisional group after all, as if they had been read in their place.
+void TableScanner::readKeptLines()
+{
+    const QList<KeptLine> kept = std::exchange(m_keptLines, {});
+    for (const KeptLine& keptLine : kept) {
+        CodeLine line;
+        line.number = keptLine.number;
+        line.isDirective = keptLine.directive;
+        line.directiveStart = keptLine.directive;
+        if (keptLine.directive)
+            line.directive = keptLine.text;
+        else
+            line.code = keptLine.text;
+        readLine(line);
+    }
+}
+
 void TableScanner::readOther(const CodeLine& line)
 {
+    const QStringView label = labelOf(line);
+    QStringView rest = line.code;
+    takeWord(rest);
+    const bool labelAlone = !label.isEmpty() && withoutBlanks(rest).isEmpty();
+    if (labelAlone && m_mode == Mode::DataRun && m_joined)
+        return;
     endTable();
-    m_pendingLabel = labelOf(line).toString();
+    if (labelAlone && !m_pendingLabel.isEmpty() && m_outerLabel.isEmpty())
+        m_outerLabel = m_pendingLabel;
+    else if (!labelAlone)
+        m_outerLabel.clear();
+    m_pendingLabel = label.toString();
     appendHead(line.code);
 }
 
@@ -275,6 +508,7 @@ void TableScanner::appendHead(QStringView code)
         m_head = m_head.last(kHeadKept);
 }
 
+// C's "NAME[…] = {", JAL's, and Zig's "NAME = [_]u8{".
 bool TableScanner::opensC(const CodeLine& line)
 {
     const qsizetype brace = line.code.indexOf(u'{');
@@ -284,38 +518,136 @@ bool TableScanner::opensC(const CodeLine& line)
     head += u' ';
     head += line.code.first(brace);
     const std::optional<QString> name = initialiserName(head);
-    if (!name)
+    const std::optional<QString> zig = name ? std::nullopt : zigTableName(head);
+    if (!name && !zig)
         return false;
     endTable();
-    startTable(Mode::C, TableDialect::C, *name, *name + QStringLiteral("[]="));
+    if (name)
+        startTable(Mode::C, TableDialect::C, *name, *name + QStringLiteral("[]="));
+    else
+        startTable(Mode::Nested, TableDialect::Zig, *zig, {});
     m_head.clear();
-    m_depth = 0;
-    readC(line.code.sliced(brace), line.number);
+    readNested(line.code.sliced(brace), line.number);
     return true;
 }
 
-void TableScanner::readC(QStringView code, int lineNumber)
+// Reads the pieces of an initialiser between its brackets, inner brackets flattened, up to
+// the bracket that closes it. In C only braces count, and a comma inside parentheses belongs
+// to a macro call; in the other languages every bracket counts.
+void TableScanner::readNested(QStringView code, int lineNumber)
 {
+    const bool c = m_mode == Mode::C;
     qsizetype start = 0;
     for (qsizetype i = 0; i < code.size(); ++i) {
-        const QChar c = code[i];
-        if (c == u'\'' || c == u'"') {
+        const QChar ch = code[i];
+        if (!isNestedMark(ch))
+            continue;
+        if (ch == u'\'' || ch == u'"') {
             i = quotedEnd(code, i) - 1;
             continue;
         }
-        if (c != u',' && c != u'{' && c != u'}')
+        if (c && (ch == u'(' || ch == u')')) {
+            m_parens = std::max(0, m_parens + (ch == u'(' ? 1 : -1));
             continue;
-        addPiece(code.sliced(start, i - start), lineNumber);
+        }
+        const bool opens = c ? ch == u'{' : (ch == u'(' || ch == u'[' || ch == u'{');
+        const bool closes = c ? ch == u'}' : (ch == u')' || ch == u']' || ch == u'}');
+        if ((ch != u',' || m_parens > 0) && !opens && !closes)
+            continue;
+        if (m_carry.isEmpty()) {
+            addPiece(code.sliced(start, i - start), lineNumber);
+        } else {
+            m_carry += code.sliced(start, i - start);
+            addPiece(m_carry, lineNumber);
+            m_carry.clear();
+        }
+        m_parens = 0;
         start = i + 1;
-        if (c == u'{') {
+        if (opens) {
             ++m_depth;
-        } else if (c == u'}' && --m_depth == 0) {
+        } else if (closes && --m_depth == 0) {
             endTable();
             appendHead(code.sliced(start));
             return;
         }
     }
-    addPiece(code.sliced(start), lineNumber);
+    if (c && m_parens > 0 && m_carry.size() < kLongestCarry) {
+        m_carry += code.sliced(start);
+        m_carry += u' ';
+        return;
+    }
+    m_parens = 0;
+    if (m_carry.isEmpty()) {
+        addPiece(code.sliced(start), lineNumber);
+        return;
+    }
+    m_carry += code.sliced(start);
+    addPiece(m_carry, lineNumber);
+    m_carry.clear();
+}
+
+// Rust's "NAME: [u8; N] = [", Pascal's "NAME: array[…] of byte = (", and Python's tables.
+bool TableScanner::opensBracketTable(CodeLine& line)
+{
+    const QStringView code = line.code;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        if ((code[i] != u'[' && code[i] != u'(') || !followsAssignment(m_head, code.first(i)))
+            continue;
+        QString head = m_head;
+        head += u' ';
+        head += code.first(i).last(std::min(i, kHeadKept));
+        const std::optional<QString> name =
+            code[i] == u'[' ? rustTableName(head) : pascalTableName(head);
+        if (!name)
+            continue;
+        endTable();
+        const bool pascal = code[i] == u'(';
+        startTable(Mode::Nested, pascal ? TableDialect::Pascal : TableDialect::Rust, *name, {});
+        m_head.clear();
+        if (pascal) {
+            // The rest of the line may hold Pascal's comments.
+            m_lines.recut(line, LineContext::Pascal);
+            const qsizetype open = line.code.indexOf(u'(', i);
+            readNested(line.code.sliced(open < 0 ? line.code.size() : open), line.number);
+        } else {
+            readNested(code.sliced(i), line.number);
+        }
+        return true;
+    }
+    return opensPython(line);
+}
+
+bool TableScanner::opensPython(CodeLine& line)
+{
+    if (!line.code.contains(u'=') || !pythonHead(line.code))
+        return false;
+    m_lines.recut(line, LineContext::Python);
+    const std::optional<PythonHead> head = pythonHead(line.code);
+    if (!head)
+        return false;
+    endTable();
+    if (head->kind == PythonHead::Kind::Pending) {
+        m_pendingPython = head->name;
+        return true;
+    }
+    const bool strings = head->kind == PythonHead::Kind::ByteStrings;
+    startTable(strings ? Mode::ByteStrings : Mode::Nested, TableDialect::Python, head->name, {});
+    m_tentative = !strings;
+    m_pythonCall = head->kind == PythonHead::Kind::Call;
+    if (strings)
+        readByteStrings(line.code.sliced(head->opener), line.number);
+    else
+        readNested(line.code.sliced(head->opener), line.number);
+    return true;
+}
+
+// A line of Python's byte strings; the table goes on while lines end with "\".
+void TableScanner::readByteStrings(QStringView code, int lineNumber)
+{
+    const QStringView text = withoutBlanks(code);
+    addPiece(text, lineNumber);
+    if (!text.endsWith(u'\\'))
+        endTable();
 }
 
 bool TableScanner::opensBasicTable(const CodeLine& line)
@@ -344,22 +676,47 @@ void TableScanner::readBasicTableLine(const CodeLine& line)
     addPieces(line.code, line.number);
 }
 
-bool TableScanner::readsDataLine(const CodeLine& line)
+bool TableScanner::readsDataLine(CodeLine& line)
 {
-    const std::optional<DataLineParts> parts = dataLineParts(line);
+    std::optional<DataLineParts> parts = dataLineParts(line);
     if (!parts)
         return false;
-    if (m_mode != Mode::DataRun || !parts->label.isEmpty()) {
-        endTable();
-        const bool basic = parts->word.compare(u"cdata", Qt::CaseInsensitive) == 0;
-        const QStringView name =
-            parts->label.isEmpty() ? QStringView(m_pendingLabel) : parts->label;
-        startTable(Mode::DataRun, basic ? TableDialect::Basic : TableDialect::Asm, name,
-                   parts->word.toString());
-        m_basicSeen = m_basicSeen || basic;
+    // BASIC's lines are cut again: a quote there always opens a comment.
+    const bool basic = parts->word.compare(u"cdata", Qt::CaseInsensitive) == 0 ||
+                       (m_basicSeen && parts->word.compare(u"data", Qt::CaseInsensitive) == 0);
+    if (basic && !(m_mode == Mode::DataRun && m_basicRun)) {
+        m_lines.recut(line, LineContext::Basic);
+        parts = dataLineParts(line);
+        if (!parts)
+            return false;
     }
+    const bool goesOn = m_mode == Mode::DataRun &&
+                        (parts->label.isEmpty() ||
+                         (m_joined && parts->word.compare(m_runWord, Qt::CaseInsensitive) == 0));
+    if (!goesOn)
+        openDataRun(parts->label, parts->word);
     readOperands(parts->operands, line.number);
     return true;
+}
+
+// Opens a run of data lines. A label alone before the run's own label (nothing but blank and
+// comment lines between) names a table that goes on across the labels inside it, as long as
+// its lines keep their data word: a font whose characters each have a label.
+void TableScanner::openDataRun(QStringView label, QStringView word)
+{
+    endTable();
+    const bool basic = word.compare(u"cdata", Qt::CaseInsensitive) == 0;
+    QString inner = label.isEmpty() ? m_pendingLabel : label.toString();
+    QString outer = m_outerLabel;
+    if (!label.isEmpty() && outer.isEmpty())
+        outer = m_pendingLabel;
+    const bool joined = !outer.isEmpty() && !inner.isEmpty() && !isCompilerLabel(outer);
+    startTable(Mode::DataRun, basic ? TableDialect::Basic : TableDialect::Asm,
+               joined ? outer : inner, word.toString());
+    m_joined = joined;
+    m_runWord = word.toString();
+    m_basicRun = basic || (m_basicSeen && word.compare(u"data", Qt::CaseInsensitive) == 0);
+    m_basicSeen = m_basicSeen || basic;
 }
 
 void TableScanner::readOperands(QStringView operands, int lineNumber)
@@ -386,6 +743,134 @@ bool TableScanner::readsNumbersLine(const CodeLine& line)
     return true;
 }
 
+// The header lines of .coe and .mif files; the line that opens the values opens the table.
+bool TableScanner::readsMemoryHeader(const CodeLine& line)
+{
+    const QStringView code = line.code;
+    if (const std::optional<QStringView> radix =
+            headerValue(code, u"memory_initialization_radix")) {
+        m_coeBase = radixBase(*radix).value_or(16);
+        return true;
+    }
+    if (const std::optional<QStringView> values =
+            headerValue(code, u"memory_initialization_vector")) {
+        endTable();
+        startTable(Mode::Coe, TableDialect::Coe, {}, {});
+        CodeLine rest = line;
+        rest.code = *values;
+        readCoeLine(rest);
+        return true;
+    }
+    if (const std::optional<QStringView> radix = headerValue(code, u"data_radix")) {
+        m_mifDataBase = radixBase(*radix).value_or(16);
+        return true;
+    }
+    if (const std::optional<QStringView> radix = headerValue(code, u"address_radix")) {
+        m_mifAddressBase = radixBase(*radix).value_or(16);
+        return true;
+    }
+    QStringView rest = code;
+    const QStringView first = takeWord(rest);
+    const bool content = first.compare(u"content", Qt::CaseInsensitive) == 0;
+    const bool begin = first.compare(u"begin", Qt::CaseInsensitive) == 0 ||
+                       (content && takeWord(rest).compare(u"begin", Qt::CaseInsensitive) == 0);
+    if (content && !begin) {
+        m_mifAwaitsBegin = true;
+        return true;
+    }
+    if (!begin || (!content && !m_mifAwaitsBegin))
+        return false;
+    endTable();
+    startTable(Mode::Mif, TableDialect::Mif, {}, {});
+    return true;
+}
+
+// The values of a .coe vector, separated by commas or blanks, in the file's radix; the ";"
+// after the last ends the table.
+void TableScanner::readCoeLine(const CodeLine& line)
+{
+    qsizetype start = 0;
+    const QStringView code = line.code;
+    for (qsizetype i = 0; i <= code.size(); ++i) {
+        if (i < code.size() && code[i] != u',' && code[i] != u' ' && code[i] != u'\t')
+            continue;
+        const QStringView word = code.sliced(start, i - start);
+        start = i + 1;
+        if (word.isEmpty())
+            continue;
+        const std::optional<qint64> value = memoryWordValue(word, m_coeBase);
+        if (value)
+            addValue(*value, {}, {}, word, line.number);
+        else
+            addNotNumber(word, line.number);
+    }
+    if (line.semicolonCut)
+        endTable();
+}
+
+// A line "ADDRESS : VALUE …" or "[FIRST..LAST] : VALUE …" of a .mif file's content, up to
+// its "END".
+void TableScanner::readMifLine(const CodeLine& line)
+{
+    const QString code = withoutPercentComments(line.code);
+    QStringView rest = code;
+    if (takeWord(rest).compare(u"end", Qt::CaseInsensitive) == 0) {
+        endTable();
+        return;
+    }
+    const qsizetype colon = code.indexOf(u':');
+    if (colon < 0)
+        return;
+    qint64 repeat = 1;
+    const QStringView address = withoutBlanks(QStringView(code).first(colon));
+    if (address.startsWith(u'[') && address.endsWith(u']')) {
+        const QStringView range = address.sliced(1, address.size() - 2);
+        const qsizetype dots = range.indexOf(u"..");
+        const std::optional<qint64> first =
+            dots < 0 ? std::nullopt
+                     : memoryWordValue(withoutBlanks(range.first(dots)), m_mifAddressBase);
+        const std::optional<qint64> last =
+            dots < 0 ? std::nullopt
+                     : memoryWordValue(withoutBlanks(range.sliced(dots + 2)), m_mifAddressBase);
+        if (!first || !last || *last < *first || *last - *first >= kMostRangeValues) {
+            addNotNumber(address, line.number);
+            return;
+        }
+        repeat = *last - *first + 1;
+    }
+    QList<QStringView> words;
+    forEachMemoryWord(QStringView(code).sliced(colon + 1),
+                      [&](QStringView word) { words << word; });
+    if (words.isEmpty())
+        return;
+    const qint64 count = std::max<qint64>(repeat, words.size());
+    for (qint64 i = 0; i < count; ++i) {
+        const QStringView word = words[static_cast<qsizetype>(i % words.size())];
+        const std::optional<qint64> value = memoryWordValue(word, m_mifDataBase);
+        if (value)
+            addValue(*value, {}, {}, word, line.number);
+        else
+            addNotNumber(word, line.number);
+    }
+}
+
+// A file of $readmemh or $readmemb: one table of every word, in the file's order.
+void TableScanner::readMemoryFile(int base)
+{
+    startTable(Mode::Numbers, TableDialect::Mem, {}, {});
+    CodeLine line;
+    while (m_lines.next(line, LineContext::Plain)) {
+        forEachMemoryWord(line.code, [&](QStringView word) {
+            const std::optional<qint64> value = memoryWordValue(word, base);
+            if (value)
+                addValue(*value, {}, {}, word, line.number);
+            else
+                addNotNumber(word, line.number);
+        });
+    }
+    endTable();
+}
+
 void TableScanner::addPieces(QStringView list, int lineNumber)
 {
     qsizetype start = 0;
@@ -403,24 +888,97 @@ void TableScanner::addPieces(QStringView list, int lineNumber)
 void TableScanner::addPiece(QStringView piece, int lineNumber)
 {
     piece = withoutBlanks(piece);
-    if (piece.isEmpty())
+    if (piece.isEmpty() || m_dropped)
         return;
+    if (addDialectPiece(piece, lineNumber))
+        return;
+    const std::optional<WrittenNumber> number = readWrittenNumber(piece);
+    if (number) {
+        addValue(number->value, number->prefix, number->suffix, piece, lineNumber);
+        return;
+    }
+    if (m_table.dialect == TableDialect::C) {
+        // A byte written as a macro call or a constant expression.
+        if (const std::optional<qint64> value = evaluateExpression(piece, m_macros)) {
+            addValue(*value, {}, {}, piece, lineNumber);
+            return;
+        }
+    }
+    addNotNumber(piece, lineNumber);
+}
+
+// The pieces that only some languages write: Python's byte strings (one piece may hold
+// several, side by side), a Python table that turns out to be no table, Zig's "." before
+// an inner ".{". True when the piece was taken.
+bool TableScanner::addDialectPiece(QStringView piece, int lineNumber)
+{
+    const TableDialect dialect = m_table.dialect;
+    if (dialect == TableDialect::Zig && piece == u".")
+        return true;
+    if (dialect != TableDialect::Python && dialect != TableDialect::Rust)
+        return false;
+    piece = withoutContinuation(piece);
+    if (piece.isEmpty())
+        return true;
+    bool strings = false;
+    for (qsizetype at = 0; at < piece.size();) {
+        const bool opens = piece.size() - at > 1 && piece[at].toLower() == u'b' &&
+                           (piece[at + 1] == u'\'' || piece[at + 1] == u'"');
+        if (!opens)
+            break;
+        const qsizetype end = quotedEnd(piece, at + 1);
+        const std::optional<QByteArray> bytes = readByteString(piece.sliced(at, end - at));
+        if (!bytes)
+            break;
+        if (m_table.line == 0)
+            m_table.line = lineNumber;
+        for (const char byte : *bytes)
+            addValue(static_cast<unsigned char>(byte), {}, {}, piece, lineNumber);
+        strings = true;
+        at = end;
+        while (at < piece.size() && (piece[at] == u' ' || piece[at] == u'\t'))
+            ++at;
+        if (at == piece.size())
+            return true;
+    }
+    if (strings || dialect == TableDialect::Rust)
+        return strings;
+    // Python: a table that opened on "x = (" or "bytearray(" is one only when its first piece
+    // is a number inside the brackets; bytearray(16) is a size.
+    const bool number = readWrittenNumber(piece).has_value();
+    if (m_tentative && (!number || (m_pythonCall && m_depth < 2))) {
+        m_dropped = true;
+        return true;
+    }
+    m_tentative = false;
+    return false;
+}
+
+void TableScanner::addValue(qint64 value, QStringView prefix, QStringView suffix, QStringView piece,
+                            int lineNumber)
+{
     FoundTable& table = m_table;
     if (table.line == 0)
         table.line = lineNumber;
-    const std::optional<WrittenNumber> number = readWrittenNumber(piece);
-    if (!number || number->value > 255) {
+    m_tentative = false;
+    if (value < 0 || value > 255) {
         if (table.notByte.isEmpty())
             table.notByte = piece.toString();
     }
-    if (!number)
-        return;
     if (table.count++ == 0) {
-        table.prefix = number->prefix.toString();
-        table.suffix = number->suffix.toString();
+        table.prefix = prefix.toString();
+        table.suffix = suffix.toString();
     }
     if (table.isBytes())
-        table.bytes.append(static_cast<char>(number->value));
+        table.bytes.append(static_cast<char>(value));
+}
+
+void TableScanner::addNotNumber(QStringView piece, int lineNumber)
+{
+    if (m_table.line == 0)
+        m_table.line = lineNumber;
+    if (m_table.notByte.isEmpty())
+        m_table.notByte = piece.toString();
 }
 
 void TableScanner::startTable(Mode mode, TableDialect dialect, QStringView name,
@@ -431,15 +989,34 @@ void TableScanner::startTable(Mode mode, TableDialect dialect, QStringView name,
     m_table.dialect = dialect;
     m_table.dataWord = dataWord;
     m_pendingLabel.clear();
+    m_outerLabel.clear();
+    m_depth = 0;
+    m_parens = 0;
+    m_carry.clear();
+    m_conditions.clear();
+    m_keptLines.clear();
 }
 
 void TableScanner::endTable()
 {
-    if (m_mode != Mode::Idle && (m_table.count > 0 || !m_table.notByte.isEmpty()))
+    const bool something = m_table.count > 0 || !m_table.notByte.isEmpty();
+    // XC8's guard before its strings, "__stringbase: retlw 0", is no table.
+    const bool guard = m_table.dialect == TableDialect::Asm && isCompilerLabel(m_table.name) &&
+                       m_table.count == 1 && m_table.isBytes() && m_table.bytes.at(0) == 0;
+    m_table.warnings << m_conditions.takeWarnings();
+    if (m_mode != Mode::Idle && something && !m_dropped && !guard)
         m_tables.append(std::move(m_table));
     m_table = FoundTable();
     m_mode = Mode::Idle;
     m_continued = false;
+    m_joined = false;
+    m_basicRun = false;
+    m_tentative = false;
+    m_pythonCall = false;
+    m_dropped = false;
+    m_mifAwaitsBegin = false;
+    m_conditions.clear();
+    m_keptLines.clear();
 }
 
 }  // namespace pixmint

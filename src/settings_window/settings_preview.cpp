@@ -28,12 +28,12 @@ SettingsPreview fitted(const Bytes& bytes, QSize target, const PictureSettings& 
     const int factor =
         std::clamp(std::min(area.width() / target.width(), area.height() / target.height()), 1,
                    kMaxDrawingScale);
-    const TableDrawing drawing = drawTable(bytes, target.width(), factor, settings.layout);
-    if (drawing.picture.isNull())
-        return noPicture(drawing.problem);
+    const Checked<QImage> drawing = drawTable(bytes, target.width(), factor, settings.layout);
+    if (!drawing.ok())
+        return noPicture(drawing.failure());
     SettingsPreview preview;
     // A page layout draws whole pages: the rows below the picture are cut off.
-    preview.picture = drawing.picture.copy(0, 0, target.width() * factor, target.height() * factor);
+    preview.picture = drawing->copy(0, 0, target.width() * factor, target.height() * factor);
     const QString size = QStringLiteral("%1 × %2 piksel").arg(target.width()).arg(target.height());
     if (preview.picture.width() > area.width() || preview.picture.height() > area.height()) {
         preview.picture = preview.picture.scaled(area, Qt::KeepAspectRatio, Qt::FastTransformation);

@@ -50,22 +50,4 @@ void setTwoHexDigits(QString& entry, int value)
     entry[1] = QChar(kDigits[value & 0xF]);
 }
 
-qint64 HexDeğeri(const QString& digits)
-{
-    constexpr qint64 kLargest = 922337203685477LL;
-    // Every character is checked before the size, so "zz…" is a type mismatch however long.
-    for (const QChar c : digits) {
-        if (hexDigitValue(c.unicode()) < 0)
-            throw RunError(TypeMismatch);
-    }
-    qint64 value = 0;
-    for (const QChar c : digits) {
-        const int digit = hexDigitValue(c.unicode());
-        if (value > (kLargest - digit) / 16)
-            throw RunError(Overflow);
-        value = value * 16 + digit;
-    }
-    return value;
-}
-
 }  // namespace pixmint

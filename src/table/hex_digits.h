@@ -25,10 +25,4 @@ QString twoHexDigits(int value);
 // Makes entry the two digits of value, in place (no allocation when entry is not shared).
 void setTwoHexDigits(QString& entry, int value);
 
-// The value of a text of hexadecimal digits, most significant first: "0"–"9" and the
-// upper-case letters "A"–"F" only; the empty text is 0. Throws RunError 13 for any other
-// character (lower-case letters, blanks, prefixes) and RunError 6 for a value beyond
-// 922 337 203 685 477, the largest value the digits may stand for.
-qint64 HexDeğeri(const QString& digits);
-
 }  // namespace pixmint

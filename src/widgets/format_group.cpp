@@ -67,8 +67,8 @@ FormatGroup::FormatGroup(const FormatGroupLayout& layout, QWidget* parent)
     m_sample = makeBox(this, name("Görünüş"), layout.sampleText, layout.sample);
 
     // The list hands its focus to its edit line; whichever holds it reports the loss.
-    connect(m_language->lineEdit(), &QLineEdit::textEdited, this, [this] { applyPresets(); });
-    auto* watcher = new FocusLossWatcher(m_language, [this] { applyPresets(); });
+    connect(m_language->lineEdit(), &QLineEdit::textEdited, this, [this] { ListeOluştur(); });
+    auto* watcher = new FocusLossWatcher(m_language, [this] { ListeOluştur(); });
     m_language->installEventFilter(watcher);
     m_language->lineEdit()->installEventFilter(watcher);
 }
@@ -98,22 +98,22 @@ NumberFormat FormatGroup::formatForLayout()
     return format();
 }
 
-void FormatGroup::applyPresets()
+void FormatGroup::ListeOluştur()
 {
-    show(withLanguagePresets(format(), m_language->currentText()));
+    showFormat(withLanguagePresets(format(), m_language->currentText()));
 }
 
 void FormatGroup::applyDetection(const QString& codeText)
 {
-    show(withDetectedFormat(format(), codeText));
+    showFormat(withDetectedFormat(format(), codeText));
 }
 
 void FormatGroup::applyTable(const FoundTable& table)
 {
-    show(withTableFormat(format(), table));
+    showFormat(withTableFormat(format(), table));
 }
 
-void FormatGroup::show(const NumberFormat& format)
+void FormatGroup::showFormat(const NumberFormat& format)
 {
     if (m_language->currentText() != format.language) {
         const int entry = m_language->findText(format.language, Qt::MatchExactly);

@@ -71,7 +71,7 @@ public:
     // emptied (entries and text) and refilled with its first entry selected, and the boxes
     // get the preset values. A text that is no language leaves the command list empty and
     // the boxes as they are. Writing the boxes runs none of their handlers.
-    void applyPresets();
+    void ListeOluştur();
     // Selects the language, presets and command that the markers of a code text name.
     void applyDetection(const QString& codeText);
     // Shows the format of a table that smart reading found: its dialect's language and
@@ -80,7 +80,7 @@ public:
 
 private:
     // Shows a format that a pure routine made from this group's format.
-    void show(const NumberFormat& format);
+    void showFormat(const NumberFormat& format);
 
     QComboBox* m_language = nullptr;
     QComboBox* m_command = nullptr;

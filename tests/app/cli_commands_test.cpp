@@ -4,7 +4,7 @@
 #include "fitting.h"
 #include "hex_digits.h"
 #include "monochrome.h"
-#include "page_packing.h"
+#include "table_procedures.h"
 #include "picture_loading.h"
 #include "picture_road.h"
 #include "pixel_reading.h"

@@ -2,7 +2,7 @@
 #include "event_yield.h"
 #include "form1.h"
 #include "layout_drawing.h"
-#include "page_packing.h"
+#include "table_procedures.h"
 #include "picture_box.h"
 #include "picture_road.h"
 #include "program_state.h"

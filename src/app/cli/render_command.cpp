@@ -77,14 +77,14 @@ int runRender(const CommandLine& line, std::ostream& /*out*/, std::ostream& err)
     tell(err, table.messages);
     if (table.failed)
         return Failed;
-    const TableDrawing drawing =
+    const Checked<QImage> drawing =
         drawTable(table.bytes, width.value(), scale.value(), layout.value());
-    if (drawing.picture.isNull()) {
-        tell(err, errorTitle(), drawing.problem);
+    if (!drawing.ok()) {
+        tell(err, errorTitle(), drawing.failure());
         return Failed;
     }
     try {
-        savePicture(drawing.picture, "PNG", *output);
+        savePicture(drawing.value(), "PNG", *output);
     } catch (const RunError& error) {
         tell(err, error);
         return Failed;

@@ -30,6 +30,10 @@ int runTables(const CommandLine& line, std::ostream& out, std::ostream& err)
     }
     out << listing.toUtf8().constData();
     out.flush();
+    for (const FoundTable& table : tables) {
+        if (const QString warning = warningsMessage(table); !warning.isEmpty())
+            tell(err, QStringLiteral("Uyarı"), warning);
+    }
     return Done;
 }
 

@@ -10,6 +10,7 @@ piece that is no number or lies beyond 0 to 255. Run it from this folder; it rew
 every *.tables file next to its include file.
 """
 
+import ast
 import pathlib
 import re
 
@@ -22,8 +23,10 @@ C_TABLE = re.compile(
     r"(?P<name>\w+)\s*(?:\[[^\]{};=]*\]\s*)+[^=;{}\n]*=\s*\{(?P<body>.*?)\}\s*;", re.S)
 C_MACRO_TABLE = re.compile(r"\w+\((?P<name>\w+)\)\s*=\s*\{(?P<body>.*?)\}\s*;", re.S)
 ASM_LINE = re.compile(
-    r"^(?:(?P<label>\w+):?)?[ \t]+(?P<word>\.?(?:db|dt|de|retlw|data|byte))[ \t]+(?P<ops>.*)$",
+    r"^(?:(?P<label>\w+):?)?[ \t]+(?P<word>\.?(?:db|dt|de|retlw|data|byte|defb))[ \t]+(?P<ops>.*)$",
     re.I)
+JAL_TABLE = re.compile(r"(?P<name>\w+)\s*\[[^\]]*\]\s*=\s*\{(?P<body>.*?)\}", re.S)
+PYTHON_STRINGS = re.compile(r"^(?P<name>\w+) =\\\n(?P<body>(?:b'[^'\n]*'\\?\n)+)", re.M)
 BASIC_TABLE = re.compile(r"^Table\s+(?P<name>\w+)[^\n]*\n(?P<body>.*?)^End Table",
                          re.S | re.M | re.I)
 
@@ -127,7 +130,31 @@ def basic_tables(text):
     return found
 
 
-READERS = {".h": c_tables, ".c": c_tables, ".asm": asm_tables, ".inc": asm_tables}
+def jal_tables(text):
+    """JAL: "--" and ";" comments to the end of the line, C's braces, no ";" after them."""
+    text = re.sub(r"(--|;)[^\n]*", "", text)
+    found = []
+    for m in JAL_TABLE.finditer(text):
+        first = re.search(r"[^\s,{}]", m.group("body"))
+        line = line_of(text, m.start("body") + (first.start() if first else 0))
+        found.append(table(m.group("name"), "jal", line, pieces(m.group("body"))))
+    return found
+
+
+def python_tables(text):
+    """Python: a name, " =\\", then lines of byte strings joined by "\\"; Python itself reads
+    the strings."""
+    found = []
+    for m in PYTHON_STRINGS.finditer(text):
+        data = b"".join(ast.literal_eval(line.rstrip("\\"))
+                        for line in m.group("body").splitlines())
+        rows = ["%d" % byte for byte in data]
+        found.append(table(m.group("name"), "python", line_of(text, m.start("body")), rows))
+    return found
+
+
+READERS = {".h": c_tables, ".c": c_tables, ".asm": asm_tables, ".inc": asm_tables,
+           ".jal": jal_tables, ".py": python_tables}
 
 
 def main():

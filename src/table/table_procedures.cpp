@@ -1,7 +1,8 @@
-#include "page_packing.h"
+#include "table_procedures.h"
 
 #include "byte_layout.h"
 #include "event_yield.h"
+#include "hex_digits.h"
 #include "run_error.h"
 
 #include <cmath>
@@ -34,6 +35,24 @@ double BinDeğeri(const QString& text)
     if (!std::isfinite(sum))
         throw RunError(Overflow);
     return sum;
+}
+
+qint64 HexDeğeri(const QString& digits)
+{
+    constexpr qint64 kLargest = 922337203685477LL;
+    // Every character is checked before the size, so "zz…" is a type mismatch however long.
+    for (const QChar c : digits) {
+        if (hexDigitValue(c.unicode()) < 0)
+            throw RunError(TypeMismatch);
+    }
+    qint64 value = 0;
+    for (const QChar c : digits) {
+        const int digit = hexDigitValue(c.unicode());
+        if (value > (kLargest - digit) / 16)
+            throw RunError(Overflow);
+        value = value * 16 + digit;
+    }
+    return value;
 }
 
 }  // namespace pixmint

@@ -1,4 +1,4 @@
-#include "page_packing.h"
+#include "table_procedures.h"
 #include "hex_digits.h"
 #include "run_error.h"
 #include "test_paths.h"
