@@ -330,7 +330,8 @@ TEST_F(Form5Test, TheMapOpensAGlyphAndKeepsItsEditsUntilAsked)
     EXPECT_EQ(map->glyphs()[1].picture, m_form->glyphPicture(1));
 
     QList<int> asked;
-    QObject::connect(m_form, &Form5::glyphEditRequested, m_form, [&](int index) { asked << index; });
+    QObject::connect(m_form, &Form5::glyphEditRequested, m_form,
+                     [&](int index) { asked << index; });
     QTest::mouseDClick(map, Qt::LeftButton, {}, map->glyphBox(1).center());
     EXPECT_EQ(asked, QList<int>{1});
 
