@@ -12,7 +12,7 @@ set -euo pipefail
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(recode_fuzz picture_fuzz numbers_fuzz text_fuzz smart_fuzz)
+[ ${#targets[@]} -eq 0 ] && targets=(recode_fuzz picture_fuzz numbers_fuzz text_fuzz smart_fuzz font_fuzz)
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/fuzz/build"
@@ -62,12 +62,17 @@ for target in "${targets[@]}"; do
         collect_seeds "$seeds" 65537 "$data/golden" "$data/corpus/includes" ;;
     smart_fuzz)
         collect_seeds "$seeds" 65537 "$data/golden" "$data/corpus/includes" "$data/corpus/smart" ;;
+    font_fuzz)
+        collect_seeds "$seeds" 1048577 "$data/fonts" ;;
     *)
         mkdir -p "$seeds" ;;
     esac
     collect_seeds "$seeds" 1048577 "$data/fuzz-regressions/$target"
+    # A font file is larger than a picture or an include file needs to be.
+    max_len=65536
+    [ "$target" = font_fuzz ] && max_len=400000
     echo "pixmint-fuzz: $target for ${seconds} s"
-    if ! "$build/$target" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 \
+    if ! "$build/$target" -max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=2048 \
         -timeout=60 -print_final_stats=1 -artifact_prefix="$work/$target/artifacts/" \
         "$corpus" "$seeds" >"$work/$target/log" 2>&1; then
         failed+=("$target")

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
+    libfreetype-dev libfontconfig-dev
     qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core

@@ -5,6 +5,7 @@
 #include "form2.h"
 #include "form3.h"
 #include "form4.h"
+#include "form5.h"
 #include "form6.h"
 #include "pixel_canvas.h"
 #include "program_state.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -109,6 +111,22 @@ bool saveSmartReading(pixmint::ProgramState& state, ListedDialogs& dialogs, cons
     return save(&smart, out.filePath(QStringLiteral("form2-smart.png")));
 }
 
+// The font window on the installed DejaVu Sans Mono at 16 pixels, the Turkish characters
+// written as Adafruit GFX for Arduino.
+bool saveFontWindow(pixmint::ProgramState& state, ListedDialogs& dialogs, const QDir& out)
+{
+    pixmint::Form5 form5(state, dialogs);
+    form5.findChild<QSpinBox*>(QStringLiteral("Boyut"))->setValue(16);
+    form5.findChild<QComboBox*>(QStringLiteral("Karakterler"))->setCurrentIndex(2);
+    form5.findChild<QComboBox*>(QStringLiteral("Biçim"))->setCurrentIndex(2);
+    chooseLanguage(form5.findChild<QComboBox*>(QStringLiteral("Combo1")),
+                   QStringLiteral("Arduino"));
+    form5.show();
+    QApplication::processEvents();
+    clickButton(form5, "Dönüştür");
+    return save(&form5, out.filePath(QStringLiteral("form5.png")));
+}
+
 // Sends the canvas a mouse event at the centre of a pixel, as the mouse would.
 void mouseAt(pixmint::PixelCanvas* canvas, QEvent::Type type, QPoint pixel,
              Qt::MouseButton button = Qt::NoButton)
@@ -183,6 +201,7 @@ int main(int argc, char** argv)
     dialogs.files = {examples.filePath(QStringLiteral("photo.jpg"))};
     clickButton(form1, "Command1");
     ok = saveSettingsWindow(state, out.filePath(QStringLiteral("form4.png"))) && ok;
+    ok = saveFontWindow(state, dialogs, out) && ok;
     ok = saveEditor(state, form1, dialogs, examples, out.filePath(QStringLiteral("form6.png"))) &&
          ok;
     return ok ? 0 : 1;

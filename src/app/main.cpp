@@ -2,6 +2,7 @@
 #include "form2.h"
 #include "form3.h"
 #include "form4.h"
+#include "form5.h"
 #include "program_state.h"
 #include "qt_dialog_service.h"
 
@@ -39,6 +40,8 @@ int main(int argc, char** argv)
         [&](QWidget* main) { return new pixmint::Form2(state, dialogs, main); });
     form1.setAboutWindowFactory([](QWidget* main) { return new pixmint::Form3(main); });
     form1.setSettingsWindowFactory([&](QWidget* main) { return new pixmint::Form4(state, main); });
+    form1.setFontWindowFactory(
+        [&](QWidget* main) { return new pixmint::Form5(state, dialogs, main); });
     QObject::connect(&form1, &pixmint::Form1::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     form1.show();

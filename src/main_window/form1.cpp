@@ -57,6 +57,7 @@ Form1::~Form1()
     delete m_form2;
     delete m_form3;
     delete m_form4;
+    delete m_form5;
 }
 
 void Form1::buildControls()
@@ -122,6 +123,7 @@ void Form1::buildCommandColumn()
     addCommand(3, QStringLiteral("Kaydet"), {592, 368, 73, 33}, &Form1::Command3_Click);
     addCommand(4, QStringLiteral("Resmi Tersle"), {592, 408, 73, 33}, &Form1::Command4_Click);
     addCommand(8, QStringLiteral("Görüntü Ayarları"), {592, 448, 73, 33}, &Form1::Command8_Click);
+    addCommand(9, QStringLiteral("Yazı Tipi"), {592, 488, 73, 33}, &Form1::Command9_Click);
     addCommand(7, QStringLiteral("Hakkında"), {592, 592, 81, 33}, &Form1::Command7_Click);
 }
 
@@ -146,11 +148,12 @@ void Form1::buildTabOrder()
 {
     const FormatGroup& f = *m_format;
     const QList<QWidget*> order = {
-        m_bmpEn,         m_bmpYükseklik,   m_picture1[0], m_picture1[1], m_command[2],
-        m_command[3],    m_command[4],     m_command[8],  m_command[1],  m_text1,
-        m_command[5],    m_command[6],     m_check1,      m_check2,      f.numbersPerLineBox(),
-        f.commandList(), f.languageList(), f.prefixBox(), f.suffixBox(), f.separatorBox(),
-        f.sampleBox(),   m_command[7]};
+        m_bmpEn,          m_bmpYükseklik,   m_picture1[0], m_picture1[1],
+        m_command[2],     m_command[3],     m_command[4],  m_command[8],
+        m_command[9],     m_command[1],     m_text1,       m_command[5],
+        m_command[6],     m_check1,         m_check2,      f.numbersPerLineBox(),
+        f.commandList(),  f.languageList(), f.prefixBox(), f.suffixBox(),
+        f.separatorBox(), f.sampleBox(),    m_command[7]};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -291,6 +294,13 @@ void Form1::Command8_Click()
         showWindow(m_form4, m_makeSettings, false);
 }
 
+void Form1::Command9_Click()
+{
+    // The font window keeps its font and settings while the program runs, as Form4 does.
+    if (!m_state.busy)
+        showWindow(m_form5, m_makeFont, false);
+}
+
 void Form1::showWindow(QPointer<QWidget>& window, const WindowFactory& factory, bool remakeClosed)
 {
     if (!factory)
@@ -316,6 +326,8 @@ void Form1::closeEvent(QCloseEvent* event)
         m_form3->close();
     if (m_form4)
         m_form4->close();
+    if (m_form5)
+        m_form5->close();
     event->accept();
     Q_EMIT closed();
 }

@@ -20,8 +20,8 @@ class PictureBox;
 class PictureCommands;
 struct ProgramState;
 
-// Makes one of the secondary windows (the converter, the About window, the picture settings)
-// for the main window.
+// Makes one of the secondary windows (the converter, the About window, the picture settings,
+// the fonts) for the main window.
 using WindowFactory = std::function<QWidget*(QWidget* mainWindow)>;
 
 // The main window: the picture previews, the size and format settings, the code text and
@@ -37,6 +37,7 @@ public:
     void setConverterWindowFactory(WindowFactory factory) { m_makeConverter = std::move(factory); }
     void setAboutWindowFactory(WindowFactory factory) { m_makeAbout = std::move(factory); }
     void setSettingsWindowFactory(WindowFactory factory) { m_makeSettings = std::move(factory); }
+    void setFontWindowFactory(WindowFactory factory) { m_makeFont = std::move(factory); }
 
     // Checks that a size or column box holds a multiple of 8; otherwise says so and puts
     // the focus back into the box with its whole text selected. An empty box passes.
@@ -50,6 +51,7 @@ public:
     QWidget* converterWindow() const { return m_form2; }
     QWidget* aboutWindow() const { return m_form3; }
     QWidget* settingsWindow() const { return m_form4; }
+    QWidget* fontWindow() const { return m_form5; }
 
 Q_SIGNALS:
     void closed();
@@ -68,6 +70,7 @@ private:
     void Command6_Click();
     void Command7_Click();
     void Command8_Click();
+    void Command9_Click();
 
     void buildControls();
     void buildSettingsFrame();
@@ -92,15 +95,17 @@ private:
     WindowFactory m_makeConverter;
     WindowFactory m_makeAbout;
     WindowFactory m_makeSettings;
+    WindowFactory m_makeFont;
     QPointer<QWidget> m_form2;
     QPointer<QWidget> m_form3;
     QPointer<QWidget> m_form4;
+    QPointer<QWidget> m_form5;
     std::unique_ptr<PictureCommands> m_pictureCommands;
     // While MetinKontrol shows its message or moves the focus back, focus losses do not
     // run the check again, so two failing boxes cannot pass the focus back and forth.
     bool m_checking = false;
 
-    QPushButton* m_command[9] = {};  // Command1 … Command8 at their numbers
+    QPushButton* m_command[10] = {};  // Command1 … Command9 at their numbers
     PictureBox* m_picture1[2] = {};
     PictureBox* m_picture2 = nullptr;
     PictureBox* m_picture3 = nullptr;

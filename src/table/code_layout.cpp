@@ -4,6 +4,9 @@
 #include "hex_digits.h"
 #include "number_reading.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace pixmint {
 namespace {
 
@@ -144,6 +147,28 @@ LaidOutLines layOutTable(const TextFormat& format, const Bytes& bytes, const QSt
     };
     return layOut(format, static_cast<qsizetype>(bytes.size()), entry, commentPath, yield,
                   tableName);
+}
+
+QString commentedDataLine(const TextFormat& format, const Bytes& bytes, const QString& comment)
+{
+    const QString marked = format.language->commentMarker + QLatin1Char(' ') + comment;
+    if (bytes.empty())
+        return marked + kLineEnd;
+    const auto entry = [&bytes](QString& line, qsizetype i) {
+        line += twoHexDigits(bytes[static_cast<std::size_t>(i)]);
+    };
+    const qsizetype count = static_cast<qsizetype>(bytes.size());
+    const bool oneANumber = numbersPerDataLine(format) == 1;
+    // Every number on one line: the line is full, so it ends as the table's full lines do.
+    const int perLine = oneANumber ? 1 : static_cast<int>(std::min<qsizetype>(count, INT_MAX));
+    EventYield none;
+    QString lines = layOutLines(count, entry, dataCommand(format), format.prefix, format.suffix,
+                                format.separator, perLine, format.language->writesArray(), none)
+                        .text;
+    if (oneANumber)
+        return marked + kLineEnd + lines;
+    lines.insert(lines.size() - kLineEnd.size(), QLatin1Char(' ') + marked);
+    return lines;
 }
 
 CodeTextOutcome codeTextFor(const NumberFormat& format, const QStringList& table,

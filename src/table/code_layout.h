@@ -66,6 +66,14 @@ LaidOutLines layOutTable(const TextFormat& format, const QStringList& table,
 LaidOutLines layOutTable(const TextFormat& format, const Bytes& bytes, const QString& commentPath,
                          EventYield& yield, const QString& tableName = QString());
 
+// The data of one item of a table written an item a line (a glyph of a font) with a comment
+// of its own: TAB, the command, TAB, every entry as layOutTable writes it (an array language
+// keeps the last separator), a blank, the language's comment marker, a blank and the comment,
+// CR LF. A command that takes one number a line ("Retlw") puts the marker, a blank and the
+// comment on a line of their own before the lines of the numbers. Without entries the line
+// holds the comment alone.
+QString commentedDataLine(const TextFormat& format, const Bytes& bytes, const QString& comment);
+
 // The format read and the table laid out, or the failure of the reading (shown under the
 // title "Hata"; then nothing is laid out). The same code serves both windows and the
 // command-line tool.

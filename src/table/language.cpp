@@ -64,8 +64,10 @@ Language protonBasicLanguage()
 }
 
 // C for XC8, SDCC and GCC, and Arduino: one byte an entry (uint8_t), on AVR kept in program
-// memory. The two differ in their declaration only. The reader detects both as CCS.
-Language cLanguage(const char* name, const char* declaration)
+// memory. The two differ in their declaration and in what a GFX font needs. The reader
+// detects both as CCS.
+Language cLanguage(const char* name, const char* declaration, const char* gfxHead,
+                   const char* programMemory)
 {
     Language c;
     c.name = QString::fromLatin1(name);
@@ -79,6 +81,8 @@ Language cLanguage(const char* name, const char* declaration)
     c.trailer = QStringLiteral("};") + kCrLf;
     c.savedExtension = QStringLiteral(".h");
     c.dialogExtension = QStringLiteral("*.h");
+    c.gfxHead = QString::fromLatin1(gfxHead);
+    c.programMemory = QString::fromLatin1(programMemory);
     return c;
 }
 
@@ -117,8 +121,10 @@ const QList<Language>& languages()
         asmLanguage(),
         ccsLanguage(),
         protonBasicLanguage(),
-        cLanguage("C", "#include <stdint.h>\r\nconst uint8_t "),
-        cLanguage("Arduino", "#include <avr/pgmspace.h>\r\nconst uint8_t PROGMEM "),
+        cLanguage("C", "#include <stdint.h>\r\nconst uint8_t ",
+                  "#include <stdint.h>\r\n#include \"gfxfont.h\"\r\n", ""),
+        cLanguage("Arduino", "#include <avr/pgmspace.h>\r\nconst uint8_t PROGMEM ",
+                  "#include <Adafruit_GFX.h>\r\n", " PROGMEM"),
     };
     return all;
 }

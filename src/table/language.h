@@ -51,6 +51,13 @@ struct Language {
     QString dialogExtension;  // the save dialog's default: "*.c", "*.h" or "*.inc"
     QList<DetectionMarker> markers;
     QString dialect;  // smart reading's word for the tables shown as this language; or empty
+    // An Adafruit GFX font (GFXfont) in this language: the lines after the comment line that
+    // bring in the types, and the word after an array's name that keeps it in program
+    // memory. A language without the lines writes no GFX font.
+    QString gfxHead;
+    QString programMemory;
+
+    bool writesGfxFont() const { return !gfxHead.isEmpty(); }
 
     bool writesArray() const { return !declaration.isEmpty(); }
     QStringList commandTexts() const;

@@ -85,7 +85,7 @@ struct UsageCase {
 TEST(CliOptions, UsageErrorsExitWithTwoAndSayWhy)
 {
     const UsageCase cases[] = {
-        {"", "Bir komut verin: picture, recode, render veya tables."},
+        {"", "Bir komut verin: picture, recode, render, tables veya font."},
         {"draw|in.png", "Bilinmeyen komut: \"draw\""},
         {"in.png", "Bilinmeyen komut: \"in.png\""},
         {"--width|8|picture|in.png", "Önce bir komut verin"},

@@ -91,6 +91,7 @@ TEST_F(Form1Test, EveryControlHasItsNameKindTextAndPlace)
         {"Command3", "pixmint::CommandButton", "Kaydet", {592, 368, 73, 33}, false},
         {"Command4", "pixmint::CommandButton", "Resmi Tersle", {592, 408, 73, 33}, false},
         {"Command8", "pixmint::CommandButton", "Görüntü Ayarları", {592, 448, 73, 33}, false},
+        {"Command9", "pixmint::CommandButton", "Yazı Tipi", {592, 488, 73, 33}, false},
         {"Command7", "pixmint::CommandButton", "Hakkında", {592, 592, 81, 33}, false},
         {"Picture2", "pixmint::PictureBox", "", {168, 288, 297, 361}, false},
         {"Picture3", "pixmint::PictureBox", "", {368, 32, 128, 64}, false},
@@ -153,14 +154,14 @@ TEST_F(Form1Test, FocusStartsInTheWidthBoxAndTabFollowsTheKeyboardOrder)
                                   QStringLiteral("Picture1(0)"), QStringLiteral("Picture1(1)"),
                                   QStringLiteral("Command2"),    QStringLiteral("Command3"),
                                   QStringLiteral("Command4"),    QStringLiteral("Command8"),
-                                  QStringLiteral("Command1"),    QStringLiteral("Text1"),
-                                  QStringLiteral("Command5"),    QStringLiteral("Command6"),
-                                  QStringLiteral("Check1"),      QStringLiteral("Check2"),
-                                  QStringLiteral("SütunSayısı"), QStringLiteral("Combo2"),
-                                  QStringLiteral("Combo1"),      QStringLiteral("ÖnEk"),
-                                  QStringLiteral("ArkaEk"),      QStringLiteral("Ayraç"),
-                                  QStringLiteral("Görünüş"),     QStringLiteral("Command7"),
-                                  QStringLiteral("BmpEn")};
+                                  QStringLiteral("Command9"),    QStringLiteral("Command1"),
+                                  QStringLiteral("Text1"),       QStringLiteral("Command5"),
+                                  QStringLiteral("Command6"),    QStringLiteral("Check1"),
+                                  QStringLiteral("Check2"),      QStringLiteral("SütunSayısı"),
+                                  QStringLiteral("Combo2"),      QStringLiteral("Combo1"),
+                                  QStringLiteral("ÖnEk"),        QStringLiteral("ArkaEk"),
+                                  QStringLiteral("Ayraç"),       QStringLiteral("Görünüş"),
+                                  QStringLiteral("Command7"),    QStringLiteral("BmpEn")};
     QStringList seen = {focusName()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -412,6 +413,7 @@ TEST(Form1Wiring, EveryButtonRunsItsOwnCommand)
         {"Command6", std::nullopt, {}, {}, "Form2"},
         {"Command7", std::nullopt, {}, {}, "Form3"},
         {"Command8", std::nullopt, {}, {}, "Form4"},
+        {"Command9", std::nullopt, {}, {}, "Form5"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.button);
@@ -421,6 +423,7 @@ TEST(Form1Wiring, EveryButtonRunsItsOwnCommand)
         form.setConverterWindowFactory(namedWindow("Form2"));
         form.setAboutWindowFactory(namedWindow("Form3"));
         form.setSettingsWindowFactory(namedWindow("Form4"));
+        form.setFontWindowFactory(namedWindow("Form5"));
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
         form.findChild<QLineEdit*>(QStringLiteral("BmpEn"))->setText(QStringLiteral("16"));
@@ -442,8 +445,8 @@ TEST(Form1Wiring, EveryButtonRunsItsOwnCommand)
             EXPECT_EQ(state.BaytTablosu, QStringList(16, row.entry));
         }
         QStringList shown;
-        for (const QWidget* window :
-             {form.converterWindow(), form.aboutWindow(), form.settingsWindow()}) {
+        for (const QWidget* window : {form.converterWindow(), form.aboutWindow(),
+                                      form.settingsWindow(), form.fontWindow()}) {
             if (window)
                 shown << window->objectName();
         }

@@ -177,6 +177,35 @@ INSTANTIATE_TEST_SUITE_P(CodeLayout, NamedTable, ::testing::Values(
     [](const auto& tested) { return std::string(tested.param.name); });
 // clang-format on
 
+// A line of numbers with a comment of its own, as the glyphs of a font are written: every
+// number on the one line (an array language keeps its last separator so that the next line
+// goes on), the comment after the language's own marker; Retlw puts the comment first.
+class CommentedDataLine : public ::testing::TestWithParam<NamedTableCase> {};
+
+TEST_P(CommentedDataLine, HoldsTheCommentInTheLanguagesWay)
+{
+    const NamedTableCase& c = GetParam();
+    const Bytes bytes = {0x3E, 0x09, 0x7F};
+    NumberFormat f = presetFormat(QString::fromUtf8(c.language));
+    f.command = QString::fromUtf8(c.command);
+    f.numbersPerLine = QStringLiteral("2");  // never splits the line
+    const Checked<TextFormat> read = readTextFormat(f);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(commentedDataLine(read.value(), bytes, QStringLiteral("0x41 A")), c.expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CodeLayout, CommentedDataLine, ::testing::Values(
+    NamedTableCase{"AsmDt", "Asm", "Dt", QStringLiteral("\tDt\t0X3E,0X09,0X7F ; 0x41 A\r\n")},
+    NamedTableCase{"AsmRetlwCommentFirst", "Asm", "retlw",
+        QStringLiteral("; 0x41 A\r\n\tretlw\t0X3E\r\n\tretlw\t0X09\r\n\tretlw\t0X7F\r\n")},
+    NamedTableCase{"Ccs", "CCS", "Resim[]=", QStringLiteral("\t\t0X3E,0X09,0X7F, // 0x41 A\r\n")},
+    NamedTableCase{"ProtonBasic", "Proton Basic", "CData", QStringLiteral("\tCData\t$3E,$09,$7F ' 0x41 A\r\n")},
+    NamedTableCase{"C", "C", "resim[]=", QStringLiteral("\t\t0x3E,0x09,0x7F, // 0x41 A\r\n")},
+    NamedTableCase{"Arduino", "Arduino", "resim[]=", QStringLiteral("\t\t0x3E,0x09,0x7F, // 0x41 A\r\n")}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
 TEST(CodeLayout, FramesOfAnEmptyTableAndAnEmptyPath)
 {
     NumberFormat f = format("CCS", QStringLiteral("Resim[]="), QStringLiteral("0X"), 16);
