@@ -1,6 +1,7 @@
 #pragma once
 
 #include "byte_layout.h"
+#include "display_presets.h"
 #include "number_format.h"
 
 #include <QByteArray>
@@ -96,6 +97,9 @@ struct FontRoadRequest {
     FontGlyphRequest glyphs;
     FontFormat format = FontFormat::Cells;
     ByteLayout layout = ByteLayout::PagesLsbTop;  // cells and widths; a GFX font has its own
+    // Cells and widths: Lit exchanges every glyph's picture dark for light before packing.
+    // A GFX font's set bits are what the library draws: it stays as it is.
+    Polarity polarity = Polarity::Dark;
     NumberFormat textFormat = presetFormat(QStringLiteral("Asm"));
     QString name;  // the table's name, an identifier; empty: made from the font (defaultName)
 };

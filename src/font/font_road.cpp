@@ -18,7 +18,8 @@ FontRoadOutcome runFontRoad(const FontRoadRequest& request)
 FontRoadOutcome runFontRoad(const FontRoadRequest& request, FontGlyphs glyphs)
 {
     FontRoadOutcome outcome;
-    Checked<FontTables> tables = packFontTables(glyphs, request.format, request.layout);
+    Checked<FontTables> tables =
+        packFontTables(glyphs, request.format, request.layout, request.polarity);
     if (!tables.ok()) {
         outcome.failure = tables.failure();
         return outcome;

@@ -48,7 +48,7 @@ qint64 inkCount(const PixelGrid& grid)
 // The record of a code without a glyph between two of a code page's: an empty cell, or in
 // the widths format the width 0 alone.
 GlyphNumbers gapRecord(int code, FontFormat format, int cellWidth, int cellHeight,
-                       ByteLayout layout)
+                       ByteLayout layout, Polarity polarity)
 {
     GlyphNumbers gap{code, 0, true, 0, {}};
     if (format == FontFormat::Widths) {
@@ -56,7 +56,8 @@ GlyphNumbers gapRecord(int code, FontFormat format, int cellWidth, int cellHeigh
         return gap;
     }
     gap.width = cellWidth;
-    gap.numbers = packedBytes(PixelGrid(cellWidth, cellHeight), layout);
+    gap.numbers =
+        packedBytes(cellsWithPolarity(PixelGrid(cellWidth, cellHeight), polarity), layout);
     return gap;
 }
 
@@ -164,11 +165,13 @@ Bytes FontTables::numbers() const
     return all;
 }
 
-Checked<FontTables> packFontTables(const FontGlyphs& glyphs, FontFormat format, ByteLayout layout)
+Checked<FontTables> packFontTables(const FontGlyphs& glyphs, FontFormat format, ByteLayout layout,
+                                   Polarity polarity)
 {
     FontTables tables;
     tables.format = format;
     tables.layout = layout;
+    tables.polarity = format == FontFormat::Gfx ? Polarity::Dark : polarity;
     tables.cellWidth = glyphs.cellWidth;
     tables.cellHeight = glyphs.cellHeight;
     tables.baseline = glyphs.baseline;
@@ -183,7 +186,7 @@ Checked<FontTables> packFontTables(const FontGlyphs& glyphs, FontFormat format, 
         if (glyphs.codePage && i > 0) {
             for (int code = glyphs.glyphs[i - 1].code + 1; code < glyph.code; ++code)
                 tables.glyphs << gapRecord(code, format, glyphs.cellWidth, glyphs.cellHeight,
-                                           layout);
+                                           layout, polarity);
         }
         const PixelGrid picture = glyphPicture(glyphs, i, format);
         dropped += inkCount(glyph.ink) - inkCount(picture);
@@ -199,7 +202,7 @@ Checked<FontTables> packFontTables(const FontGlyphs& glyphs, FontFormat format, 
             }
             numbers.numbers.push_back(static_cast<std::uint8_t>(picture.width()));
         }
-        const Bytes packed = packedBytes(picture, layout);
+        const Bytes packed = packedBytes(cellsWithPolarity(picture, polarity), layout);
         numbers.numbers.insert(numbers.numbers.end(), packed.begin(), packed.end());
         tables.recordOfGlyph << tables.glyphs.size();
         tables.glyphs << std::move(numbers);
@@ -219,7 +222,8 @@ PixelGrid drawnRecord(const FontTables& tables, const GlyphNumbers& record)
     }
     if (width == 0)
         return PixelGrid(0, tables.cellHeight);
-    return unpackedGrid(packed, width, tables.layout, tables.cellHeight);
+    return cellsWithPolarity(unpackedGrid(packed, width, tables.layout, tables.cellHeight),
+                             tables.polarity);
 }
 
 PixelGrid drawnGlyph(const FontTables& tables, qsizetype index)

@@ -51,6 +51,7 @@ struct GfxFont {
 struct FontTables {
     FontFormat format = FontFormat::Cells;
     ByteLayout layout = ByteLayout::PagesLsbTop;
+    Polarity polarity = Polarity::Dark;  // cells and widths: Lit packs the pictures exchanged
     int cellWidth = 0;
     int cellHeight = 0;
     int baseline = 0;
@@ -73,7 +74,10 @@ struct FontTables {
 // kaldı."). A GFXfont beyond its format's limits (a bitmap over 65,535 bytes, a code over
 // 65,535, a width, height, advance or line height over 255, an offset outside −128 to 127)
 // fails with a message naming the limit.
-Checked<FontTables> packFontTables(const FontGlyphs& glyphs, FontFormat format, ByteLayout layout);
+// With the polarity Lit every picture of the cells and widths formats (the empty cells too)
+// is exchanged dark for light before it is packed; the drawings below exchange it back.
+Checked<FontTables> packFontTables(const FontGlyphs& glyphs, FontFormat format, ByteLayout layout,
+                                   Polarity polarity = Polarity::Dark);
 
 // The picture of glyph `index` (of FontGlyphs) drawn back from the numbers of the tables
 // alone: cellHeight rows standing as in its cell, as wide as its numbers say (cells: the

@@ -169,6 +169,11 @@ void Form1::connectHandlers()
                 [this] { m_state.picture.setTargetSize(m_bmpEn->text(), m_bmpYükseklik->text()); });
     }
     session.setTargetSize(m_bmpEn->text(), m_bmpYükseklik->text());
+    // The "Ekran" list of the settings window types a display's size into the boxes.
+    connect(&session, &PictureSession::targetSizeAsked, this, [this](int width, int height) {
+        m_bmpEn->setText(QString::number(width));
+        m_bmpYükseklik->setText(QString::number(height));
+    });
     connect(&session, &PictureSession::settingsChanged, this, &Form1::showSettingsState);
     showSettingsState();
 }

@@ -50,6 +50,37 @@ QImage averageTarget(const QImage& picture, const PictureRoadRequest& request, Q
 
 }  // namespace
 
+Bytes displayTable(const PixelGrid& grid, const PictureSettings& settings, EventYield& yield)
+{
+    if (settings.polarity == Polarity::Dark)
+        return packedBytes(grid, settings.layout, yield);
+    return packedBytes(cellsWithPolarity(grid, settings.polarity), settings.layout, yield);
+}
+
+Bytes displayTable(const PixelGrid& grid, const PictureSettings& settings)
+{
+    EventYield none;
+    return displayTable(grid, settings, none);
+}
+
+QString libraryCallLine(const TextFormat& format, const PictureSettings& settings, QSize size,
+                        const QString& tableName)
+{
+    const DisplayPreset* preset = displayPresetNamed(settings.display);
+    const QString& language = format.language->name;
+    const bool arduino = language == QLatin1String("Arduino");
+    if (!preset || !preset->isLibraryCall() || !(arduino || language == QLatin1String("C")))
+        return QString();
+    QString name = tableName;
+    if (name.isEmpty()) {
+        name = format.command.trimmed();
+        if (name.endsWith(QLatin1String("[]=")))
+            name.chop(3);
+    }
+    return libraryCallComment(*preset, name, size.width(), size.height(), arduino) +
+           QStringLiteral("\r\n");
+}
+
 PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const PictureDecoder& decode,
                                   ProgressSink* progress, EventYield& yield)
 {
@@ -71,11 +102,13 @@ PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const Pictu
                          : blackWinsTarget(picture, request, size, progress, yield);
     outcome.work = std::move(picture);
     outcome.grid = PikselleriOku(outcome.target, size.width(), size.height(), false);
-    outcome.bytes = packedBytes(outcome.grid, settings.layout, yield);
+    outcome.bytes = displayTable(outcome.grid, settings, yield);
     const Checked<TextFormat>& format = request.format;
     if (format.ok()) {
         outcome.code.code =
             layOutTable(format.value(), outcome.bytes, request.path, yield, request.tableName);
+        outcome.code.code.text +=
+            libraryCallLine(format.value(), settings, size, request.tableName);
     } else {
         outcome.code.failure = format.failure();
     }

@@ -42,10 +42,23 @@ struct PictureRoadOutcome {
     // white only at the target size, in its colours as the averaging read it.
     QImage work;
     QImage target;  // width × height, black and white
-    PixelGrid grid;
-    Bytes bytes;           // the grid packed in the settings' layout
+    PixelGrid grid;        // the picture as it looks: 1 = dark, whatever the polarity
+    Bytes bytes;           // the grid packed as displayTable packs it
     CodeTextOutcome code;  // the code text, or the message of its own checks
 };
+
+// The table of a converted grid (1 = dark) with the settings: exchanged dark for light
+// when the polarity is Lit, then packed in the layout; bits past the grid stay 0. The road
+// packs with it, and so does whatever else turns a grid into the table (the editor).
+Bytes displayTable(const PixelGrid& grid, const PictureSettings& settings, EventYield& yield);
+Bytes displayTable(const PixelGrid& grid, const PictureSettings& settings);
+
+// With C or Arduino and a library call's preset in the settings, the comment line of the
+// call (libraryCallComment) for the table of that name and size, ending in CR LF; empty
+// otherwise. The table's name is tableName, or without one the name the format's command
+// gives the array ("resim[]=": resim).
+QString libraryCallLine(const TextFormat& format, const PictureSettings& settings, QSize size,
+                        const QString& tableName);
 
 // Decodes the picture when the road needs it; a null image for a picture that cannot be
 // read.
@@ -63,9 +76,10 @@ using PictureDecoder = std::function<QImage()>;
 //  - average scaling: its grey levels averaged over the areas of the target pixels (or cut
 //    at the target size when fit is unset), then the method decides black and white,
 //    inverted afterwards with invert.
-// The target is read into the grid, packed into bytes in the settings' layout and laid out
-// as code text, whose language and numbers per line are checked last. Progress (may be
-// null) follows the pass over the picture at its own size; the yield ticks throughout.
+// The target is read into the grid, packed by displayTable and laid out as code text, whose
+// language and numbers per line are checked last; the text ends with libraryCallLine.
+// Progress (may be null) follows the pass over the picture at its own size; the yield ticks
+// throughout.
 PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const PictureDecoder& decode,
                                   ProgressSink* progress, EventYield& yield);
 

@@ -56,4 +56,15 @@ const QList<Choice<ByteLayout>>& layoutChoices()
     return choices;
 }
 
+const QList<Choice<Polarity>>& polarityChoices()
+{
+    static const QList<Choice<Polarity>> choices = {
+        {Polarity::Dark, QStringLiteral("dark"),
+         QStringLiteral("Koyu: 1 olan bit koyu nokta (LCD)")},
+        {Polarity::Lit, QStringLiteral("lit"),
+         QStringLiteral("Aydınlık: 1 olan bit yanan nokta (OLED, e-kağıt)")},
+    };
+    return choices;
+}
+
 }  // namespace pixmint

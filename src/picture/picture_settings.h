@@ -1,6 +1,7 @@
 #pragma once
 
 #include "byte_layout.h"
+#include "display_presets.h"
 
 #include <QList>
 #include <QString>
@@ -26,6 +27,12 @@ struct PictureSettings {
     Method method = Method::Threshold;
     int threshold = 127;  // 0 to 255: a level above it is light
     ByteLayout layout = ByteLayout::PagesLsbTop;
+    // What a set bit shows: Lit exchanges the converted grid dark for light just before
+    // packing; "Resmi Tersle" still inverts where the method decides.
+    Polarity polarity = Polarity::Dark;
+    // The --display name of the "Ekran" preset the size, layout and polarity came from; empty:
+    // "Özel". A library call's preset ends a C or Arduino text with the call.
+    QString display;
 
     bool operator==(const PictureSettings&) const = default;
     bool isDefault() const { return *this == PictureSettings{}; }
@@ -48,6 +55,7 @@ const QList<Choice<Rotation>>& rotationChoices();
 const QList<Choice<Scaling>>& scalingChoices();
 const QList<Choice<Method>>& methodChoices();
 const QList<Choice<ByteLayout>>& layoutChoices();
+const QList<Choice<Polarity>>& polarityChoices();
 
 // The value an option word names, or nothing.
 template <typename T>

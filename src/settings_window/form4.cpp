@@ -80,11 +80,12 @@ Control* makeLevelControl(Control* control, const char* name, const QRect& geome
 
 Form4::Form4(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state)
 {
-    setUpWindow(this, QStringLiteral("Form4"), QStringLiteral("Görüntü Ayarları"), {784, 528},
+    setUpWindow(this, QStringLiteral("Form4"), QStringLiteral("Görüntü Ayarları"), {784, 584},
                 WindowSize::Fixed);
     buildSettingControls();
     buildThresholdControls();
     buildPreviewControls();
+    buildDisplayControls();
     buildTabOrder();
     showSettings();
     showLayout();
@@ -142,18 +143,34 @@ void Form4::buildPreviewControls()
     m_layoutNote->setStyleSheet(QString());
 }
 
+void Form4::buildDisplayControls()
+{
+    makeLabel(this, QStringLiteral("Label11"), QStringLiteral("Ekran :"), {8, 532, 80, 13});
+    m_display = named(new QComboBox(this), "Ekran", {96, 528, 272, 21});
+    m_display->addItem(QStringLiteral("Özel"));
+    for (const DisplayPreset& preset : displayPresets())
+        m_display->addItem(preset.text);
+    makeLabel(this, QStringLiteral("Label12"), QStringLiteral("Kutupluluk :"), {388, 532, 80, 13});
+    m_polarity = makeChoiceList(this, "Kutupluluk", polarityChoices(), {476, 528, 300, 21});
+    makeHint(this, QStringLiteral("Label13"),
+             QStringLiteral("Ekran, ana penceredeki boyutu, düzeni ve kutupluluğu ayarlar; "
+                            "sonra her biri değiştirilebilir."),
+             {96, 556, 680, 13});
+}
+
 void Form4::buildTabOrder()
 {
-    const QList<QWidget*> order = {m_rotation,  m_mirror,          m_scaling, m_method,
-                                   m_threshold, m_thresholdSlider, m_layout,  m_defaults};
+    const QList<QWidget*> order = {m_rotation,        m_mirror, m_scaling,  m_method,  m_threshold,
+                                   m_thresholdSlider, m_layout, m_defaults, m_display, m_polarity};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
 void Form4::connectHandlers()
 {
-    for (QComboBox* list : {m_rotation, m_scaling, m_method, m_layout})
+    for (QComboBox* list : {m_rotation, m_scaling, m_method, m_layout, m_polarity})
         connect(list, &QComboBox::currentIndexChanged, this, &Form4::takeSettings);
+    connect(m_display, &QComboBox::currentIndexChanged, this, &Form4::chooseDisplay);
     connect(m_mirror, &QCheckBox::toggled, this, &Form4::takeSettings);
     connect(m_threshold, &QSpinBox::valueChanged, this, [this](int value) {
         m_thresholdSlider->setValue(value);
@@ -184,6 +201,8 @@ PictureSettings Form4::settingsOfControls() const
     settings.method = chosenValue(m_method, methodChoices());
     settings.threshold = m_threshold->value();
     settings.layout = chosenValue(m_layout, layoutChoices());
+    settings.polarity = chosenValue(m_polarity, polarityChoices());
+    settings.display = m_state.picture.settings().display;
     // The dithering methods need average scaling: without it the method falls back.
     if (settings.scaling == Scaling::BlackWins && needsAverageScaling(settings.method))
         settings.method = Method::Threshold;
@@ -195,6 +214,24 @@ void Form4::takeSettings()
     if (m_showingSettings)
         return;
     m_state.picture.setSettings(settingsOfControls());
+    showSettings();
+}
+
+void Form4::chooseDisplay(int row)
+{
+    if (m_showingSettings)
+        return;
+    PictureSession& session = m_state.picture;
+    PictureSettings settings = session.settings();
+    settings.display.clear();
+    if (row > 0 && row <= displayPresets().size()) {
+        const DisplayPreset& preset = displayPresets()[row - 1];
+        settings.display = preset.name;
+        settings.layout = preset.layout;
+        settings.polarity = preset.polarity;
+        session.askForTargetSize(preset.width, preset.height);
+    }
+    session.setSettings(settings);
     showSettings();
 }
 
@@ -219,6 +256,9 @@ void Form4::showSettings()
     m_threshold->setEnabled(settings.method != Method::Otsu);
     m_thresholdSlider->setEnabled(settings.method != Method::Otsu);
     showChoice(m_layout, layoutChoices(), settings.layout);
+    showChoice(m_polarity, polarityChoices(), settings.polarity);
+    const DisplayPreset* preset = displayPresetNamed(settings.display);
+    m_display->setCurrentIndex(preset ? static_cast<int>(preset - displayPresets().data()) + 1 : 0);
     m_showingSettings = false;
 }
 

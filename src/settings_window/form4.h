@@ -37,11 +37,15 @@ private:
     void buildSettingControls();
     void buildThresholdControls();
     void buildPreviewControls();
+    void buildDisplayControls();
     void buildTabOrder();
     void connectHandlers();
     // The settings the controls show, as the session should hold them.
     PictureSettings settingsOfControls() const;
     void takeSettings();
+    // "Ekran": a preset sets the main window's size, the layout and the polarity; "Özel"
+    // (row 0) only forgets the preset.
+    void chooseDisplay(int row);
     void showSettings();
     void showLayout();
     // The preview is drawn once the events of a change are handled, so that a slider drag
@@ -61,6 +65,8 @@ private:
     QSpinBox* m_threshold = nullptr;
     QSlider* m_thresholdSlider = nullptr;
     QPushButton* m_defaults = nullptr;
+    QComboBox* m_display = nullptr;  // "Özel", then every display preset
+    QComboBox* m_polarity = nullptr;
 
     // The preview and the drawing of the layout.
     bool m_previewScheduled = false;

@@ -21,16 +21,28 @@ SettingsPreview noPicture(const QString& note)
     return preview;
 }
 
-// The drawn table at the target size, enlarged or shrunk to the area.
+// The colours of a clear and of a set bit: the glass of the chosen module (black on white
+// without one), a set bit light when the polarity is Lit.
+QList<QRgb> bitColours(const PictureSettings& settings)
+{
+    const DisplayPreset* preset = displayPresetNamed(settings.display);
+    const ScreenColours glass = screenColours(preset ? preset->screen : Screen::Paper);
+    if (settings.polarity == Polarity::Lit)
+        return {glass.dark, glass.light};
+    return {glass.light, glass.dark};
+}
+
+// The drawn table at the target size, enlarged or shrunk to the area, in the module's colours.
 SettingsPreview fitted(const Bytes& bytes, QSize target, const PictureSettings& settings,
                        QSize area)
 {
     const int factor =
         std::clamp(std::min(area.width() / target.width(), area.height() / target.height()), 1,
                    kMaxDrawingScale);
-    const Checked<QImage> drawing = drawTable(bytes, target.width(), factor, settings.layout);
+    Checked<QImage> drawing = drawTable(bytes, target.width(), factor, settings.layout);
     if (!drawing.ok())
         return noPicture(drawing.failure());
+    drawing.value().setColorTable(bitColours(settings));
     SettingsPreview preview;
     // A page layout draws whole pages: the rows below the picture are cut off.
     preview.picture = drawing->copy(0, 0, target.width() * factor, target.height() * factor);

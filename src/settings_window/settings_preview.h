@@ -20,7 +20,9 @@ struct SettingsPreview {
 
 // Runs the road with the settings at the typed target size and draws the table back,
 // every pixel enlarged by the largest whole factor that fits the area (at least 1); a
-// target larger than the area is shrunk to fit, as the note then says.
+// target larger than the area is shrunk to fit, as the note then says. With a display
+// preset the picture takes the colours of its glass (an OLED lit on black); a set bit is
+// drawn light when the polarity is Lit, so the preview shows what the module shows.
 SettingsPreview makeSettingsPreview(const PreviewSource& source, const PictureSettings& settings,
                                     const Checked<TargetSize>& target, QSize area);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "byte_layout.h"
+#include "pixel_grid.h"
 
 #include <QList>
 #include <QString>
@@ -16,6 +17,21 @@ namespace pixmint {
 //    shows the picture as it looks.
 enum class Polarity { Dark, Lit };
 
+// The glass of a module, which gives the colours of its previews. A library call draws on
+// whatever display it is given: its previews stay black on white (Paper).
+enum class Screen { Paper, Oled, Stn, MemoryLcd, EPaper };
+
+// A dark and a light pixel of a screen, as 0xAARRGGBB.
+struct ScreenColours {
+    quint32 dark;
+    quint32 light;
+};
+ScreenColours screenColours(Screen screen);
+
+// The grid as the table's bits take it: a dark grid (1 = dark) as it is for Dark, every cell
+// exchanged dark for light for Lit. Bits past the grid are not its cells: packing leaves them 0.
+PixelGrid cellsWithPolarity(const PixelGrid& dark, Polarity polarity);
+
 // A display module or a library call of the "Ekran" list and of pixmint-cli's --display.
 // A module row sets the size, layout and polarity its controller takes when the table is sent
 // to its RAM as it is; a library-call row also names the call the code text's last comment
@@ -27,6 +43,7 @@ struct DisplayPreset {
     int height = 0;
     ByteLayout layout = ByteLayout::PagesLsbTop;
     Polarity polarity = Polarity::Dark;
+    Screen screen = Screen::Paper;
     // The call for the C and for the Arduino language, empty for a module. In the templates
     // {name} stands for the table's name, {width} and {height} for the picture's size, and
     // {rowBytes} for ceil(width / 8), the bytes a row takes (u8g2's drawBitmap counts bytes).

@@ -28,11 +28,14 @@ public:
     // The target size the main window's size boxes ask for, read as the road reads them.
     const Checked<TargetSize>& target() const { return m_target; }
     void setTargetSize(const QString& widthText, const QString& heightText);
+    // A display preset's size, for the main window's size boxes, which then set the target.
+    void askForTargetSize(int width, int height) { Q_EMIT targetSizeAsked(width, height); }
 
 Q_SIGNALS:
     void settingsChanged();
     void pictureChanged();
     void targetChanged();
+    void targetSizeAsked(int width, int height);
 
 private:
     PictureSettings m_settings;

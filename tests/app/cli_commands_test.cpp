@@ -1,15 +1,16 @@
 #include "cli_run.h"
 #include "code_layout.h"
 #include "code_texts.h"
+#include "display_presets.h"
 #include "fitting.h"
 #include "hex_digits.h"
 #include "monochrome.h"
-#include "table_procedures.h"
 #include "picture_loading.h"
 #include "picture_road.h"
 #include "pixel_reading.h"
 #include "single_byte_text.h"
 #include "table_naming.h"
+#include "table_procedures.h"
 #include "test_paths.h"
 
 #include <QDir>
@@ -173,6 +174,46 @@ TEST_F(CliCommands, PictureOptionsOverrideTheLanguagePresets)
         const QString expected =
             expectedPictureText(m_picture, c.format, c.width, c.height, c.invert);
         EXPECT_EQ(result.out, encodeWindows1254(expected)) << c.options.join(u' ').toStdString();
+    }
+}
+
+// A display sets the size, the layout and the polarity of its row, an option given beside
+// it wins, and --display list prints the rows.
+TEST_F(CliCommands, DisplaysSetWhatTheirRowsSayAndTheOptionsGivenWin)
+{
+    const auto picture = [this](const QStringList& options) {
+        const CliResult result =
+            runCli(QStringList{QStringLiteral("picture"), m_picture, QStringLiteral("--lang=CCS")} +
+                   options);
+        EXPECT_EQ(result.status, Done) << result.err.toStdString();
+        return result.out;
+    };
+    for (const DisplayPreset& preset : displayPresets()) {
+        SCOPED_TRACE(preset.name.toStdString());
+        const QStringList spelled = {
+            QStringLiteral("--width=%1").arg(preset.width),
+            QStringLiteral("--height=%1").arg(preset.height),
+            QStringLiteral("--layout=") + layoutRecord(preset.layout).option,
+            preset.polarity == Polarity::Lit ? QStringLiteral("--polarity=lit")
+                                             : QStringLiteral("--polarity=dark")};
+        EXPECT_EQ(picture({QStringLiteral("--display=") + preset.name}), picture(spelled));
+    }
+    EXPECT_EQ(
+        picture({QStringLiteral("--display=SSD1306-128x64"), QStringLiteral("--width=40"),
+                 QStringLiteral("--layout=rows-msb-left"), QStringLiteral("--polarity=dark")}),
+        picture({QStringLiteral("--width=40"), QStringLiteral("--layout=rows-msb-left")}));
+    // At the picture's own size, nothing is stretched: lit is the inverted picture, whose pad
+    // bits (52 rows) stay 0 as well.
+    EXPECT_EQ(picture({QStringLiteral("--width=100"), QStringLiteral("--height=52"),
+                       QStringLiteral("--polarity=lit")}),
+              picture({QStringLiteral("--width=100"), QStringLiteral("--height=52"),
+                       QStringLiteral("--invert")}));
+    for (const char* command : {"picture", "font"}) {
+        const CliResult list = runCli(
+            {QString::fromUtf8(command), QStringLiteral("--display"), QStringLiteral("list")});
+        EXPECT_EQ(list.status, Done) << command;
+        EXPECT_TRUE(list.err.isEmpty()) << command;
+        EXPECT_EQ(QString::fromUtf8(list.out), displayPresetList()) << command;
     }
 }
 

@@ -52,6 +52,9 @@ TEST(CliOptions, ValuesAreTakenInBothFormsAndTheLastRepeatWins)
         {"picture|in.png|--rotate=270", "rotate", "270", "in.png"},
         {"picture|--method|bayer|in.png", "method", "bayer", "in.png"},
         {"render|in.inc|--layout|rows-msb-left", "layout", "rows-msb-left", "in.inc"},
+        {"picture|in.png|--display=ssd1306-128x32|--polarity|dark", "display", "ssd1306-128x32",
+         "in.png"},
+        {"font|a.ttf|--display|st7920-128x64", "display", "st7920-128x64", "a.ttf"},
     };
     for (const AcceptedCase& c : cases) {
         const ParsedCommandLine parsed = parseCommandLine(words(c.arguments));
@@ -148,6 +151,14 @@ TEST(CliOptions, UsageErrorsExitWithTwoAndSayWhy)
         {"picture|in.png|--layout|xbm", "--layout pages-lsb-top, pages-msb-top, rows-msb-left"},
         {"render|in.inc|--width|8|--layout|pages|--output|o.png", "--layout pages-lsb-top"},
         {"recode|in.inc|--layout|rows-msb-left", "--layout seçeneği recode"},
+        {"picture|in.png|--display|ssd1306",
+         "Bilinmeyen ekran: \"ssd1306\". Ekranların adları için: pixmint-cli picture --display "
+         "list"},
+        {"picture|in.png|--display=", "Bilinmeyen ekran: \"\"."},
+        {"picture|in.png|--polarity|light", "--polarity dark veya lit olmalı: \"light\"."},
+        {"font|a.ttf|--display|oled", "Bilinmeyen ekran: \"oled\"."},
+        {"font|a.ttf|--polarity|Lit", "--polarity dark veya lit olmalı"},
+        {"recode|in.inc|--display|ssd1306-128x64", "--display seçeneği recode"},
         // A usage error comes before the picture is looked for.
         {"picture|--method|floyd-steinberg", "--method floyd-steinberg --scaling average"},
     };

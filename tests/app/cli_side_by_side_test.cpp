@@ -158,8 +158,10 @@ TEST_F(SideBySide, TheToolWritesTheWindowsTextByteForByte)
 TEST_F(SideBySide, TheWindowsPictureSettingsAreTheToolsOptions)
 {
     const auto settings = [](Rotation rotation, bool mirror, Scaling scaling, Method method,
-                             int threshold, ByteLayout layout) {
-        return PictureSettings{rotation, mirror, scaling, method, threshold, layout};
+                             int threshold, ByteLayout layout, Polarity polarity = Polarity::Dark,
+                             const char* display = "") {
+        return PictureSettings{rotation,  mirror, scaling,  method,
+                               threshold, layout, polarity, QString::fromUtf8(display)};
     };
     const struct {
         const char* options;  // separated by "|"
@@ -181,6 +183,12 @@ TEST_F(SideBySide, TheWindowsPictureSettingsAreTheToolsOptions)
         {"--scaling=average|--method=bayer|--layout=rows-lsb-left|--invert",
          settings(Rotation::None, false, Scaling::Average, Method::Bayer, 127,
                   ByteLayout::RowsLsbLeft)},
+        {"--polarity=lit|--layout=rows-msb-left",
+         settings(Rotation::None, false, Scaling::BlackWins, Method::Threshold, 127,
+                  ByteLayout::RowsMsbLeft, Polarity::Lit)},
+        {"--display=ssd1306-128x64|--invert",
+         settings(Rotation::None, false, Scaling::BlackWins, Method::Threshold, 127,
+                  ByteLayout::PagesLsbTop, Polarity::Lit, "ssd1306-128x64")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.options);

@@ -20,6 +20,7 @@ struct NumbersCase {
     ByteLayout layout;
     Bytes numbers;
     std::vector<GfxGlyph> gfx;  // the GFX glyph entries, for gfx
+    Polarity polarity = Polarity::Dark;
 };
 
 void PrintTo(const NumbersCase& c, std::ostream* os)
@@ -32,8 +33,9 @@ class FontNumbers : public ::testing::TestWithParam<NumbersCase> {};
 TEST_P(FontNumbers, AreThoseWorkedOutByHand)
 {
     const NumbersCase& c = GetParam();
-    const FontRoadOutcome outcome =
-        runFontRoad(fontRequest(c.font, c.size, c.text, c.format, c.layout));
+    FontRoadRequest request = fontRequest(c.font, c.size, c.text, c.format, c.layout);
+    request.polarity = c.polarity;
+    const FontRoadOutcome outcome = runFontRoad(request);
     ASSERT_EQ(outcome.failure, QString());
     EXPECT_EQ(outcome.warnings, QStringList());
     EXPECT_EQ(outcome.tables.numbers(), c.numbers);
@@ -95,6 +97,25 @@ INSTANTIATE_TEST_SUITE_P(
                     ByteLayout::RowsLsbLeft,
                     {0x06, 0x09, 0x09, 0x0F, 0x09, 0x09},
                     {}},
+        // Lit: every pixel of the cell exchanged, the pad bits past it still 0.
+        NumbersCase{"Pcf5x7ACellsPagesLsbTopLit",
+                    "5x7.pcf.gz",
+                    {},
+                    "A",
+                    kCells,
+                    kLsbTop,
+                    {0x01, 0x36, 0x36, 0x01, 0x3F},
+                    {},
+                    Polarity::Lit},
+        NumbersCase{"Pcf5x7ACellsRowsMsbLeftLit",
+                    "5x7.pcf.gz",
+                    {},
+                    "A",
+                    kCells,
+                    ByteLayout::RowsMsbLeft,
+                    {0x98, 0x68, 0x68, 0x08, 0x68, 0x68},
+                    {},
+                    Polarity::Lit},
         NumbersCase{"Pcf5x7ACWidths",
                     "5x7.pcf.gz",
                     {},
@@ -112,6 +133,16 @@ INSTANTIATE_TEST_SUITE_P(
                     kLsbTop,
                     {0x69, 0x9F, 0x99, 0x69, 0x88, 0x96},
                     {{0, 4, 6, 5, 0, -5}, {3, 0, 0, 0, 0, 0}, {3, 4, 6, 5, 0, -5}}},
+        // A GFX font's set bits are what the library draws: the polarity leaves them.
+        NumbersCase{"Pcf5x7ACGfxLit",
+                    "5x7.pcf.gz",
+                    {},
+                    "AC",
+                    kGfx,
+                    kLsbTop,
+                    {0x69, 0x9F, 0x99, 0x69, 0x88, 0x96},
+                    {{0, 4, 6, 5, 0, -5}, {3, 0, 0, 0, 0, 0}, {3, 4, 6, 5, 0, -5}},
+                    Polarity::Lit},
         NumbersCase{"TrueTypeA8CellsPagesLsbTop",
                     "DejaVuSansMono.ttf",
                     8,

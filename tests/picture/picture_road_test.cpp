@@ -129,39 +129,115 @@ INSTANTIATE_TEST_SUITE_P(PictureRoad, ThresholdAndOtsu, ::testing::Values(
     [](const auto& tested) { return std::string(tested.param.name); });
 // clang-format on
 
-class AverageInverting : public ::testing::TestWithParam<bool> {};
+// How a conversion changes the plain picture: "Resmi Tersle", the polarity Lit, or both.
+struct ExchangeCase {
+    const char* name;
+    bool fit;
+    bool invert;
+    Polarity polarity;
+};
+
+void PrintTo(const ExchangeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class AverageInverting : public ::testing::TestWithParam<ExchangeCase> {};
 
 // Average scaling inverts what the method decided: every pixel of the target, never the
-// bits that pad the last page, nor the part of the frame the picture does not reach.
+// bits that pad the last page, nor the part of the frame the picture does not reach. The
+// polarity Lit exchanges the whole grid, the frame too, only in the table, on top of the
+// inversion; the pad bits stay 0.
 TEST_P(AverageInverting, InvertsAfterTheMethod)
 {
-    const bool fit = GetParam();
+    const ExchangeCase& c = GetParam();
     const QImage picture = testing::noise(40, 30);
     PictureRoadRequest request;
     request.path = QStringLiteral("noise.png");
     request.target = TargetSize{48, 36};
     request.settings = averageWith(Method::FloydSteinberg);
-    request.fit = fit;
+    request.fit = c.fit;
     EventYield idle;
     const auto decode = [&picture] { return picture; };
     const PictureRoadOutcome plain = runPictureRoad(request, decode, nullptr, idle);
-    request.invert = true;
-    const PictureRoadOutcome inverted = runPictureRoad(request, decode, nullptr, idle);
-    const int reached = fit ? 48 : 40;
+    request.invert = c.invert;
+    request.settings.polarity = c.polarity;
+    const PictureRoadOutcome exchanged = runPictureRoad(request, decode, nullptr, idle);
+    const int reached = c.fit ? 48 : 40;
+    const bool lit = c.polarity == Polarity::Lit;
     for (int y = 0; y < 36; ++y) {
         for (int x = 0; x < 48; ++x) {
-            const bool inside = x < reached && (fit || y < 30);
-            EXPECT_EQ(inverted.grid.at(x, y), inside ? 1 - plain.grid.at(x, y) : 0)
-                << x << "," << y;
+            const bool inside = x < reached && (c.fit || y < 30);
+            const int dark = c.invert && inside ? 1 - plain.grid.at(x, y) : plain.grid.at(x, y);
+            EXPECT_EQ(exchanged.grid.at(x, y), dark) << x << "," << y;
+            const int bit = (exchanged.bytes[std::size_t(y / 8 * 48 + x)] >> (y % 8)) & 1;
+            EXPECT_EQ(bit, lit ? 1 - dark : dark) << x << "," << y;
         }
     }
     // Rows 36 to 39 of the last page are padding: bits 4 to 7.
-    for (std::size_t i = 4 * 48; i < inverted.bytes.size(); ++i)
-        EXPECT_EQ(inverted.bytes[i] & 0xF0, 0) << i;
+    for (std::size_t i = 4 * 48; i < exchanged.bytes.size(); ++i)
+        EXPECT_EQ(exchanged.bytes[i] & 0xF0, 0) << i;
+    EXPECT_EQ(exchanged.bytes, displayTable(exchanged.grid, request.settings));
 }
 
-INSTANTIATE_TEST_SUITE_P(PictureRoad, AverageInverting, ::testing::Values(true, false),
-                         [](const auto& tested) { return tested.param ? "Fitted" : "Cut"; });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PictureRoad, AverageInverting, ::testing::Values(
+    ExchangeCase{"Fitted", true, true, Polarity::Dark},
+    ExchangeCase{"Cut", false, true, Polarity::Dark},
+    ExchangeCase{"FittedLit", true, false, Polarity::Lit},
+    ExchangeCase{"CutLit", false, false, Polarity::Lit},
+    ExchangeCase{"CutInvertedAndLit", false, true, Polarity::Lit}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
+
+// The last line of a C or Arduino text for a library call's preset.
+struct CallCase {
+    const char* name;
+    const char* language;
+    const char* display;
+    const char* tableName;
+    const char* lastLine;  // nullptr: the text is the one without a preset
+};
+
+void PrintTo(const CallCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class LibraryCallLine : public ::testing::TestWithParam<CallCase> {};
+
+TEST_P(LibraryCallLine, EndsTheTextOfACallInCAndArduinoOnly)
+{
+    const CallCase& c = GetParam();
+    const QImage picture = testing::noise(30, 20);
+    PictureRoadRequest request;
+    request.path = QStringLiteral("logo.png");
+    request.target = TargetSize{20, 10};
+    request.format = readTextFormat(presetFormat(QString::fromUtf8(c.language)));
+    request.tableName = QString::fromUtf8(c.tableName);
+    EventYield idle;
+    const auto decode = [&picture] { return picture; };
+    const QString plain = runPictureRoad(request, decode, nullptr, idle).code.code.text;
+    request.settings.display = QString::fromUtf8(c.display);
+    const QString text = runPictureRoad(request, decode, nullptr, idle).code.code.text;
+    const QString last =
+        c.lastLine ? QString::fromUtf8(c.lastLine) + QStringLiteral("\r\n") : QString();
+    EXPECT_EQ(text, plain + last);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PictureRoad, LibraryCallLine, ::testing::Values(
+    CallCase{"GfxDrawBitmapInC", "C", "gfx-drawbitmap", "",
+             "// display.drawBitmap(0, 0, (uint8_t *)resim, 20, 10, SSD1306_WHITE);"},
+    CallCase{"GfxDrawBitmapInArduino", "Arduino", "gfx-drawbitmap", "logo",
+             "// display.drawBitmap(0, 0, logo, 20, 10, SSD1306_WHITE);"},
+    CallCase{"U8g2DrawBitmapCountsRowBytes", "C", "u8g2-drawbitmap", "logo",
+             "// u8g2_DrawBitmap(&u8g2, 0, 0, 3, 10, logo);"},
+    CallCase{"AModuleHasNoCall", "C", "ssd1306-128x64", "", nullptr},
+    CallCase{"NoCallInAsm", "Asm", "gfx-drawbitmap", "", nullptr},
+    CallCase{"NoCallInCcs", "CCS", "u8g2-drawxbm", "logo", nullptr}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+// clang-format on
 
 struct ScalingCase {
     const char* name;

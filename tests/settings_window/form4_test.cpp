@@ -119,6 +119,8 @@ TEST_F(Form4Test, EveryControlHasItsNameKindAndTextAndNoCaptionIsCutOff)
         {"Önizleme", "pixmint::PictureBox"},
         {"DüzenÇizimi", "pixmint::LayoutDrawing"},
         {"Varsayılanlar", "pixmint::CommandButton"},
+        {"Ekran", "QComboBox"},
+        {"Kutupluluk", "QComboBox"},
     };
     for (const auto& row : rows) {
         const QWidget* w = m_form->findChild<QWidget*>(QString::fromUtf8(row.name));
@@ -139,7 +141,14 @@ TEST_F(Form4Test, EveryControlHasItsNameKindAndTextAndNoCaptionIsCutOff)
                            QStringLiteral("Sayfa, bit 7 üstte"),
                            QStringLiteral("Satır, bit 7 solda (ST7920, Adafruit GFX)"),
                            QStringLiteral("Satır, bit 0 solda (XBM, u8g2)")}));
-    for (const char* name : {"Döndürme", "Ölçekleme", "Yöntem", "Düzen"})
+    QStringList displays = {QStringLiteral("Özel")};
+    for (const DisplayPreset& preset : displayPresets())
+        displays << preset.text;
+    EXPECT_EQ(items(list("Ekran")), displays);
+    EXPECT_EQ(items(list("Kutupluluk")),
+              (QStringList{QStringLiteral("Koyu: 1 olan bit koyu nokta (LCD)"),
+                           QStringLiteral("Aydınlık: 1 olan bit yanan nokta (OLED, e-kağıt)")}));
+    for (const char* name : {"Döndürme", "Ölçekleme", "Yöntem", "Düzen", "Ekran", "Kutupluluk"})
         EXPECT_FALSE(list(name)->isEditable()) << name;
     EXPECT_EQ(control<QSpinBox>("Eşik")->maximum(), 255);
     EXPECT_EQ(control<QSlider>("EşikKaydırıcı")->maximum(), 255);
@@ -207,6 +216,16 @@ TEST_F(Form4Test, EveryControlSetsItsSettingAndVarsayılanlarRestoresThemAll)
          [](const PictureSettings& s) { return s.threshold == 200; }},
         {"EşikKaydırıcı", [](Form4Test& t) { t.control<QSlider>("EşikKaydırıcı")->setValue(30); },
          [](const PictureSettings& s) { return s.threshold == 30; }},
+        // A display sets the main window's size, the layout and the polarity of its row.
+        {"Ekran SSD1306 128 × 32", [](Form4Test& t) { t.list("Ekran")->setCurrentIndex(2); },
+         [](const PictureSettings& s) {
+             return s.display == QStringLiteral("ssd1306-128x32") &&
+                    s.layout == ByteLayout::PagesLsbTop && s.polarity == Polarity::Lit;
+         }},
+        {"Kutupluluk Koyu", [](Form4Test& t) { t.list("Kutupluluk")->setCurrentIndex(0); },
+         [](const PictureSettings& s) {
+             return s.polarity == Polarity::Dark && s.display == QStringLiteral("ssd1306-128x32");
+         }},
         {"Düzen", [](Form4Test& t) { t.list("Düzen")->setCurrentIndex(2); },
          [](const PictureSettings& s) { return s.layout == ByteLayout::RowsMsbLeft; }},
     };
@@ -216,10 +235,19 @@ TEST_F(Form4Test, EveryControlSetsItsSettingAndVarsayılanlarRestoresThemAll)
         EXPECT_TRUE(row.holds(settings()));
         EXPECT_EQ(command8(), QStringLiteral("Görüntü Ayarları *"));
     }
+    EXPECT_EQ(control<QLineEdit>("BmpEn")->text(), QStringLiteral("128"));
+    EXPECT_EQ(control<QLineEdit>("BmpYükseklik")->text(), QStringLiteral("32"));
+    EXPECT_EQ(list("Ekran")->currentText(), QStringLiteral("SSD1306 128 × 32 (OLED)"));
+    list("Ekran")->setCurrentIndex(0);
+    EXPECT_EQ(settings().display, QString());
+    EXPECT_EQ(settings().layout, ByteLayout::RowsMsbLeft);
+    list("Ekran")->setCurrentIndex(static_cast<int>(displayPresets().size()));
+    EXPECT_EQ(settings().display, displayPresets().back().name);
     // The spin box and the slider follow each other; the drawing and its text the layout.
     EXPECT_EQ(control<QSpinBox>("Eşik")->value(), 30);
     control<QSpinBox>("Eşik")->setValue(90);
     EXPECT_EQ(control<QSlider>("EşikKaydırıcı")->value(), 90);
+    list("Düzen")->setCurrentIndex(2);
     EXPECT_EQ(control<LayoutDrawing>("DüzenÇizimi")->byteLayout(), ByteLayout::RowsMsbLeft);
     EXPECT_TRUE(
         control<QLabel>("DüzenAçıklaması")->text().contains(QStringLiteral("bit 7 en solda")));
@@ -227,7 +255,7 @@ TEST_F(Form4Test, EveryControlSetsItsSettingAndVarsayılanlarRestoresThemAll)
     click("Varsayılanlar");
     EXPECT_TRUE(settings().isDefault());
     EXPECT_EQ(command8(), QStringLiteral("Görüntü Ayarları"));
-    for (const char* name : {"Döndürme", "Ölçekleme", "Yöntem", "Düzen"})
+    for (const char* name : {"Döndürme", "Ölçekleme", "Yöntem", "Düzen", "Ekran", "Kutupluluk"})
         EXPECT_EQ(list(name)->currentIndex(), 0) << name;
     EXPECT_FALSE(control<QCheckBox>("Aynala")->isChecked());
     EXPECT_EQ(control<QSlider>("EşikKaydırıcı")->value(), 127);
@@ -295,6 +323,23 @@ TEST_F(Form4Test, PreviewFollowsThePictureTheSizeAndTheSettings)
         QApplication::processEvents();
         EXPECT_EQ(preview().convertToFormat(QImage::Format_RGB32), roadPicture(s, {384, 192}))
             << static_cast<int>(s.layout);
+    }
+
+    // With an OLED chosen the preview is the module: the picture's light pixels lit, on black.
+    PictureSettings oled;
+    oled.display = QStringLiteral("ssd1306-128x64");
+    oled.polarity = Polarity::Lit;
+    m_state.picture.setSettings(oled);
+    QApplication::processEvents();
+    const QImage shown = preview().convertToFormat(QImage::Format_RGB32);
+    const QImage road = roadPicture(oled, {384, 192});
+    const ScreenColours glass = screenColours(Screen::Oled);
+    ASSERT_EQ(shown.size(), road.size());
+    for (int y = 0; y < road.height(); ++y) {
+        for (int x = 0; x < road.width(); ++x) {
+            const bool isLight = road.pixel(x, y) == qRgb(255, 255, 255);
+            ASSERT_EQ(shown.pixel(x, y), isLight ? glass.light : glass.dark) << x << "," << y;
+        }
     }
 
     control<QLineEdit>("BmpEn")->setText(QStringLiteral("64"));

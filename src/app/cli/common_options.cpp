@@ -1,10 +1,12 @@
 #include "common_options.h"
 
 #include "byte_layout.h"
+#include "cli_output.h"
 #include "language.h"
 #include "picture_settings.h"
 
 #include <functional>
+#include <ostream>
 
 namespace pixmint::cli {
 namespace {
@@ -165,6 +167,64 @@ OptionSpec layoutOption(const QString& help)
 OptionSpec invertOption(const QString& help)
 {
     return switchOption("invert", help);
+}
+
+QList<OptionSpec> displayOptions()
+{
+    OptionSpec polarity;
+    polarity.name = QStringLiteral("polarity");
+    polarity.type = OptionType::Choice;
+    polarity.valueName = QStringLiteral("KUTUPLULUK");
+    for (const Choice<Polarity>& choice : polarityChoices())
+        polarity.words << choice.option;
+    polarity.help = QStringLiteral(
+        "1 olan bitin gösterdiği: dark koyu nokta (LCD, kütüphane "
+        "çağrıları), lit yanan nokta (OLED, e-kağıt, Sharp bellek LCD)");
+    polarity.defaultText = QStringLiteral("ekranınki, ekran yoksa dark");
+    return {
+        valueOption("display", "EKRAN",
+                    QStringLiteral("ekran modülü ya da kütüphane çağrısı: boyutu (tablo "
+                                   "yazılan komutlarda), bayt düzenini ve kutupluluğu ayarlar; "
+                                   "yanında verilen seçenek ağır basar. \"list\" adları yazar"),
+                    QStringLiteral("yok (\"Özel\")")),
+        polarity,
+    };
+}
+
+bool asksForDisplayList(const CommandLine& line)
+{
+    return line.text(QStringLiteral("display")) == QStringLiteral("list");
+}
+
+int writeDisplayList(std::ostream& out)
+{
+    out << displayPresetList().toUtf8().constData();
+    out.flush();
+    return Done;
+}
+
+Checked<DisplayChoice> displayFrom(const CommandLine& line)
+{
+    DisplayChoice choice;
+    if (const std::optional<QString> name = line.text(QStringLiteral("display"))) {
+        choice.preset = displayPresetNamed(*name);
+        if (!choice.preset) {
+            return Checked<DisplayChoice>::failed(
+                QStringLiteral("Bilinmeyen ekran: \"%1\". Ekranların adları için: pixmint-cli "
+                               "picture --display list")
+                    .arg(*name));
+        }
+        choice.polarity = choice.preset->polarity;
+    }
+    if (const std::optional<QString> word = line.text(QStringLiteral("polarity"))) {
+        const std::optional<Polarity> polarity = choiceNamed(polarityChoices(), *word);
+        if (!polarity) {
+            return Checked<DisplayChoice>::failed(
+                QStringLiteral("--polarity dark veya lit olmalı: \"%1\".").arg(*word));
+        }
+        choice.polarity = *polarity;
+    }
+    return choice;
 }
 
 FormatOverrides targetFormat(const CommandLine& line)

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "command.h"
+#include "display_presets.h"
 #include "number_format.h"
+
+#include <iosfwd>
 
 namespace pixmint::cli {
 
@@ -30,6 +33,21 @@ QList<OptionSpec> writingOptions();
 OptionSpec layoutOption(const QString& help);
 // --invert, with its help.
 OptionSpec invertOption(const QString& help);
+
+// --display NAME (or list) and --polarity, of the commands that write a display's table.
+QList<OptionSpec> displayOptions();
+// Whether the command line asks for the list of displays: --display list; and the list
+// written to out (UTF-8, as the help), returning the status Done.
+bool asksForDisplayList(const CommandLine& line);
+int writeDisplayList(std::ostream& out);
+// What --display and --polarity ask for: the preset (nullptr without --display) and the
+// polarity: --polarity when given, else the preset's, else dark. An option given beside
+// --display wins over what the preset sets. The usage error of an unknown name or word.
+struct DisplayChoice {
+    const DisplayPreset* preset = nullptr;
+    Polarity polarity = Polarity::Dark;
+};
+Checked<DisplayChoice> displayFrom(const CommandLine& line);
 
 // The values given to the target format's and the source format's options.
 FormatOverrides targetFormat(const CommandLine& line);

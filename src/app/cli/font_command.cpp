@@ -130,7 +130,8 @@ QList<OptionSpec> fontOptions()
 {
     QList<OptionSpec> options = sourceOptions() + sizeOptions() + characterOptions();
     options << recordOption("format", "BİÇİM", QStringLiteral("tablo biçimi"), fontFormatRecords())
-            << layoutOption(QStringLiteral("bayt düzeni (cells, widths; gfx'in kendi düzeni var)"));
+            << layoutOption(QStringLiteral("bayt düzeni (cells, widths; gfx'in kendi düzeni var)"))
+            << displayOptions();
     QList<OptionSpec> format = targetFormatOptions(true);
     for (OptionSpec& option : format) {
         if (option.name == QStringLiteral("columns"))
@@ -215,10 +216,11 @@ Checked<FontRoadRequest> fontRequestFrom(const CommandLine& line)
     const Checked<std::optional<QSize>> cell = cellFrom(line);
     const auto charset = recordNamed(line, "charset", charsetRecords());
     const auto format = recordNamed(line, "format", fontFormatRecords());
-    const Checked<ByteLayout> layout = layoutFrom(line);
+    const Checked<DisplayChoice> display = displayFrom(line);
+    const Checked<ByteLayout> layout = layoutFrom(line, display);
     for (const QString& failure :
          {face.failure(), size.failure(), fit.failure(), threshold.failure(), cell.failure(),
-          charset.failure(), format.failure(), layout.failure()}) {
+          charset.failure(), format.failure(), layout.failure(), display.failure()}) {
         if (!failure.isEmpty())
             return Checked<FontRoadRequest>::failed(failure);
     }
@@ -239,6 +241,7 @@ Checked<FontRoadRequest> fontRequestFrom(const CommandLine& line)
     if (format.value())
         request.format = format.value()->format;
     request.layout = layout.value();
+    request.polarity = display->polarity;
     request.textFormat = withOverrides(request.textFormat, targetFormat(line));
     request.name = line.text(QStringLiteral("name")).value_or(QString());
     return request;
@@ -266,6 +269,8 @@ bool saveSample(const CommandLine& line, const FontTables& tables, std::ostream&
 
 int runFont(const CommandLine& line, std::ostream& out, std::ostream& err)
 {
+    if (asksForDisplayList(line))
+        return writeDisplayList(out);
     if (const std::optional<QString> problem = fontUsageProblem(line))
         return usage(err, *problem);
     const Checked<FontRoadRequest> request = fontRequestFrom(line);

@@ -76,6 +76,8 @@ std::optional<QString> pictureUsageProblem(const CommandLine& line)
 
 int runPicture(const CommandLine& line, std::ostream& out, std::ostream& err)
 {
+    if (asksForDisplayList(line))
+        return writeDisplayList(out);
     if (const std::optional<QString> problem = pictureUsageProblem(line))
         return usage(err, *problem);
     const Checked<PictureSettings> settings = pictureSettingsFrom(line);
@@ -87,11 +89,14 @@ int runPicture(const CommandLine& line, std::ostream& out, std::ostream& err)
     request.everyFrame = line.isSet(QStringLiteral("frames"));
     PictureRoadRequest& road = request.road;
     road.settings = settings.value();
-    const TargetSize display;
-    // The size is read as the window reads its boxes, and its failure told in its turn.
+    // The size is read as the window reads its boxes, and its failure told in its turn; a
+    // side not given is the preset's, else the default display's.
+    TargetSize fallback;
+    if (const DisplayPreset* preset = displayPresetNamed(road.settings.display))
+        fallback = TargetSize{preset->width, preset->height};
     road.target = readTargetSize(
-        line.text(QStringLiteral("width")).value_or(QString::number(display.width)),
-        line.text(QStringLiteral("height")).value_or(QString::number(display.height)));
+        line.text(QStringLiteral("width")).value_or(QString::number(fallback.width)),
+        line.text(QStringLiteral("height")).value_or(QString::number(fallback.height)));
     road.invert = line.isSet(QStringLiteral("invert"));
     road.format = readTextFormat(
         withOverrides(presetFormat(languages().front().name), targetFormat(line)));

@@ -88,7 +88,7 @@ QList<OptionSpec> pictureSettingsOptions()
         if (needsAverageScaling(choice.value))
             dithering << choice.option;
     }
-    return {
+    QList<OptionSpec> options = {
         choiceOption("rotate", "AÇI", QStringLiteral("resmi saat yönünde döndürür: %1"),
                      rotationChoices(), defaults.rotation),
         mirror,
@@ -102,6 +102,7 @@ QList<OptionSpec> pictureSettingsOptions()
         threshold,
         layoutOption(QStringLiteral("bayt düzeni")),
     };
+    return options + displayOptions();
 }
 
 Checked<PictureSettings> pictureSettingsFrom(const CommandLine& line)
@@ -110,12 +111,13 @@ Checked<PictureSettings> pictureSettingsFrom(const CommandLine& line)
     const Checked<Rotation> rotation = chosen(line, "rotate", rotationChoices(), s.rotation);
     const Checked<Scaling> scaling = chosen(line, "scaling", scalingChoices(), s.scaling);
     const Checked<Method> method = chosen(line, "method", methodChoices(), s.method);
-    const Checked<ByteLayout> layout = layoutFrom(line);
+    const Checked<DisplayChoice> display = displayFrom(line);
+    const Checked<ByteLayout> layout = layoutFrom(line, display);
     const Checked<int> threshold = line.number(QStringLiteral("threshold"), s.threshold);
     // The last problem found is the one told, as the options are read in this order.
     QString problem;
     for (const QString& failure : {rotation.failure(), scaling.failure(), method.failure(),
-                                   layout.failure(), threshold.failure()}) {
+                                   layout.failure(), threshold.failure(), display.failure()}) {
         if (!failure.isEmpty())
             problem = failure;
     }
@@ -127,6 +129,8 @@ Checked<PictureSettings> pictureSettingsFrom(const CommandLine& line)
     s.layout = layout.value();
     s.threshold = threshold.value();
     s.mirror = line.isSet(QStringLiteral("mirror"));
+    s.polarity = display->polarity;
+    s.display = display->preset ? display->preset->name : QString();
     if (needsAverageScaling(s.method) && s.scaling != Scaling::Average) {
         return Checked<PictureSettings>::failed(
             QStringLiteral("--method %1 --scaling average ister.").arg(methodWord(s.method)));
@@ -134,9 +138,15 @@ Checked<PictureSettings> pictureSettingsFrom(const CommandLine& line)
     return s;
 }
 
-Checked<ByteLayout> layoutFrom(const CommandLine& line)
+Checked<ByteLayout> layoutFrom(const CommandLine& line, ByteLayout fallback)
 {
-    return chosen(line, "layout", layoutChoices(), PictureSettings{}.layout);
+    return chosen(line, "layout", layoutChoices(), fallback);
+}
+
+Checked<ByteLayout> layoutFrom(const CommandLine& line, const Checked<DisplayChoice>& display)
+{
+    const bool preset = display.ok() && display->preset;
+    return layoutFrom(line, preset ? display->preset->layout : PictureSettings{}.layout);
 }
 
 }  // namespace pixmint::cli
