@@ -150,6 +150,20 @@ TEST_F(Form4Test, EveryControlHasItsNameKindAndTextAndNoCaptionIsCutOff)
                            QStringLiteral("Aydınlık: 1 olan bit yanan nokta (OLED, e-kağıt)")}));
     for (const char* name : {"Döndürme", "Ölçekleme", "Yöntem", "Düzen", "Ekran", "Kutupluluk"})
         EXPECT_FALSE(list(name)->isEditable()) << name;
+    // The keyboard goes down the settings, then to the display and its polarity.
+    const QStringList keyboard = {
+        QStringLiteral("Döndürme"),      QStringLiteral("Aynala"), QStringLiteral("Ölçekleme"),
+        QStringLiteral("Yöntem"),        QStringLiteral("Eşik"),   QStringLiteral("EşikKaydırıcı"),
+        QStringLiteral("Düzen"),         QStringLiteral("Varsayılanlar"),
+        QStringLiteral("Ekran"),         QStringLiteral("Kutupluluk")};
+    QStringList visited;
+    QWidget* next = control("Döndürme");
+    for (int step = 0; step < 200 && visited.size() < keyboard.size(); ++step) {
+        if (keyboard.contains(next->objectName()) && !visited.contains(next->objectName()))
+            visited << next->objectName();
+        next = next->nextInFocusChain();
+    }
+    EXPECT_EQ(visited, keyboard);
     EXPECT_EQ(control<QSpinBox>("Eşik")->maximum(), 255);
     EXPECT_EQ(control<QSlider>("EşikKaydırıcı")->maximum(), 255);
 
