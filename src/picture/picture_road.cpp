@@ -48,7 +48,40 @@ QImage averageTarget(const QImage& picture, const PictureRoadRequest& request, Q
     return blackAndWhitePicture(dark, size, request.invert);
 }
 
+// The grid's bytes and code text, as the road ends.
+void packAndLayOut(PictureRoadOutcome& outcome, const PictureRoadRequest& request,
+                   EventYield& yield)
+{
+    outcome.bytes = roadBytes(outcome.grid, request.settings, yield);
+    const Checked<TextFormat>& format = request.format;
+    if (format.ok()) {
+        outcome.code.code =
+            layOutTable(format.value(), outcome.bytes, request.path, yield, request.tableName);
+    } else {
+        outcome.code.failure = format.failure();
+    }
+}
+
 }  // namespace
+
+Bytes roadBytes(const PixelGrid& grid, const PictureSettings& settings, EventYield& yield)
+{
+    return packedBytes(grid, settings.layout, yield);
+}
+
+PictureRoadOutcome editedPictureOutcome(const PixelGrid& grid, const PictureRoadRequest& request,
+                                        EventYield& yield)
+{
+    PictureRoadOutcome outcome;
+    if (grid.isEmpty()) {
+        outcome.failure = QStringLiteral("Düzenlenen resim boş.");
+        return outcome;
+    }
+    outcome.grid = grid;
+    outcome.target = blackAndWhitePicture(outcome.grid, {grid.width(), grid.height()}, false);
+    packAndLayOut(outcome, request, yield);
+    return outcome;
+}
 
 PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const PictureDecoder& decode,
                                   ProgressSink* progress, EventYield& yield)
@@ -71,14 +104,7 @@ PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const Pictu
                          : blackWinsTarget(picture, request, size, progress, yield);
     outcome.work = std::move(picture);
     outcome.grid = PikselleriOku(outcome.target, size.width(), size.height(), false);
-    outcome.bytes = packedBytes(outcome.grid, settings.layout, yield);
-    const Checked<TextFormat>& format = request.format;
-    if (format.ok()) {
-        outcome.code.code =
-            layOutTable(format.value(), outcome.bytes, request.path, yield, request.tableName);
-    } else {
-        outcome.code.failure = format.failure();
-    }
+    packAndLayOut(outcome, request, yield);
     return outcome;
 }
 
