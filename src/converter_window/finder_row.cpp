@@ -38,8 +38,8 @@ FinderRow::FinderRow(QWidget* window, const FinderRowLayout& layout) : QObject(w
     place(m_layout, layout.layoutList);
     m_find = makeButton(window, QStringLiteral("DüzeniBul"), QStringLiteral("Düzeni bul"),
                         layout.findButton);
-    m_edit = makeButton(window, QStringLiteral("Düzenle"), QStringLiteral("Düzenle"),
-                        layout.editButton);
+    m_edit =
+        makeButton(window, QStringLiteral("Düzenle"), QStringLiteral("Düzenle"), layout.editButton);
     m_picture = new PictureBox(window);
     m_picture->setObjectName(QStringLiteral("TabloResmi"));
     place(m_picture, layout.picture);
@@ -125,7 +125,8 @@ void FinderRow::draw()
         std::min<qint64>(room.width() / w, room.height() / std::max<qint64>(1, height)), 1,
         kMaxDrawingScale));
     const qint64 rows = std::min<qint64>(height, room.height() / scale + 8);
-    bytes.resize(std::size_t(std::min<qint64>(qint64(bytes.size()), entryCount(layout(), w, int(rows)))));
+    bytes.resize(
+        std::size_t(std::min<qint64>(qint64(bytes.size()), entryCount(layout(), w, int(rows)))));
     const Checked<QImage> drawing = drawTable(bytes, w, scale, layout());
     if (drawing.ok())
         m_picture->setImage(drawing.value());

@@ -17,8 +17,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -49,7 +49,8 @@ Form2::Form2(ProgramState& state, DialogService& dialogs, QWidget* parent)
                                     {152, 460, 272, 21},
                                     {432, 460, 77, 21},
                                     {516, 460, 77, 21},
-                                    {8, 488, 585, 145}});    buildTabOrder();
+                                    {8, 488, 585, 145}});
+    buildTabOrder();
 
     connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -83,13 +84,13 @@ void Form2::buildTabOrder()
 {
     const FormatGroup& s = *m_groups[0];
     const FormatGroup& t = *m_groups[1];
-    const QList<QWidget*> order = {
+    QList<QWidget*> order = {
         m_text1,          m_command1,       m_text2,          m_command2,          m_command3,
         s.sampleBox(),    s.separatorBox(), s.suffixBox(),    s.prefixBox(),       s.languageList(),
         s.commandList(),  t.commandList(),  t.languageList(), t.prefixBox(),       t.suffixBox(),
-        t.separatorBox(), t.sampleBox(),    m_command4,       m_smart->checkBox(), m_smart->list(),
-        m_finder->widthBox(), m_finder->layoutList(), m_finder->findButton(),
-        m_finder->editButton()};
+        t.separatorBox(), t.sampleBox(),    m_command4,       m_smart->checkBox(), m_smart->list()};
+    order << m_finder->widthBox() << m_finder->layoutList() << m_finder->findButton()
+          << m_finder->editButton();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -254,12 +255,12 @@ void Form2::applyEdited(const PixelGrid& picture)
 {
     if (m_state.busy)
         return;
-    const Bytes table = withEditedPicture(m_finder->table(), m_finder->skip(), picture,
-                                          m_finder->layout());
+    const Bytes table =
+        withEditedPicture(m_finder->table(), m_finder->skip(), picture, m_finder->layout());
     m_state.BaytTablosu = twoDigitTexts(table);
     m_finder->replaceTable(table);
-    const CodeTextOutcome code = codeTextFor(m_groups[1]->formatForLayout(),
-                                             m_state.BaytTablosu, m_state.DosyaYolu);
+    const CodeTextOutcome code =
+        codeTextFor(m_groups[1]->formatForLayout(), m_state.BaytTablosu, m_state.DosyaYolu);
     if (!code.failure.isEmpty()) {
         m_dialogs.showMessage(QStringLiteral("Hata"), code.failure);
         return;
@@ -269,6 +270,11 @@ void Form2::applyEdited(const PixelGrid& picture)
 
 void Form2::closeEvent(QCloseEvent* event)
 {
+    // The editor's edits not applied would go with the window: it asks first.
+    if (m_editor && !m_editor->closeEditor()) {
+        event->ignore();
+        return;
+    }
     // A run of this window still under way stops at its next yield.
     if (m_running)
         m_state.abortRequested = true;

@@ -83,8 +83,8 @@ private:
     FinderRow* m_finder = nullptr;  // "En", "Düzen", "Düzeni bul", "Düzenle" and the picture
     EditorFactory m_makeEditor;
     PictureEditor* m_editor = nullptr;  // owned by the window as its child
-    QString m_openedPath;           // the file "Aç" last put into the source pane
-    bool m_running = false;         // a conversion of this window is under way
+    QString m_openedPath;               // the file "Aç" last put into the source pane
+    bool m_running = false;             // a conversion of this window is under way
 };
 
 }  // namespace pixmint

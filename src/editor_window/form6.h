@@ -43,6 +43,7 @@ public:
     // edit, then the window shown, raised and active.
     void open(const PixelGrid& picture, ByteLayout layout, const QString& title) override;
     void follow(const PixelGrid& picture, ByteLayout layout, const QString& title) override;
+    bool closeEditor() override { return close(); }
 
     // "Uygula": gives the edited picture back.
     void Uygula_Click();

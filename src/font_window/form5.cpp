@@ -456,9 +456,8 @@ void Form5::editGlyph(int index)
     if (m_state.busy || !m_makeEditor || index < 0 || index >= glyphCount())
         return;
     if (!m_editor) {
-        m_editor = m_makeEditor(this, [this](const PixelGrid& edited) {
-            replaceGlyph(m_editedGlyph, edited);
-        });
+        m_editor = m_makeEditor(
+            this, [this](const PixelGrid& edited) { replaceGlyph(m_editedGlyph, edited); });
     } else if (!editsMayBeDropped(m_editor, m_dialogs)) {
         return;
     }
@@ -480,6 +479,15 @@ void Form5::schedulePreview()
         if (isVisible())
             drawPreview();
     });
+}
+
+void Form5::closeEvent(QCloseEvent* event)
+{
+    if (m_editor && !m_editor->closeEditor()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void Form5::showEvent(QShowEvent* event)

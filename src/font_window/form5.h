@@ -61,6 +61,8 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Closing hides the window; the editor's edits not applied ask first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The commands, as their buttons run them.

@@ -13,9 +13,9 @@
 #include "window_style.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -158,13 +158,14 @@ void Form1::buildSettingsFrame()
 void Form1::buildTabOrder()
 {
     const FormatGroup& f = *m_format;
-    const QList<QWidget*> order = {
-        m_bmpEn,          m_bmpYükseklik,   m_picture1[0], m_picture1[1],
-        m_command[2],     m_command[3],     m_command[4],  m_command[8],
-        m_command[9],     m_command[10],    m_command[1],  m_text1,       m_command[5],
-        m_command[6],     m_check1,         m_check2,      f.numbersPerLineBox(),
-        f.commandList(),  f.languageList(), f.prefixBox(), f.suffixBox(),
-        f.separatorBox(), f.sampleBox(),    m_command[7]};
+    const QList<QWidget*> order = {m_bmpEn,          m_bmpYükseklik,        m_picture1[0],
+                                   m_picture1[1],    m_command[2],          m_command[3],
+                                   m_command[4],     m_command[8],          m_command[9],
+                                   m_command[10],    m_command[1],          m_text1,
+                                   m_command[5],     m_command[6],          m_check1,
+                                   m_check2,         f.numbersPerLineBox(), f.commandList(),
+                                   f.languageList(), f.prefixBox(),         f.suffixBox(),
+                                   f.separatorBox(), f.sampleBox(),         m_command[7]};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -286,7 +287,7 @@ void Form1::convert(bool invert)
     // The editor shows the picture of the conversion when it is open.
     if (m_editor && !m_state.PikselDizisi.isEmpty())
         m_editor->follow(m_state.PikselDizisi, m_state.picture.settings().layout,
-                       pictureTitle(m_state.ResimYolu));
+                         pictureTitle(m_state.ResimYolu));
 }
 
 void Form1::Command5_Click()
@@ -359,16 +360,20 @@ void Form1::showWindow(QPointer<QWidget>& window, const WindowFactory& factory, 
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // Work still under way stops at its next yield; every other window closes with this one.
+    // Every other window closes with this one. An editor's edits not applied would end with
+    // the program: each editor asks first, and keeping one keeps the program running.
+    const bool othersClosed = (!m_editor || m_editor->closeEditor()) &&
+                              (!m_form2 || m_form2->close()) && (!m_form5 || m_form5->close());
+    if (!othersClosed) {
+        event->ignore();
+        return;
+    }
+    // Work still under way stops at its next yield.
     m_state.abortRequested = true;
-    if (m_form2)
-        m_form2->close();
     if (m_form3)
         m_form3->close();
     if (m_form4)
         m_form4->close();
-    if (m_form5)
-        m_form5->close();
     event->accept();
     Q_EMIT closed();
 }

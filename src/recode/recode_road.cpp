@@ -114,7 +114,8 @@ DrawnTable tableToDraw(const RecodeRequest& request, qint64 skip)
 Bytes withEditedPicture(const Bytes& table, qsizetype skip, const PixelGrid& picture,
                         ByteLayout layout)
 {
-    const auto kept = std::min<std::size_t>(std::size_t(std::max<qsizetype>(0, skip)), table.size());
+    const auto kept =
+        std::min<std::size_t>(std::size_t(std::max<qsizetype>(0, skip)), table.size());
     Bytes result(table.begin(), table.begin() + qsizetype(kept));
     Bytes packed = packedBytes(picture, layout);
     const std::size_t part = table.size() - kept;

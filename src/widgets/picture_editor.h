@@ -26,6 +26,9 @@ public:
     virtual void follow(const PixelGrid& picture, ByteLayout layout, const QString& title) = 0;
     // True while the editor holds edits that "Uygula" has not given back.
     virtual bool hasUnappliedEdits() const = 0;
+    // Closes the editor as its own close button does: with edits not applied it asks first,
+    // and false means the person kept it open.
+    virtual bool closeEditor() = 0;
 };
 
 // What receives the picture at every "Uygula".

@@ -4,12 +4,12 @@
 #include "fitting.h"
 #include "hex_digits.h"
 #include "monochrome.h"
-#include "table_procedures.h"
 #include "picture_loading.h"
 #include "picture_road.h"
 #include "pixel_reading.h"
 #include "single_byte_text.h"
 #include "table_naming.h"
+#include "table_procedures.h"
 #include "test_paths.h"
 
 #include <QDir>
@@ -800,7 +800,7 @@ TEST_F(CliCommands, RenderInTheLayoutOfThePictureTextGivesTheTargetBack)
 TEST_F(CliCommands, GuessAndRenderAutoTakeTheFindersBestReading)
 {
     const struct {
-        const char* file;  // under tests/data/finder
+        const char* file;     // under tests/data/finder
         const char* options;  // of both commands, separated by "|"
         const char* best;     // the first line of guess, without its score
         const char* chosen;   // the options render auto names; with --width auto when given
@@ -817,9 +817,10 @@ TEST_F(CliCommands, GuessAndRenderAutoTakeTheFindersBestReading)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.file << " " << row.options);
-        const QString source = testing::testData(QStringLiteral("finder/") + QString::fromUtf8(row.file));
-        const QStringList options = QStringList{QStringLiteral("--smart")} +
-                                    QString::fromUtf8(row.options).split(u'|');
+        const QString source =
+            testing::testData(QStringLiteral("finder/") + QString::fromUtf8(row.file));
+        const QStringList options =
+            QStringList{QStringLiteral("--smart")} + QString::fromUtf8(row.options).split(u'|');
         const CliResult guessed = runCli(QStringList{QStringLiteral("guess"), source} + options);
         EXPECT_EQ(guessed.status, Done) << guessed.err.toStdString();
         const QStringList lines = QString::fromUtf8(guessed.out).split(u'\n', Qt::SkipEmptyParts);
@@ -847,18 +848,18 @@ TEST_F(CliCommands, GuessAndRenderAutoTakeTheFindersBestReading)
         EXPECT_EQ(QImage(png), QImage(named));
     }
     // One part given, the other found; nothing found is a failure.
-    const QString splash = testing::testData(QStringLiteral("finder/adafruit_Adafruit_SSD1306/splash.h"));
-    const CliResult paged = runCli({QStringLiteral("render"), splash, QStringLiteral("--smart"),
-                                    QStringLiteral("--table=splash1_data"),
-                                    QStringLiteral("--layout=pages-lsb-top"),
-                                    QStringLiteral("--width=auto"), QStringLiteral("--output"),
-                                    path("paged.png")});
+    const QString splash =
+        testing::testData(QStringLiteral("finder/adafruit_Adafruit_SSD1306/splash.h"));
+    const CliResult paged =
+        runCli({QStringLiteral("render"), splash, QStringLiteral("--smart"),
+                QStringLiteral("--table=splash1_data"), QStringLiteral("--layout=pages-lsb-top"),
+                QStringLiteral("--width=auto"), QStringLiteral("--output"), path("paged.png")});
     EXPECT_EQ(paged.status, Done);
     EXPECT_TRUE(paged.err.startsWith(QStringLiteral("pixmint-cli: Düzen: --layout pages-lsb-top")));
-    const CliResult none = runCli({QStringLiteral("render"), splash, QStringLiteral("--smart"),
-                                   QStringLiteral("--table=splash1_data"),
-                                   QStringLiteral("--layout=auto"), QStringLiteral("--width=3"),
-                                   QStringLiteral("--output"), path("none.png")});
+    const CliResult none =
+        runCli({QStringLiteral("render"), splash, QStringLiteral("--smart"),
+                QStringLiteral("--table=splash1_data"), QStringLiteral("--layout=auto"),
+                QStringLiteral("--width=3"), QStringLiteral("--output"), path("none.png")});
     EXPECT_EQ(none.status, Failed);
     EXPECT_EQ(none.err, QStringLiteral("pixmint-cli: Hata: Tablonun bir düzeni bulunamadı.\n"));
 }

@@ -5,9 +5,9 @@
 #include "editors.h"
 #include "form1.h"
 #include "picture_box.h"
-#include "table_drawing.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
+#include "table_drawing.h"
 #include "test_paths.h"
 #include "window_test.h"
 
@@ -151,14 +151,14 @@ TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
     EXPECT_FALSE(combo("Tablo")->isEditable());
 
     const QStringList order = {
-        QStringLiteral("Text1"),     QStringLiteral("Command1"),   QStringLiteral("Text2"),
-        QStringLiteral("Command2"),  QStringLiteral("Command3"),   QStringLiteral("Görünüş(0)"),
-        QStringLiteral("Ayraç(0)"),  QStringLiteral("ArkaEk(0)"),  QStringLiteral("ÖnEk(0)"),
-        QStringLiteral("Combo1(0)"), QStringLiteral("Combo2(0)"),  QStringLiteral("Combo2(1)"),
-        QStringLiteral("Combo1(1)"), QStringLiteral("ÖnEk(1)"),    QStringLiteral("ArkaEk(1)"),
-        QStringLiteral("Ayraç(1)"),  QStringLiteral("Görünüş(1)"), QStringLiteral("Command4"),
-        QStringLiteral("Akıllı"),    QStringLiteral("Tablo"),      QStringLiteral("TabloEn"),
-        QStringLiteral("TabloDüzen"), QStringLiteral("DüzeniBul"), QStringLiteral("Düzenle")};
+        QStringLiteral("Text1"),      QStringLiteral("Command1"),   QStringLiteral("Text2"),
+        QStringLiteral("Command2"),   QStringLiteral("Command3"),   QStringLiteral("Görünüş(0)"),
+        QStringLiteral("Ayraç(0)"),   QStringLiteral("ArkaEk(0)"),  QStringLiteral("ÖnEk(0)"),
+        QStringLiteral("Combo1(0)"),  QStringLiteral("Combo2(0)"),  QStringLiteral("Combo2(1)"),
+        QStringLiteral("Combo1(1)"),  QStringLiteral("ÖnEk(1)"),    QStringLiteral("ArkaEk(1)"),
+        QStringLiteral("Ayraç(1)"),   QStringLiteral("Görünüş(1)"), QStringLiteral("Command4"),
+        QStringLiteral("Akıllı"),     QStringLiteral("Tablo"),      QStringLiteral("TabloEn"),
+        QStringLiteral("TabloDüzen"), QStringLiteral("DüzeniBul"),  QStringLiteral("Düzenle")};
     pane("Text1")->setFocus(Qt::TabFocusReason);
     QStringList seen;
     for (int i = 0; i < order.size(); ++i) {
@@ -554,7 +554,8 @@ TEST_F(Form2Test, TheFindersRowDrawsTheTableAndDüzenleReplacesItsNumbers)
 {
     m_form->setEditorFactory(testing::realEditors(m_dialogs));
     m_form->findChild<QCheckBox*>(QStringLiteral("Akıllı"))->setChecked(true);
-    const QString splash = testing::testData(QStringLiteral("finder/adafruit_Adafruit_SSD1306/splash.h"));
+    const QString splash =
+        testing::testData(QStringLiteral("finder/adafruit_Adafruit_SSD1306/splash.h"));
     open(splash);
     auto* width = control<QSpinBox>(QStringLiteral("TabloEn"));
     QComboBox* layout = combo("TabloDüzen");

@@ -395,8 +395,9 @@ TEST_F(Form5Test, ADoubleClickEditsTheGlyphAndUygulaReplacesIt)
     FontGlyphs glyphs = renderFontGlyphs(road.glyphs).value();
     replaceGlyphPixels(glyphs, 1, edited);
     const FontRoadOutcome outcome = runFontRoad(road, glyphs);
-    EXPECT_EQ(control<QPlainTextEdit>("Kod")->toPlainText(),
-              QString(outcome.code.code.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(
+        control<QPlainTextEdit>("Kod")->toPlainText(),
+        QString(outcome.code.code.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_EQ(drawnGlyph(outcome.tables, 1), edited);
 
     // Edits not applied: another glyph asks ("No" keeps them), and so do new characters.

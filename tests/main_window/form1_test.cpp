@@ -158,14 +158,14 @@ TEST_F(Form1Test, FocusStartsInTheWidthBoxAndTabFollowsTheKeyboardOrder)
                                   QStringLiteral("Command2"),    QStringLiteral("Command3"),
                                   QStringLiteral("Command4"),    QStringLiteral("Command8"),
                                   QStringLiteral("Command9"),    QStringLiteral("Command10"),
-                                  QStringLiteral("Command1"),
-                                  QStringLiteral("Text1"),       QStringLiteral("Command5"),
-                                  QStringLiteral("Command6"),    QStringLiteral("Check1"),
-                                  QStringLiteral("Check2"),      QStringLiteral("SütunSayısı"),
-                                  QStringLiteral("Combo2"),      QStringLiteral("Combo1"),
-                                  QStringLiteral("ÖnEk"),        QStringLiteral("ArkaEk"),
-                                  QStringLiteral("Ayraç"),       QStringLiteral("Görünüş"),
-                                  QStringLiteral("Command7"),    QStringLiteral("BmpEn")};
+                                  QStringLiteral("Command1"),    QStringLiteral("Text1"),
+                                  QStringLiteral("Command5"),    QStringLiteral("Command6"),
+                                  QStringLiteral("Check1"),      QStringLiteral("Check2"),
+                                  QStringLiteral("SütunSayısı"), QStringLiteral("Combo2"),
+                                  QStringLiteral("Combo1"),      QStringLiteral("ÖnEk"),
+                                  QStringLiteral("ArkaEk"),      QStringLiteral("Ayraç"),
+                                  QStringLiteral("Görünüş"),     QStringLiteral("Command7"),
+                                  QStringLiteral("BmpEn")};
     QStringList seen = {focusName()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -525,6 +525,19 @@ TEST_F(Form1Test, DüzenleMakesTheEditedPictureTheConvertedOneAndAsksBeforeLosin
     EXPECT_EQ(m_state.BaytTablosu, table);
     EXPECT_FALSE(editor->hasUnappliedEdits());
     EXPECT_EQ(editor->picture(), edited);
+
+    // Closing the program with edits not applied asks the editor's question; No keeps both.
+    testing::paint(editor, {{6, 6}});
+    m_dialogs.clearCalls();
+    m_dialogs.queueAnswer(MessageAnswer::No);
+    bool closed = false;
+    QObject::connect(m_form.get(), &Form1::closed, [&] { closed = true; });
+    m_form->close();
+    EXPECT_EQ(m_dialogs.onlyMessage().text,
+              QStringLiteral("Değişiklikler uygulanmadı. Kapatılsın mı?"));
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(m_form->isVisible());
+    EXPECT_TRUE(editor->isVisible());
     EXPECT_FALSE(m_dialogs.hasUnusedAnswers());
 }
 

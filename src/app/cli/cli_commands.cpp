@@ -181,7 +181,7 @@ ParsedCommandLine withoutCommand(const QStringList& arguments)
 const QList<Command>& commands()
 {
     static const QList<Command> all = {pictureCommand(), recodeCommand(), renderCommand(),
-                                       tablesCommand(), guessCommand(), fontCommand()};
+                                       tablesCommand(),  guessCommand(),  fontCommand()};
     return all;
 }
 
