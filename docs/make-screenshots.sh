@@ -24,3 +24,5 @@ echo "wrote docs/smart-drawn-back.png"
     --save-png docs/font-sample.png --output "$table"
 convert docs/font-sample.png -scale 400% docs/font-sample-4x.png
 echo "wrote docs/font-sample.png, docs/font-sample-4x.png"
+# One table of another project in the four layouts, the layout finder's choice framed.
+docs/make-layout-pictures.sh "$build"

@@ -160,6 +160,44 @@ bool saveEditor(pixmint::ProgramState& state, pixmint::Form1& form1, ListedDialo
     return save(&form6, path);
 }
 
+// A click of the pencil on a pixel: left dark, right light.
+void paintPixel(pixmint::PixelCanvas* canvas, QPoint pixel, Qt::MouseButton button)
+{
+    mouseAt(canvas, QEvent::MouseButtonPress, pixel, button);
+    mouseAt(canvas, QEvent::MouseButtonRelease, pixel, button);
+}
+
+// The logo put right by hand: the main window's "Düzenle" on its converted picture, the
+// ring's inner edge made even again (two pixels dark, one light), shown before "Uygula"
+// with the cursor on one of them; then the main window with the picture applied.
+bool saveFixedLogo(pixmint::ProgramState& state, ListedDialogs& dialogs, const QDir& examples,
+                   const QDir& out)
+{
+    pixmint::Form1 form1(state, dialogs);
+    pixmint::Form6* editor = nullptr;
+    form1.setEditorFactory([&](QWidget* opener, pixmint::AppliedPicture applied) {
+        editor = new pixmint::Form6(dialogs, opener);
+        QObject::connect(editor, &pixmint::Form6::pictureApplied, opener, std::move(applied));
+        return static_cast<pixmint::PictureEditor*>(editor);
+    });
+    state.picture.setSettings(pixmint::PictureSettings{});
+    dialogs.files = {examples.filePath(QStringLiteral("logo-128x64.png"))};
+    clickButton(form1, "Command1");
+    clickButton(form1, "Command2");
+    clickButton(form1, "Command10");
+    QApplication::processEvents();
+    auto* canvas = editor->findChild<pixmint::PixelCanvas*>(QStringLiteral("Tuval"));
+    paintPixel(canvas, {18, 40}, Qt::LeftButton);
+    paintPixel(canvas, {22, 40}, Qt::LeftButton);
+    paintPixel(canvas, {9, 44}, Qt::RightButton);
+    mouseAt(canvas, QEvent::MouseMove, {22, 40});
+    bool ok = save(editor, out.filePath(QStringLiteral("form6-fixed.png")));
+    clickButton(*editor, "Uygula");
+    editor->close();
+    ok = save(&form1, out.filePath(QStringLiteral("form1-edited.png"))) && ok;
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -204,5 +242,6 @@ int main(int argc, char** argv)
     ok = saveFontWindow(state, dialogs, out) && ok;
     ok = saveEditor(state, form1, dialogs, examples, out.filePath(QStringLiteral("form6.png"))) &&
          ok;
+    ok = saveFixedLogo(state, dialogs, examples, out) && ok;
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picture_editor.h"
 #include "recode_road.h"
 
 #include <QWidget>
@@ -10,6 +11,7 @@ class QPushButton;
 namespace pixmint {
 
 class DialogService;
+class FinderRow;
 class FormatGroup;
 class SmartRow;
 struct ProgramState;
@@ -32,6 +34,10 @@ public:
     // messages around it.
     void KodaUyarla(QPlainTextEdit* Metin, bool invert);
 
+    // The pixel editor of "Düzenle"; made at its first use.
+    void setEditorFactory(EditorFactory factory) { m_makeEditor = std::move(factory); }
+    PictureEditor* editor() const { return m_editor; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -41,6 +47,12 @@ private:
     void Command2_Click();  // "Dönüştür"
     void Command3_Click();  // "Kaydet"
     void Command4_Click();  // "Tersle"
+    // "Düzenle": the editor on the table of the last conversion (or the one read) at the
+    // row's width and layout.
+    void Düzenle_Click();
+    // "Uygula": the edited picture replaces the table's numbers; the target pane is written
+    // again with the target group's settings.
+    void applyEdited(const PixelGrid& picture);
 
     FormatGroup* buildGroup(int index, const QString& title, const QRect& geometry);
     void buildTabOrder();
@@ -54,6 +66,9 @@ private:
     void smartToggled();
     // The source group shows the format of the table the list chooses.
     void showChosenFormat();
+    // The finder's row takes the table the source pane holds as the road reads it (inverted
+    // with invert); nothing when it reads no byte table.
+    void showTable(bool invert);
 
     ProgramState& m_state;
     DialogService& m_dialogs;
@@ -65,8 +80,11 @@ private:
     QPushButton* m_command4 = nullptr;
     FormatGroup* m_groups[2] = {};  // Frame1(0) source, Frame1(1) target
     SmartRow* m_smart = nullptr;    // "Akıllı" and "Tablo"
-    QString m_openedPath;           // the file "Aç" last put into the source pane
-    bool m_running = false;         // a conversion of this window is under way
+    FinderRow* m_finder = nullptr;  // "En", "Düzen", "Düzeni bul", "Düzenle" and the picture
+    EditorFactory m_makeEditor;
+    PictureEditor* m_editor = nullptr;  // owned by the window as its child
+    QString m_openedPath;               // the file "Aç" last put into the source pane
+    bool m_running = false;             // a conversion of this window is under way
 };
 
 }  // namespace pixmint

@@ -286,6 +286,20 @@ void Form6::edit(const PixelGrid& picture, ByteLayout layout, const QString& tit
     showSize();
 }
 
+void Form6::open(const PixelGrid& picture, ByteLayout layout, const QString& title)
+{
+    edit(picture, layout, title);
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form6::follow(const PixelGrid& picture, ByteLayout layout, const QString& title)
+{
+    if (isVisible())
+        edit(picture, layout, title);
+}
+
 const PixelGrid& Form6::picture() const
 {
     return m_canvas->picture();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "byte_layout.h"
+#include "picture_editor.h"
 #include "pixel_grid.h"
 
 #include <QWidget>
@@ -25,7 +26,7 @@ class PixelCanvas;
 // "Yinele", Ctrl+Y or Ctrl+Shift+Z). The status line names the pixel under the cursor and
 // the table entry and bit that hold it in the layout. Closing with edits not applied asks
 // first; closing then gives them up (the picture is the one last applied or opened again).
-class Form6 : public QWidget {
+class Form6 : public QWidget, public PictureEditor {
     Q_OBJECT
 public:
     explicit Form6(DialogService& dialogs, QWidget* parent = nullptr);
@@ -38,7 +39,11 @@ public:
     const PixelGrid& picture() const;
     ByteLayout layout() const { return m_layout; }
     // True while the picture differs by any step from the one last applied (or opened).
-    bool hasUnappliedEdits() const;
+    bool hasUnappliedEdits() const override;
+    // edit, then the window shown, raised and active.
+    void open(const PixelGrid& picture, ByteLayout layout, const QString& title) override;
+    void follow(const PixelGrid& picture, ByteLayout layout, const QString& title) override;
+    bool closeEditor() override { return close(); }
 
     // "Uygula": gives the edited picture back.
     void Uygula_Click();

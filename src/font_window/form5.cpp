@@ -269,6 +269,7 @@ void Form5::connectHandlers()
     connect(m_convert, &QPushButton::clicked, this, &Form5::Dönüştür_Click);
     connect(m_save, &QPushButton::clicked, this, &Form5::Kaydet_Click);
     connect(m_map, &GlyphMap::glyphActivated, this, &Form5::glyphEditRequested);
+    connect(m_map, &GlyphMap::glyphActivated, this, &Form5::editGlyph);
 }
 
 void Form5::fillStyles()
@@ -450,6 +451,24 @@ void Form5::replaceGlyph(qsizetype index, const PixelGrid& picture)
     drawPreview();
 }
 
+void Form5::editGlyph(int index)
+{
+    if (m_state.busy || !m_makeEditor || index < 0 || index >= glyphCount())
+        return;
+    if (!m_editor) {
+        m_editor = m_makeEditor(
+            this, [this](const PixelGrid& edited) { replaceGlyph(m_editedGlyph, edited); });
+    } else if (!editsMayBeDropped(m_editor, m_dialogs)) {
+        return;
+    }
+    m_editedGlyph = index;
+    const FontGlyph& glyph = m_glyphs->glyphs[index];
+    m_editor->open(glyphPicture(index), request().layout,
+                   QStringLiteral("%1 (%2)")
+                       .arg(QString::number(glyph.code, 16).toUpper().rightJustified(2, u'0'))
+                       .arg(QString::fromUcs4(&glyph.character, 1)));
+}
+
 void Form5::schedulePreview()
 {
     if (m_showing || m_previewScheduled)
@@ -460,6 +479,15 @@ void Form5::schedulePreview()
         if (isVisible())
             drawPreview();
     });
+}
+
+void Form5::closeEvent(QCloseEvent* event)
+{
+    if (m_editor && !m_editor->closeEditor()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void Form5::showEvent(QShowEvent* event)
@@ -473,9 +501,11 @@ bool Form5::renderIfChanged()
     const FontGlyphRequest wanted = glyphRequest();
     if (m_renderedRequest && *m_renderedRequest == wanted)
         return true;
+    // Edited glyphs, and the edits the editor holds of one, are lost with a new rendering.
     const bool edited =
-        m_glyphs.ok() && std::any_of(m_glyphs->glyphs.cbegin(), m_glyphs->glyphs.cend(),
-                                     [](const FontGlyph& g) { return g.edited; });
+        (m_glyphs.ok() && std::any_of(m_glyphs->glyphs.cbegin(), m_glyphs->glyphs.cend(),
+                                      [](const FontGlyph& g) { return g.edited; })) ||
+        (m_editor && m_editor->hasUnappliedEdits());
     if (edited && m_renderedRequest) {
         const MessageAnswer answer = m_dialogs.showMessage(
             QStringLiteral("Yazı Tipi"),
@@ -488,6 +518,8 @@ bool Form5::renderIfChanged()
     }
     m_glyphs = renderFontGlyphs(wanted);
     m_renderedRequest = wanted;
+    if (m_editor && m_editedGlyph >= 0 && m_editedGlyph < glyphCount())
+        m_editor->follow(glyphPicture(m_editedGlyph), request().layout, QString());
     return true;
 }
 

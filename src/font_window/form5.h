@@ -3,6 +3,7 @@
 #include "font_glyphs.h"
 #include "font_request.h"
 #include "font_tables.h"
+#include "picture_editor.h"
 
 #include <QWidget>
 
@@ -48,12 +49,20 @@ public:
     PixelGrid glyphPicture(qsizetype index) const;
     void replaceGlyph(qsizetype index, const PixelGrid& picture);
 
+    // The pixel editor a double click on the map opens on its glyph's cell ("Uygula"
+    // replaces the glyph); made at its first use. Until it is set a double click only
+    // emits glyphEditRequested.
+    void setEditorFactory(EditorFactory factory) { m_makeEditor = std::move(factory); }
+    PictureEditor* editor() const { return m_editor; }
+
 Q_SIGNALS:
     // A double click on glyph `index` of the map.
     void glyphEditRequested(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Closing hides the window; the editor's edits not applied ask first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The commands, as their buttons run them.
@@ -79,6 +88,8 @@ private:
     // Renders the glyphs again when what decides them changed; false when the person kept
     // the edited glyphs (the controls are then set back).
     bool renderIfChanged();
+    // The editor on glyph `index`, after asking when it would lose its edits.
+    void editGlyph(int index);
     void showPreviewNote(const QStringList& lines);
 
     ProgramState& m_state;
@@ -107,6 +118,10 @@ private:
     QScrollArea* m_mapArea = nullptr;
     GlyphMap* m_map = nullptr;
     QPlainTextEdit* m_code = nullptr;
+
+    EditorFactory m_makeEditor;
+    PictureEditor* m_editor = nullptr;  // owned by the window as its child
+    qsizetype m_editedGlyph = -1;       // the glyph the editor holds
 
     QString m_filePath;  // the font file chosen with "Dosyadan…"; empty: the family
     bool m_showing = false;

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,6 +24,15 @@
 #include <QTimer>
 
 namespace pixmint {
+namespace {
+
+// The editor's title: the picture file's name, or nothing before a picture is loaded.
+QString pictureTitle(const QString& path)
+{
+    return path.isEmpty() ? QString() : QFileInfo(path).fileName();
+}
+
+}  // namespace
 
 Form1::Form1(ProgramState& state, DialogService& dialogs, QWidget* parent)
     : QWidget(parent), m_state(state), m_dialogs(dialogs)
@@ -124,6 +134,7 @@ void Form1::buildCommandColumn()
     addCommand(4, QStringLiteral("Resmi Tersle"), {592, 408, 73, 33}, &Form1::Command4_Click);
     addCommand(8, QStringLiteral("Görüntü Ayarları"), {592, 448, 73, 33}, &Form1::Command8_Click);
     addCommand(9, QStringLiteral("Yazı Tipi"), {592, 488, 73, 33}, &Form1::Command9_Click);
+    addCommand(10, QStringLiteral("Düzenle"), {592, 528, 73, 33}, &Form1::Command10_Click);
     addCommand(7, QStringLiteral("Hakkında"), {592, 592, 81, 33}, &Form1::Command7_Click);
 }
 
@@ -147,13 +158,14 @@ void Form1::buildSettingsFrame()
 void Form1::buildTabOrder()
 {
     const FormatGroup& f = *m_format;
-    const QList<QWidget*> order = {
-        m_bmpEn,          m_bmpYükseklik,   m_picture1[0], m_picture1[1],
-        m_command[2],     m_command[3],     m_command[4],  m_command[8],
-        m_command[9],     m_command[1],     m_text1,       m_command[5],
-        m_command[6],     m_check1,         m_check2,      f.numbersPerLineBox(),
-        f.commandList(),  f.languageList(), f.prefixBox(), f.suffixBox(),
-        f.separatorBox(), f.sampleBox(),    m_command[7]};
+    const QList<QWidget*> order = {m_bmpEn,          m_bmpYükseklik,        m_picture1[0],
+                                   m_picture1[1],    m_command[2],          m_command[3],
+                                   m_command[4],     m_command[8],          m_command[9],
+                                   m_command[10],    m_command[1],          m_text1,
+                                   m_command[5],     m_command[6],          m_check1,
+                                   m_check2,         f.numbersPerLineBox(), f.commandList(),
+                                   f.languageList(), f.prefixBox(),         f.suffixBox(),
+                                   f.separatorBox(), f.sampleBox(),         m_command[7]};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -257,8 +269,7 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    if (!m_state.busy)
-        m_pictureCommands->convert(false);
+    convert(false);
 }
 
 void Form1::Command3_Click()
@@ -270,8 +281,18 @@ void Form1::Command3_Click()
 
 void Form1::Command4_Click()
 {
-    if (!m_state.busy)
-        m_pictureCommands->convert(true);
+    convert(true);
+}
+
+void Form1::convert(bool invert)
+{
+    if (m_state.busy || !editsMayBeDropped(m_editor, m_dialogs))
+        return;
+    m_pictureCommands->convert(invert);
+    // The editor shows the picture of the conversion when it is open.
+    if (m_editor && !m_state.PikselDizisi.isEmpty())
+        m_editor->follow(m_state.PikselDizisi, m_state.picture.settings().layout,
+                         pictureTitle(m_state.ResimYolu));
 }
 
 void Form1::Command5_Click()
@@ -305,6 +326,27 @@ void Form1::Command9_Click()
     if (!m_state.busy)
         showWindow(m_form5, m_makeFont, false);
 }
+void Form1::Command10_Click()
+{
+    if (m_state.busy || !m_makeEditor)
+        return;
+    PixelGrid picture = m_state.PikselDizisi;
+    if (picture.isEmpty()) {
+        const Checked<TargetSize> size = readTargetSize(m_bmpEn->text(), m_bmpYükseklik->text());
+        if (!size.ok()) {
+            m_dialogs.showMessage(QStringLiteral("Hata"), size.failure());
+            return;
+        }
+        picture = PixelGrid(size->width, size->height);
+    }
+    if (!m_editor) {
+        m_editor = m_makeEditor(
+            this, [this](const PixelGrid& edited) { m_pictureCommands->applyEdited(edited); });
+    } else if (!editsMayBeDropped(m_editor, m_dialogs)) {
+        return;
+    }
+    m_editor->open(picture, m_state.picture.settings().layout, pictureTitle(m_state.ResimYolu));
+}
 
 void Form1::showWindow(QPointer<QWidget>& window, const WindowFactory& factory, bool remakeClosed)
 {
@@ -323,16 +365,20 @@ void Form1::showWindow(QPointer<QWidget>& window, const WindowFactory& factory, 
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // Work still under way stops at its next yield; every other window closes with this one.
+    // Every other window closes with this one. An editor's edits not applied would end with
+    // the program: each editor asks first, and keeping one keeps the program running.
+    const bool othersClosed = (!m_editor || m_editor->closeEditor()) &&
+                              (!m_form2 || m_form2->close()) && (!m_form5 || m_form5->close());
+    if (!othersClosed) {
+        event->ignore();
+        return;
+    }
+    // Work still under way stops at its next yield.
     m_state.abortRequested = true;
-    if (m_form2)
-        m_form2->close();
     if (m_form3)
         m_form3->close();
     if (m_form4)
         m_form4->close();
-    if (m_form5)
-        m_form5->close();
     event->accept();
     Q_EMIT closed();
 }

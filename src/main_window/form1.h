@@ -1,5 +1,7 @@
 #pragma once
 
+#include "picture_editor.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -38,6 +40,8 @@ public:
     void setAboutWindowFactory(WindowFactory factory) { m_makeAbout = std::move(factory); }
     void setSettingsWindowFactory(WindowFactory factory) { m_makeSettings = std::move(factory); }
     void setFontWindowFactory(WindowFactory factory) { m_makeFont = std::move(factory); }
+    // The pixel editor of "Düzenle"; made at its first use.
+    void setEditorFactory(EditorFactory factory) { m_makeEditor = std::move(factory); }
 
     // Checks that a size or column box holds a multiple of 8; otherwise says so and puts
     // the focus back into the box with its whole text selected. An empty box passes.
@@ -52,6 +56,7 @@ public:
     QWidget* aboutWindow() const { return m_form3; }
     QWidget* settingsWindow() const { return m_form4; }
     QWidget* fontWindow() const { return m_form5; }
+    PictureEditor* editor() const { return m_editor; }
 
 Q_SIGNALS:
     void closed();
@@ -71,6 +76,11 @@ private:
     void Command7_Click();
     void Command8_Click();
     void Command9_Click();
+    // "Düzenle": the editor on the last converted picture, or on a light picture of the
+    // typed size; "Uygula" makes the edited picture the converted one.
+    void Command10_Click();
+    // "Dönüştür" and "Resmi Tersle", after asking when the editor would lose its edits.
+    void convert(bool invert);
 
     void buildControls();
     void buildSettingsFrame();
@@ -96,6 +106,8 @@ private:
     WindowFactory m_makeAbout;
     WindowFactory m_makeSettings;
     WindowFactory m_makeFont;
+    EditorFactory m_makeEditor;
+    PictureEditor* m_editor = nullptr;  // owned by the window as its child
     QPointer<QWidget> m_form2;
     QPointer<QWidget> m_form3;
     QPointer<QWidget> m_form4;
@@ -105,7 +117,7 @@ private:
     // run the check again, so two failing boxes cannot pass the focus back and forth.
     bool m_checking = false;
 
-    QPushButton* m_command[10] = {};  // Command1 … Command9 at their numbers
+    QPushButton* m_command[11] = {};  // Command1 … Command10 at their numbers
     PictureBox* m_picture1[2] = {};
     PictureBox* m_picture2 = nullptr;
     PictureBox* m_picture3 = nullptr;

@@ -153,11 +153,29 @@ void PictureCommands::convert(bool invert)
 
 void PictureCommands::showOutcome(PictureRoadOutcome&& outcome, EventYield& yield)
 {
+    m_state.loadedPicture = std::move(outcome.work);
+    m_controls.workPicture->setImage(m_state.loadedPicture);
+    showConverted(std::move(outcome), yield);
+}
+
+void PictureCommands::applyEdited(const PixelGrid& picture)
+{
+    if (m_state.busy)
+        return;
+    EventYield none;
+    PictureRoadOutcome outcome = editedPictureOutcome(picture, roadRequest(false), none);
+    if (!outcome.failure.isEmpty()) {
+        m_dialogs.showMessage(QStringLiteral("Hata"), outcome.failure);
+        return;
+    }
+    showConverted(std::move(outcome), none);
+}
+
+void PictureCommands::showConverted(PictureRoadOutcome&& outcome, EventYield& yield)
+{
     PictureBox* preview = m_controls.targetPreview;
     preview->setImage(
         ResmiAktar(outcome.target, preview->innerSize(), m_controls.fitTarget->isChecked(), yield));
-    m_state.loadedPicture = std::move(outcome.work);
-    m_controls.workPicture->setImage(m_state.loadedPicture);
     m_state.convertedPicture = std::move(outcome.target);
     m_controls.targetPicture->resize(m_state.convertedPicture.size());
     m_controls.targetPicture->setImage(m_state.convertedPicture);

@@ -56,6 +56,10 @@ public:
     void convert(bool invert);
     // "Resmi Kaydet".
     void savePicture();
+    // "Uygula" of the editor: the edited picture becomes the converted one, as if a
+    // conversion had made it (the previews, the grid, the byte table in the settings'
+    // layout and the code text in Frame1's format); the loaded picture stays.
+    void applyEdited(const PixelGrid& picture);
 
     static QString openFilter();
     static QString saveFilter();
@@ -67,6 +71,8 @@ private:
     PictureRoadRequest roadRequest(bool invert) const;
     // Shows what a conversion made, and keeps its grid and table.
     void showOutcome(PictureRoadOutcome&& outcome, EventYield& yield);
+    // The converted part of it: the target picture, the grid, the table and the code.
+    void showConverted(PictureRoadOutcome&& outcome, EventYield& yield);
 
     ProgramState& m_state;
     DialogService& m_dialogs;

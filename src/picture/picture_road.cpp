@@ -48,6 +48,23 @@ QImage averageTarget(const QImage& picture, const PictureRoadRequest& request, Q
     return blackAndWhitePicture(dark, size, request.invert);
 }
 
+// The grid's bytes and code text, as the road ends.
+void packAndLayOut(PictureRoadOutcome& outcome, const PictureRoadRequest& request,
+                   EventYield& yield)
+{
+    outcome.bytes = displayTable(outcome.grid, request.settings, yield);
+    const Checked<TextFormat>& format = request.format;
+    if (format.ok()) {
+        outcome.code.code =
+            layOutTable(format.value(), outcome.bytes, request.path, yield, request.tableName);
+        outcome.code.code.text += libraryCallLine(format.value(), request.settings,
+                                                  {outcome.grid.width(), outcome.grid.height()},
+                                                  request.tableName);
+    } else {
+        outcome.code.failure = format.failure();
+    }
+}
+
 }  // namespace
 
 Bytes displayTable(const PixelGrid& grid, const PictureSettings& settings, EventYield& yield)
@@ -81,6 +98,20 @@ QString libraryCallLine(const TextFormat& format, const PictureSettings& setting
            QStringLiteral("\r\n");
 }
 
+PictureRoadOutcome editedPictureOutcome(const PixelGrid& grid, const PictureRoadRequest& request,
+                                        EventYield& yield)
+{
+    PictureRoadOutcome outcome;
+    if (grid.isEmpty()) {
+        outcome.failure = QStringLiteral("Düzenlenen resim boş.");
+        return outcome;
+    }
+    outcome.grid = grid;
+    outcome.target = blackAndWhitePicture(outcome.grid, {grid.width(), grid.height()}, false);
+    packAndLayOut(outcome, request, yield);
+    return outcome;
+}
+
 PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const PictureDecoder& decode,
                                   ProgressSink* progress, EventYield& yield)
 {
@@ -102,16 +133,7 @@ PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const Pictu
                          : blackWinsTarget(picture, request, size, progress, yield);
     outcome.work = std::move(picture);
     outcome.grid = PikselleriOku(outcome.target, size.width(), size.height(), false);
-    outcome.bytes = displayTable(outcome.grid, settings, yield);
-    const Checked<TextFormat>& format = request.format;
-    if (format.ok()) {
-        outcome.code.code =
-            layOutTable(format.value(), outcome.bytes, request.path, yield, request.tableName);
-        outcome.code.code.text +=
-            libraryCallLine(format.value(), settings, size, request.tableName);
-    } else {
-        outcome.code.failure = format.failure();
-    }
+    packAndLayOut(outcome, request, yield);
     return outcome;
 }
 

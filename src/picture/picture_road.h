@@ -83,4 +83,12 @@ using PictureDecoder = std::function<QImage()>;
 PictureRoadOutcome runPictureRoad(const PictureRoadRequest& request, const PictureDecoder& decode,
                                   ProgressSink* progress, EventYield& yield);
 
+// An edited picture made the converted one ("Uygula" of the editor opened from the main
+// window): the outcome a conversion that gave this grid would have, its target the grid's
+// black-and-white picture, its bytes displayTable's and its code text laid out with the
+// request's format; the work picture stays null and the request's path and size are not
+// checked. A grid without pixels fails as a conversion to that size would.
+PictureRoadOutcome editedPictureOutcome(const PixelGrid& grid, const PictureRoadRequest& request,
+                                        EventYield& yield);
+
 }  // namespace pixmint

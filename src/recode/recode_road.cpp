@@ -18,9 +18,10 @@ struct ReadEntries {
     QStringList entries;
     int notInverted = 0;
     QList<RoadMessage> messages;
+    LayoutHints hints;  // with withHints, of the one table taken smartly
 };
 
-ReadEntries readEntries(const RecodeRequest& request, bool invert)
+ReadEntries readEntries(const RecodeRequest& request, bool invert, bool withHints = false)
 {
     ReadEntries read;
     if (!request.smart) {
@@ -39,6 +40,8 @@ ReadEntries readEntries(const RecodeRequest& request, bool invert)
     if (!chosen.leftOut.isEmpty())
         read.messages.append({kErrorTitle, chosen.leftOut});
     read.entries = std::move(chosen.entries);
+    if (withHints && request.choice.kind != TableChoice::Kind::All && chosen.first >= 0)
+        read.hints = layoutHints(request.text, tables[chosen.first]);
     if (invert)
         read.notInverted = invertEntries(read.entries);
     read.ok = true;
@@ -81,8 +84,9 @@ RecodeOutcome runRecodeRoad(const RecodeRequest& request, EventYield& yield)
 DrawnTable tableToDraw(const RecodeRequest& request, qint64 skip)
 {
     DrawnTable drawn;
-    ReadEntries read = readEntries(request, false);
+    ReadEntries read = readEntries(request, false, true);
     drawn.messages = std::move(read.messages);
+    drawn.hints = std::move(read.hints);
     drawn.failed = !read.ok;
     if (drawn.failed)
         return drawn;
@@ -105,6 +109,21 @@ DrawnTable tableToDraw(const RecodeRequest& request, qint64 skip)
         drawn.bytes.push_back(static_cast<std::uint8_t>(request.invert ? 255 - *value : *value));
     }
     return drawn;
+}
+
+Bytes withEditedPicture(const Bytes& table, qsizetype skip, const PixelGrid& picture,
+                        ByteLayout layout)
+{
+    const auto kept =
+        std::min<std::size_t>(std::size_t(std::max<qsizetype>(0, skip)), table.size());
+    Bytes result(table.begin(), table.begin() + qsizetype(kept));
+    Bytes packed = packedBytes(picture, layout);
+    const std::size_t part = table.size() - kept;
+    if (packed.size() > part &&
+        std::all_of(packed.begin() + qsizetype(part), packed.end(), [](auto b) { return b == 0; }))
+        packed.resize(part);
+    result.insert(result.end(), packed.begin(), packed.end());
+    return result;
 }
 
 }  // namespace pixmint

@@ -2,6 +2,7 @@
 
 #include "byte_layout.h"
 #include "code_layout.h"
+#include "layout_finder.h"
 #include "number_format.h"
 #include "smart_reading.h"
 
@@ -60,11 +61,20 @@ RecodeOutcome runRecodeRoad(const RecodeRequest& request, EventYield& yield);
 // The bytes of a table to draw: read as the road reads it but without its empty entries,
 // without the first `skip` entries, then inverted with invert. An entry that is no byte
 // (hexadecimal, up to FF) fails, named by its number among the entries the road reads.
+// With smart reading of one table, the hints are what the file states of its picture (for
+// the layout finder: findLayouts(bytes, hints)); otherwise there are none.
 struct DrawnTable {
     Bytes bytes;
+    LayoutHints hints;
     QList<RoadMessage> messages;  // the last says why not, when failed is set
     bool failed = false;
 };
 DrawnTable tableToDraw(const RecodeRequest& request, qint64 skip);
+
+// A table whose picture was edited, put back: the first `skip` entries as they were, then
+// the picture packed in the layout. The packed part keeps the length the picture's part had
+// when the bytes beyond it (a last page or row that the table did not fill) are all 0.
+Bytes withEditedPicture(const Bytes& table, qsizetype skip, const PixelGrid& picture,
+                        ByteLayout layout);
 
 }  // namespace pixmint

@@ -836,5 +836,74 @@ TEST_F(CliCommands, RenderInTheLayoutOfThePictureTextGivesTheTargetBack)
     }
 }
 
+// Real tables of other projects: guess prints the finder's best five readings, and render
+// with auto draws the best that agrees with what is given, as the options it names draw it.
+TEST_F(CliCommands, GuessAndRenderAutoTakeTheFindersBestReading)
+{
+    const struct {
+        const char* file;     // under tests/data/finder
+        const char* options;  // of both commands, separated by "|"
+        const char* best;     // the first line of guess, without its score
+        const char* chosen;   // the options render auto names; with --width auto when given
+    } rows[] = {
+        {"adafruit_Adafruit_SSD1306/splash.h", "--table=splash1_data", "rows-msb-left\t82\t64\t0",
+         "--layout rows-msb-left --width 82 --skip 0 (82 × 64)"},
+        {"MLXXXp_Arduboy2/ab_logo.c", "--table=arduboy_logo_sprite", "pages-lsb-top\t88\t16\t2",
+         "--layout pages-lsb-top --width 88 --skip 2 (88 × 16)"},
+        // The leading width and height left out by hand count among the skipped entries.
+        {"MLXXXp_Arduboy2/ab_logo.c", "--table=arduboy_logo_sprite|--skip=2",
+         "pages-lsb-top\t88\t16\t2", "--layout pages-lsb-top --width 88 --skip 2 (88 × 16)"},
+        {"qmk_qmk_firmware/kyria_keymap_excerpt.c", "--table=kyria_logo",
+         "pages-lsb-top\t128\t64\t0", "--layout pages-lsb-top --width 128 --skip 0 (128 × 64)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.file << " " << row.options);
+        const QString source =
+            testing::testData(QStringLiteral("finder/") + QString::fromUtf8(row.file));
+        const QStringList options =
+            QStringList{QStringLiteral("--smart")} + QString::fromUtf8(row.options).split(u'|');
+        const CliResult guessed = runCli(QStringList{QStringLiteral("guess"), source} + options);
+        EXPECT_EQ(guessed.status, Done) << guessed.err.toStdString();
+        const QStringList lines = QString::fromUtf8(guessed.out).split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 5);
+        EXPECT_EQ(lines.first().section(u'\t', 0, 3), QString::fromUtf8(row.best));
+        for (const QString& line : lines) {
+            const double score = line.section(u'\t', 4).toDouble();
+            EXPECT_TRUE(score > 0 && score <= 1) << line.toStdString();
+        }
+
+        const QString png = path("auto.png");
+        const CliResult drawn =
+            runCli(QStringList{QStringLiteral("render"), source, QStringLiteral("--layout=auto"),
+                               QStringLiteral("--width=auto"), QStringLiteral("--output"), png} +
+                   options);
+        EXPECT_EQ(drawn.status, Done);
+        const QString chosen = QString::fromUtf8(row.chosen);
+        EXPECT_EQ(drawn.err, QStringLiteral("pixmint-cli: Düzen: ") + chosen + u'\n');
+        const QString named = path("named.png");
+        QStringList given = chosen.section(u' ', 0, 5).split(u' ');
+        given << QStringLiteral("--smart") << QString::fromUtf8(row.options).section(u'|', 0, 0);
+        const CliResult plain = runCli(QStringList{QStringLiteral("render"), source} + given +
+                                       QStringList{QStringLiteral("--output"), named});
+        EXPECT_EQ(plain.status, Done) << plain.err.toStdString();
+        EXPECT_EQ(QImage(png), QImage(named));
+    }
+    // One part given, the other found; nothing found is a failure.
+    const QString splash =
+        testing::testData(QStringLiteral("finder/adafruit_Adafruit_SSD1306/splash.h"));
+    const CliResult paged =
+        runCli({QStringLiteral("render"), splash, QStringLiteral("--smart"),
+                QStringLiteral("--table=splash1_data"), QStringLiteral("--layout=pages-lsb-top"),
+                QStringLiteral("--width=auto"), QStringLiteral("--output"), path("paged.png")});
+    EXPECT_EQ(paged.status, Done);
+    EXPECT_TRUE(paged.err.startsWith(QStringLiteral("pixmint-cli: Düzen: --layout pages-lsb-top")));
+    const CliResult none =
+        runCli({QStringLiteral("render"), splash, QStringLiteral("--smart"),
+                QStringLiteral("--table=splash1_data"), QStringLiteral("--layout=auto"),
+                QStringLiteral("--width=3"), QStringLiteral("--output"), path("none.png")});
+    EXPECT_EQ(none.status, Failed);
+    EXPECT_EQ(none.err, QStringLiteral("pixmint-cli: Hata: Tablonun bir düzeni bulunamadı.\n"));
+}
+
 }  // namespace
 }  // namespace pixmint::cli

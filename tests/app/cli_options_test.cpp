@@ -88,7 +88,9 @@ struct UsageCase {
 TEST(CliOptions, UsageErrorsExitWithTwoAndSayWhy)
 {
     const UsageCase cases[] = {
-        {"", "Bir komut verin: picture, recode, render, tables veya font."},
+        {"", "Bir komut verin: picture, recode, render, tables, guess veya font."},
+        {"guess|in.inc|--table|logo", "--table yalnız --smart ile verilir."},
+        {"guess|in.inc|--skip|-1", "--skip"},
         {"draw|in.png", "Bilinmeyen komut: \"draw\""},
         {"in.png", "Bilinmeyen komut: \"in.png\""},
         {"--width|8|picture|in.png", "Önce bir komut verin"},

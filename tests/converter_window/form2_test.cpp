@@ -2,9 +2,12 @@
 #include "code_layout.h"
 #include "code_saving.h"
 #include "code_texts.h"
+#include "editors.h"
 #include "form1.h"
+#include "picture_box.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
+#include "table_drawing.h"
 #include "test_paths.h"
 #include "window_test.h"
 
@@ -19,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,7 +64,7 @@ protected:
 TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
 {
     EXPECT_EQ(m_form->windowTitle(), QStringLiteral("Dosya Dönüştür"));
-    EXPECT_EQ(m_form->size(), QSize(607, 458));
+    EXPECT_EQ(m_form->size(), QSize(607, 641));
     struct Row {
         const char* name;
         QRect geometry;
@@ -78,7 +82,15 @@ TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
         {"Akıllı", {8, 434, 110, 17}, "Akıllı okuma"},
         {"Label10", {128, 436, 40, 13}, "Tablo :"},
         {"Tablo", {176, 432, 417, 21}, "Tümü"},
+        {"Label11", {8, 464, 24, 13}, "En :"},
+        {"Label12", {104, 464, 44, 13}, "Düzen :"},
+        {"TabloDüzen", {152, 460, 272, 21}, "Sayfa, bit 0 üstte (KS0108, SSD1306, ST7565)"},
+        {"DüzeniBul", {432, 460, 77, 21}, "Düzeni bul"},
+        {"Düzenle", {516, 460, 77, 21}, "Düzenle"},
+        {"TabloResmi", {8, 488, 585, 145}, ""},
     };
+    EXPECT_EQ(control<QSpinBox>(QStringLiteral("TabloEn"))->geometry(), QRect(36, 460, 57, 21));
+    EXPECT_TRUE(control<PictureBox>(QStringLiteral("TabloResmi"))->isEmpty());
     for (const Row& row : rows) {
         QWidget* w = control(QString::fromUtf8(row.name));
         EXPECT_EQ(w->geometry(), row.geometry) << row.name;
@@ -91,9 +103,14 @@ TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
             text = l->text();
         else if (auto* c = qobject_cast<QComboBox*>(w))
             text = c->currentText();
-        else
-            text = static_cast<QPlainTextEdit*>(w)->toPlainText();
+        else if (auto* p = qobject_cast<QPlainTextEdit*>(w))
+            text = p->toPlainText();
         EXPECT_EQ(text, QString::fromUtf8(row.text)) << row.name;
+        if (qobject_cast<QLabel*>(w)) {
+            EXPECT_GE(w->width(), w->sizeHint().width()) << row.name << ": caption cut off";
+        } else if (qobject_cast<QPushButton*>(w)) {
+            EXPECT_LT(w->fontMetrics().horizontalAdvance(text) + 8, w->width()) << row.name;
+        }
     }
     const QList<Row> inFrame = {
         {"Label5", {176, 8, 36, 13}, "Komut :"},
@@ -134,13 +151,14 @@ TEST_F(Form2Test, ControlsStartWithTheirDesignValuesInTheKeyboardOrder)
     EXPECT_FALSE(combo("Tablo")->isEditable());
 
     const QStringList order = {
-        QStringLiteral("Text1"),     QStringLiteral("Command1"),   QStringLiteral("Text2"),
-        QStringLiteral("Command2"),  QStringLiteral("Command3"),   QStringLiteral("Görünüş(0)"),
-        QStringLiteral("Ayraç(0)"),  QStringLiteral("ArkaEk(0)"),  QStringLiteral("ÖnEk(0)"),
-        QStringLiteral("Combo1(0)"), QStringLiteral("Combo2(0)"),  QStringLiteral("Combo2(1)"),
-        QStringLiteral("Combo1(1)"), QStringLiteral("ÖnEk(1)"),    QStringLiteral("ArkaEk(1)"),
-        QStringLiteral("Ayraç(1)"),  QStringLiteral("Görünüş(1)"), QStringLiteral("Command4"),
-        QStringLiteral("Akıllı"),    QStringLiteral("Tablo")};
+        QStringLiteral("Text1"),      QStringLiteral("Command1"),   QStringLiteral("Text2"),
+        QStringLiteral("Command2"),   QStringLiteral("Command3"),   QStringLiteral("Görünüş(0)"),
+        QStringLiteral("Ayraç(0)"),   QStringLiteral("ArkaEk(0)"),  QStringLiteral("ÖnEk(0)"),
+        QStringLiteral("Combo1(0)"),  QStringLiteral("Combo2(0)"),  QStringLiteral("Combo2(1)"),
+        QStringLiteral("Combo1(1)"),  QStringLiteral("ÖnEk(1)"),    QStringLiteral("ArkaEk(1)"),
+        QStringLiteral("Ayraç(1)"),   QStringLiteral("Görünüş(1)"), QStringLiteral("Command4"),
+        QStringLiteral("Akıllı"),     QStringLiteral("Tablo"),      QStringLiteral("TabloEn"),
+        QStringLiteral("TabloDüzen"), QStringLiteral("DüzeniBul"),  QStringLiteral("Düzenle")};
     pane("Text1")->setFocus(Qt::TabFocusReason);
     QStringList seen;
     for (int i = 0; i < order.size(); ++i) {
@@ -527,6 +545,60 @@ TEST(Form2Wiring, EveryButtonRunsItsOwnCommand)
         }
         EXPECT_EQ(state.BaytTablosu, row.table);
     }
+}
+
+// A table read starts the finder's row at the best reading, drawn; "Düzeni bul" finds it
+// again after a change. "Düzenle" edits the converted table at the row's width and layout,
+// and "Uygula" puts the packed picture into the byte table and writes the target pane again.
+TEST_F(Form2Test, TheFindersRowDrawsTheTableAndDüzenleReplacesItsNumbers)
+{
+    m_form->setEditorFactory(testing::realEditors(m_dialogs));
+    m_form->findChild<QCheckBox*>(QStringLiteral("Akıllı"))->setChecked(true);
+    const QString splash =
+        testing::testData(QStringLiteral("finder/adafruit_Adafruit_SSD1306/splash.h"));
+    open(splash);
+    auto* width = control<QSpinBox>(QStringLiteral("TabloEn"));
+    QComboBox* layout = combo("TabloDüzen");
+    auto* picture = control<PictureBox>(QStringLiteral("TabloResmi"));
+    EXPECT_EQ(combo("Tablo")->currentText(), QStringLiteral("splash1_data (704 sayı)"));
+    EXPECT_EQ(width->value(), 82);
+    EXPECT_EQ(layout->currentText(), layoutRecord(ByteLayout::RowsMsbLeft).text);
+    const QList<FoundTable> tables = findTables(pane("Text1")->toPlainText());
+    const auto splash1 = std::find_if(tables.begin(), tables.end(), [](const FoundTable& t) {
+        return t.name == QStringLiteral("splash1_data");
+    });
+    ASSERT_NE(splash1, tables.end());
+    const Bytes bytes(splash1->bytes.begin(), splash1->bytes.end());
+    ASSERT_EQ(bytes.size(), 704U);
+    // 82 × 64 pixels fit the box twice as large.
+    EXPECT_EQ(picture->image(), drawTable(bytes, 82, 2, ByteLayout::RowsMsbLeft).value());
+
+    width->setValue(41);
+    EXPECT_EQ(picture->image().width(), 41 * 1);
+    testing::click(m_form.get(), "DüzeniBul");
+    EXPECT_EQ(width->value(), 82);
+    EXPECT_EQ(picture->image(), drawTable(bytes, 82, 2, ByteLayout::RowsMsbLeft).value());
+
+    testing::click(m_form.get(), "Command2");
+    m_dialogs.clearCalls();
+    testing::click(m_form.get(), "Düzenle");
+    Form6* editor = testing::editorWindow(m_form->editor());
+    ASSERT_NE(editor, nullptr);
+    const PixelGrid shown = unpackedGrid(bytes, 82, ByteLayout::RowsMsbLeft);
+    EXPECT_EQ(editor->picture(), shown);
+    EXPECT_EQ(editor->layout(), ByteLayout::RowsMsbLeft);
+    PixelGrid edited = shown;
+    edited.set(0, 0, 1 - shown.at(0, 0));
+    testing::paint(editor, {{0, 0}}, shown.at(0, 0) ? Qt::RightButton : Qt::LeftButton);
+    ASSERT_EQ(editor->picture(), edited);
+    testing::apply(editor);
+    const QStringList table = twoDigitTexts(packedBytes(edited, ByteLayout::RowsMsbLeft));
+    EXPECT_EQ(m_state.BaytTablosu, table);
+    EXPECT_NE(table.first(), twoDigitTexts(bytes).first());
+    EXPECT_EQ(pane("Text2")->toPlainText(),
+              testing::codeText(presetFormat(QStringLiteral("Asm")), table, splash)
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_TRUE(m_dialogs.calls().isEmpty());
 }
 
 }  // namespace

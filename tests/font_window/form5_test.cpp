@@ -1,4 +1,5 @@
 #include "form5.h"
+#include "editors.h"
 
 #include "font_road.h"
 #include "font_sample.h"
@@ -360,6 +361,62 @@ TEST_F(Form5Test, TheMapOpensAGlyphAndKeepsItsEditsUntilAsked)
     EXPECT_EQ(m_dialogs.messages().size(), 1);
     EXPECT_EQ(map->glyphs().size(), 3);
     EXPECT_FALSE(map->glyphs()[1].edited);
+}
+
+// A double click opens the editor on the glyph's cell; "Uygula" replaces the glyph, and the
+// code text is the road's of the glyphs with that glyph replaced. Another glyph, or new
+// characters, while the editor holds edits not applied ask first.
+TEST_F(Form5Test, ADoubleClickEditsTheGlyphAndUygulaReplacesIt)
+{
+    m_form->setEditorFactory(testing::realEditors(m_dialogs));
+    chooseFont("5x7.pcf.gz");
+    choose("Karakterler", 4);
+    control<QLineEdit>("KarakterMetni")->setText(QStringLiteral("AB"));
+    settle();
+    auto* map = control<GlyphMap>("KarakterHaritası");
+    QTest::mouseDClick(map, Qt::LeftButton, {}, map->glyphBox(1).center());
+    Form6* editor = testing::editorWindow(m_form->editor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    const PixelGrid glyph = m_form->glyphPicture(1);
+    EXPECT_EQ(editor->picture(), glyph);
+    EXPECT_EQ(editor->layout(), m_form->request().layout);
+
+    PixelGrid edited = glyph;
+    edited.set(0, 0, 1 - glyph.at(0, 0));
+    testing::paint(editor, {{0, 0}}, glyph.at(0, 0) ? Qt::RightButton : Qt::LeftButton);
+    ASSERT_EQ(editor->picture(), edited);
+    testing::apply(editor);
+    EXPECT_TRUE(map->glyphs()[1].edited);
+    EXPECT_EQ(m_form->glyphPicture(1), edited);
+
+    QTest::mouseClick(control<QPushButton>("Dönüştür"), Qt::LeftButton);
+    FontRoadRequest road = m_form->request();
+    FontGlyphs glyphs = renderFontGlyphs(road.glyphs).value();
+    replaceGlyphPixels(glyphs, 1, edited);
+    const FontRoadOutcome outcome = runFontRoad(road, glyphs);
+    EXPECT_EQ(
+        control<QPlainTextEdit>("Kod")->toPlainText(),
+        QString(outcome.code.code.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(drawnGlyph(outcome.tables, 1), edited);
+
+    // Edits not applied: another glyph asks ("No" keeps them), and so do new characters.
+    testing::paint(editor, {{1, 1}}, edited.at(1, 1) ? Qt::RightButton : Qt::LeftButton);
+    m_dialogs.clearCalls();
+    m_dialogs.queueAnswer(MessageAnswer::No);
+    QTest::mouseDClick(map, Qt::LeftButton, {}, map->glyphBox(0).center());
+    EXPECT_EQ(m_dialogs.onlyMessage().text,
+              QStringLiteral("Düzenlemeler kaybolacak. Devam edilsin mi?"));
+    EXPECT_TRUE(editor->hasUnappliedEdits());
+    EXPECT_NE(editor->picture(), m_form->glyphPicture(0));
+    m_dialogs.clearCalls();
+    m_dialogs.queueAnswer(MessageAnswer::No);
+    control<QLineEdit>("KarakterMetni")->setText(QStringLiteral("ABC"));
+    settle();
+    EXPECT_EQ(m_dialogs.onlyMessage().text,
+              QStringLiteral("Düzenlenen karakterler kaybolacak. Devam edilsin mi?"));
+    EXPECT_TRUE(editor->hasUnappliedEdits());
+    EXPECT_FALSE(m_dialogs.hasUnusedAnswers());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "form1.h"
 #include "code_saving.h"
+#include "code_texts.h"
+#include "editors.h"
 #include "picture_commands.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
@@ -92,6 +94,7 @@ TEST_F(Form1Test, EveryControlHasItsNameKindTextAndPlace)
         {"Command4", "pixmint::CommandButton", "Resmi Tersle", {592, 408, 73, 33}, false},
         {"Command8", "pixmint::CommandButton", "Görüntü Ayarları", {592, 448, 73, 33}, false},
         {"Command9", "pixmint::CommandButton", "Yazı Tipi", {592, 488, 73, 33}, false},
+        {"Command10", "pixmint::CommandButton", "Düzenle", {592, 528, 73, 33}, false},
         {"Command7", "pixmint::CommandButton", "Hakkında", {592, 592, 81, 33}, false},
         {"Picture2", "pixmint::PictureBox", "", {168, 288, 297, 361}, false},
         {"Picture3", "pixmint::PictureBox", "", {368, 32, 128, 64}, false},
@@ -154,14 +157,15 @@ TEST_F(Form1Test, FocusStartsInTheWidthBoxAndTabFollowsTheKeyboardOrder)
                                   QStringLiteral("Picture1(0)"), QStringLiteral("Picture1(1)"),
                                   QStringLiteral("Command2"),    QStringLiteral("Command3"),
                                   QStringLiteral("Command4"),    QStringLiteral("Command8"),
-                                  QStringLiteral("Command9"),    QStringLiteral("Command1"),
-                                  QStringLiteral("Text1"),       QStringLiteral("Command5"),
-                                  QStringLiteral("Command6"),    QStringLiteral("Check1"),
-                                  QStringLiteral("Check2"),      QStringLiteral("SütunSayısı"),
-                                  QStringLiteral("Combo2"),      QStringLiteral("Combo1"),
-                                  QStringLiteral("ÖnEk"),        QStringLiteral("ArkaEk"),
-                                  QStringLiteral("Ayraç"),       QStringLiteral("Görünüş"),
-                                  QStringLiteral("Command7"),    QStringLiteral("BmpEn")};
+                                  QStringLiteral("Command9"),    QStringLiteral("Command10"),
+                                  QStringLiteral("Command1"),    QStringLiteral("Text1"),
+                                  QStringLiteral("Command5"),    QStringLiteral("Command6"),
+                                  QStringLiteral("Check1"),      QStringLiteral("Check2"),
+                                  QStringLiteral("SütunSayısı"), QStringLiteral("Combo2"),
+                                  QStringLiteral("Combo1"),      QStringLiteral("ÖnEk"),
+                                  QStringLiteral("ArkaEk"),      QStringLiteral("Ayraç"),
+                                  QStringLiteral("Görünüş"),     QStringLiteral("Command7"),
+                                  QStringLiteral("BmpEn")};
     QStringList seen = {focusName()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -414,6 +418,7 @@ TEST(Form1Wiring, EveryButtonRunsItsOwnCommand)
         {"Command7", std::nullopt, {}, {}, "Form3"},
         {"Command8", std::nullopt, {}, {}, "Form4"},
         {"Command9", std::nullopt, {}, {}, "Form5"},
+        {"Command10", std::nullopt, {}, {}, "Form6"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.button);
@@ -424,6 +429,7 @@ TEST(Form1Wiring, EveryButtonRunsItsOwnCommand)
         form.setAboutWindowFactory(namedWindow("Form3"));
         form.setSettingsWindowFactory(namedWindow("Form4"));
         form.setFontWindowFactory(namedWindow("Form5"));
+        form.setEditorFactory(testing::realEditors(dialogs));
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
         form.findChild<QLineEdit*>(QStringLiteral("BmpEn"))->setText(QStringLiteral("16"));
@@ -450,8 +456,89 @@ TEST(Form1Wiring, EveryButtonRunsItsOwnCommand)
             if (window)
                 shown << window->objectName();
         }
+        if (Form6* editor = testing::editorWindow(form.editor()); editor && editor->isVisible())
+            shown << editor->objectName();
         EXPECT_EQ(shown.join(QLatin1Char(' ')), QString::fromLatin1(row.window));
     }
+}
+
+// "Düzenle" opens the editor on a light picture of the typed size before any conversion;
+// "Uygula" makes the edited picture the converted one, packed in the settings' layout, and
+// "Resmi Kaydet" saves it. Converting again while edits are not applied asks first.
+TEST_F(Form1Test, DüzenleMakesTheEditedPictureTheConvertedOneAndAsksBeforeLosingEdits)
+{
+    m_form->setEditorFactory(testing::realEditors(m_dialogs));
+    box("BmpEn")->setText(QStringLiteral("16"));
+    box("BmpYükseklik")->setText(QStringLiteral("8"));
+    PictureSettings settings;
+    settings.layout = ByteLayout::RowsMsbLeft;
+    m_state.picture.setSettings(settings);
+    testing::click(m_form.get(), "Command10");
+    Form6* editor = testing::editorWindow(m_form->editor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->picture(), PixelGrid(16, 8));
+    EXPECT_EQ(editor->layout(), ByteLayout::RowsMsbLeft);
+
+    testing::paint(editor, {{0, 0}, {9, 7}});
+    PixelGrid edited(16, 8);
+    edited.set(0, 0, 1);
+    edited.set(9, 7, 1);
+    ASSERT_EQ(editor->picture(), edited);
+    testing::apply(editor);
+    EXPECT_EQ(m_state.PikselDizisi, edited);
+    const QStringList table = twoDigitTexts(packedBytes(edited, ByteLayout::RowsMsbLeft));
+    EXPECT_EQ(m_state.BaytTablosu, table);
+    EXPECT_EQ(table.first(), QStringLiteral("80"));
+    EXPECT_EQ(pane("Text1")->toPlainText(),
+              testing::codeText(presetFormat(QStringLiteral("Asm")), table, QString())
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(m_state.convertedPicture.size(), QSize(16, 8));
+    EXPECT_EQ(m_state.convertedPicture.pixel(9, 7), qRgb(0, 0, 0));
+    EXPECT_EQ(m_state.convertedPicture.pixel(1, 0), qRgb(255, 255, 255));
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("edited.bmp"));
+    m_dialogs.queueFile(saved);
+    testing::click(m_form.get(), "Command5");
+    EXPECT_EQ(QImage(saved).convertToFormat(QImage::Format_RGB32),
+              m_state.convertedPicture.convertToFormat(QImage::Format_RGB32));
+
+    // Edits not applied: "Dönüştür" and "Resmi Tersle" ask; No keeps everything.
+    testing::paint(editor, {{5, 5}});
+    m_dialogs.clearCalls();
+    for (const char* command : {"Command2", "Command4"}) {
+        m_dialogs.queueAnswer(MessageAnswer::No);
+        testing::click(m_form.get(), command);
+        const DialogCall asked = m_dialogs.onlyMessage();
+        EXPECT_EQ(asked.text, QStringLiteral("Düzenlemeler kaybolacak. Devam edilsin mi?"));
+        EXPECT_EQ(asked.buttons, MessageButtons::YesNo);
+        m_dialogs.clearCalls();
+    }
+    EXPECT_EQ(m_state.BaytTablosu, table);
+    EXPECT_TRUE(editor->hasUnappliedEdits());
+    // Yes goes on: the saved picture converts to the same table (the round trip), and the
+    // editor starts afresh on it.
+    m_dialogs.queueAnswer(MessageAnswer::Yes);
+    testing::click(m_form.get(), "Command2");
+    EXPECT_EQ(m_dialogs.calls().size(), 1);
+    EXPECT_EQ(m_state.ResimYolu, saved);
+    EXPECT_EQ(m_state.BaytTablosu, table);
+    EXPECT_FALSE(editor->hasUnappliedEdits());
+    EXPECT_EQ(editor->picture(), edited);
+
+    // Closing the program with edits not applied asks the editor's question; No keeps both.
+    testing::paint(editor, {{6, 6}});
+    m_dialogs.clearCalls();
+    m_dialogs.queueAnswer(MessageAnswer::No);
+    bool closed = false;
+    QObject::connect(m_form.get(), &Form1::closed, [&] { closed = true; });
+    m_form->close();
+    EXPECT_EQ(m_dialogs.onlyMessage().text,
+              QStringLiteral("Değişiklikler uygulanmadı. Kapatılsın mı?"));
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(m_form->isVisible());
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_FALSE(m_dialogs.hasUnusedAnswers());
 }
 
 }  // namespace

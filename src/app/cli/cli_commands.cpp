@@ -7,7 +7,7 @@
 namespace pixmint::cli {
 namespace {
 
-// "picture, recode, render, tables veya font".
+// "picture, recode, render, tables, guess veya font".
 QString commandWords()
 {
     QStringList names;
@@ -181,7 +181,7 @@ ParsedCommandLine withoutCommand(const QStringList& arguments)
 const QList<Command>& commands()
 {
     static const QList<Command> all = {pictureCommand(), recodeCommand(), renderCommand(),
-                                       tablesCommand(), fontCommand()};
+                                       tablesCommand(),  guessCommand(),  fontCommand()};
     return all;
 }
 

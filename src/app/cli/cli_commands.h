@@ -20,6 +20,7 @@ Command pictureCommand();  // the road of "Dönüştür" (with --invert "Resmi T
 Command recodeCommand();   // the converter's "Aç" then "Dönüştür" (with --invert "Tersle")
 Command renderCommand();   // a table read as recode reads it, drawn as a PNG picture
 Command tablesCommand();   // the tables smart reading finds in an include file
+Command guessCommand();    // the layout finder's best readings of a table ("Düzeni bul")
 Command fontCommand();     // a font's characters into glyph tables ("Yazı Tipi"'s "Dönüştür")
 // --help and --version, which every command and none takes.
 const QList<OptionSpec>& generalOptions();

@@ -77,6 +77,16 @@ OptionSpec switchOption(const char* name, const QString& help, const QString& de
     return option;
 }
 
+OptionSpec numberOption(const char* name, const char* valueName, const QString& help, int least,
+                        std::optional<int> most, const QString& defaultText)
+{
+    OptionSpec option = valueOption(name, valueName, help, defaultText);
+    option.type = OptionType::WholeNumber;
+    option.least = least;
+    option.most = most;
+    return option;
+}
+
 QList<OptionSpec> targetFormatOptions(bool columns)
 {
     const Language& first = languages().front();
@@ -149,6 +159,14 @@ QList<OptionSpec> writingOptions()
         valueOption("eol", "SATIR_SONU", QStringLiteral("satır sonu: crlf ya da lf"),
                     QStringLiteral("crlf")),
     };
+}
+
+OptionSpec skipOption()
+{
+    return numberOption("skip", "N",
+                        QStringLiteral("tablonun başındaki resim olmayan N sayıyı atlar, örneğin "
+                                       "en ve yükseklik"),
+                        0, std::nullopt, QString::number(kDefaultSkip));
 }
 
 OptionSpec layoutOption(const QString& help)

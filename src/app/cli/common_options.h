@@ -15,6 +15,9 @@ OptionSpec valueOption(const char* name, const char* valueName, const QString& h
                        const QString& defaultText = QString());
 OptionSpec switchOption(const char* name, const QString& help,
                         const QString& defaultText = QStringLiteral("kapalı"));
+// A whole-number option from least to most (no upper bound without most).
+OptionSpec numberOption(const char* name, const char* valueName, const QString& help, int least,
+                        std::optional<int> most, const QString& defaultText);
 
 // The format written: --lang, --command, --prefix, --suffix, --separator; with columns also
 // --columns.
@@ -29,6 +32,9 @@ OptionSpec outputOption(const QString& valueName, const QString& help,
                         const QString& defaultText = QStringLiteral("standart çıktı"));
 // --check and --eol, of the commands that write a code text.
 QList<OptionSpec> writingOptions();
+// --skip N, of the commands that read a table as a picture (0 when not given).
+constexpr int kDefaultSkip = 0;
+OptionSpec skipOption();
 // --layout, with its help.
 OptionSpec layoutOption(const QString& help);
 // --invert, with its help.

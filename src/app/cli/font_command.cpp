@@ -64,16 +64,6 @@ Checked<std::optional<Record>> recordNamed(const CommandLine& line, const char* 
             .arg(QLatin1String(name), listed(recordWords(records)), *given));
 }
 
-OptionSpec numberOption(const char* name, const char* valueName, const QString& help, int least,
-                        std::optional<int> most, const QString& defaultText)
-{
-    OptionSpec option = valueOption(name, valueName, help, defaultText);
-    option.type = OptionType::WholeNumber;
-    option.least = least;
-    option.most = most;
-    return option;
-}
-
 QList<OptionSpec> sourceOptions()
 {
     return {

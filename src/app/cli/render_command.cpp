@@ -10,32 +10,21 @@
 namespace pixmint::cli {
 namespace {
 
-OptionSpec numberOption(const char* name, const char* valueName, const QString& help, int least,
-                        std::optional<int> most, const QString& defaultText)
-{
-    OptionSpec option = valueOption(name, valueName, help, defaultText);
-    option.type = OptionType::WholeNumber;
-    option.least = least;
-    option.most = most;
-    return option;
-}
-
 constexpr int kDefaultScale = 1;
-constexpr int kDefaultSkip = 0;
 
 QList<OptionSpec> renderOptions()
 {
     QList<OptionSpec> options = {
         numberOption("width", "EN",
-                     QStringLiteral("tablonun sütun sayısı, 1-%1 (zorunlu; varsayılanı yok)")
+                     QStringLiteral("tablonun sütun sayısı, 1-%1, ya da auto: düzen bulucunun "
+                                    "en iyi bulduğu (zorunlu; varsayılanı yok)")
                          .arg(kMaxDrawingWidth),
                      1, kMaxDrawingWidth, QString()),
     };
-    options << sourceFormatOptions() << smartReadingOptions()
-            << numberOption("skip", "N",
-                            QStringLiteral("tablonun başındaki resim olmayan N sayıyı atlar, "
-                                           "örneğin en ve yükseklik"),
-                            0, std::nullopt, QString::number(kDefaultSkip))
+    OptionSpec layout = layoutOption(QStringLiteral("tablonun bayt düzeni"));
+    layout.words << kAuto;
+    layout.help += QStringLiteral(" (auto: düzen bulucunun en iyi bulduğu)");
+    options << sourceFormatOptions() << smartReadingOptions() << skipOption()
             << invertOption(QStringLiteral("her sayıyı tersler"))
             << numberOption("scale", "K",
                             QStringLiteral("her pikseli K × K çizer, 1-%1").arg(kMaxDrawingScale),
@@ -43,8 +32,50 @@ QList<OptionSpec> renderOptions()
             << outputOption(QStringLiteral("ÇIKTI.png"),
                             QStringLiteral("çizilen PNG resmi (zorunlu; varsayılanı yok)"),
                             QString())
-            << layoutOption(QStringLiteral("tablonun bayt düzeni"));
+            << layout;
     return options;
+}
+
+// The reading render draws: the layout and the width given, or with "auto" the finder's
+// best reading that agrees with the one given (its leading bytes left out); nothing after
+// saying why not.
+struct Reading {
+    Bytes bytes;
+    int width = 0;
+    ByteLayout layout = ByteLayout::PagesLsbTop;
+};
+
+std::optional<Reading> chosenReading(DrawnTable&& table, std::optional<int> width,
+                                     std::optional<ByteLayout> layout, qint64 skip,
+                                     std::ostream& err)
+{
+    if (width && layout)
+        return Reading{std::move(table.bytes), *width, *layout};
+    for (const LayoutGuess& guess : findLayouts(table.bytes, table.hints)) {
+        if ((width && guess.width != *width) || (layout && guess.layout != *layout))
+            continue;
+        tell(err, QStringLiteral("Düzen"), guessDescription(guess, skip));
+        const auto first = table.bytes.begin() + guess.skip;
+        return Reading{Bytes(first, table.bytes.end()), guess.width, guess.layout};
+    }
+    tell(err, errorTitle(), QStringLiteral("Tablonun bir düzeni bulunamadı."));
+    return std::nullopt;
+}
+
+int drawReading(const Reading& reading, int scale, const QString& output, std::ostream& err)
+{
+    const Checked<QImage> drawing = drawTable(reading.bytes, reading.width, scale, reading.layout);
+    if (!drawing.ok()) {
+        tell(err, errorTitle(), drawing.failure());
+        return Failed;
+    }
+    try {
+        savePicture(drawing.value(), "PNG", output);
+    } catch (const RunError& error) {
+        tell(err, error);
+        return Failed;
+    }
+    return Done;
 }
 
 int runRender(const CommandLine& line, std::ostream& /*out*/, std::ostream& err)
@@ -57,39 +88,28 @@ int runRender(const CommandLine& line, std::ostream& /*out*/, std::ostream& err)
     const std::optional<QString> output = line.text(QStringLiteral("output"));
     if (!output)
         return usage(err, QStringLiteral("render --output ister (PNG dosyası)."));
+    const bool autoWidth = line.text(QStringLiteral("width")) == kAuto;
     const Checked<int> width = line.number(QStringLiteral("width"), 0);
     const Checked<int> scale = line.number(QStringLiteral("scale"), kDefaultScale);
     const Checked<int> skip = line.number(QStringLiteral("skip"), kDefaultSkip);
     for (const Checked<int>* number : {&width, &scale, &skip}) {
-        if (!number->ok())
+        if (!number->ok() && !(number == &width && autoWidth))
             return usage(err, number->failure());
     }
     if (const std::optional<QString> problem = readingOptionsProblem(line))
         return usage(err, *problem);
+    const bool autoLayout = line.text(QStringLiteral("layout")) == kAuto;
     const Checked<ByteLayout> layout = layoutFrom(line);
-    if (!layout.ok())
+    if (!layout.ok() && !autoLayout)
         return usage(err, layout.failure());
 
-    const std::optional<QString> text = readInclude(*input, err);
-    if (!text)
+    std::optional<DrawnTable> table = readTableToDraw(line, *input, skip.value(), err);
+    if (!table)
         return Failed;
-    const DrawnTable table = tableToDraw(recodeRequest(line, *text), skip.value());
-    tell(err, table.messages);
-    if (table.failed)
-        return Failed;
-    const Checked<QImage> drawing =
-        drawTable(table.bytes, width.value(), scale.value(), layout.value());
-    if (!drawing.ok()) {
-        tell(err, errorTitle(), drawing.failure());
-        return Failed;
-    }
-    try {
-        savePicture(drawing.value(), "PNG", *output);
-    } catch (const RunError& error) {
-        tell(err, error);
-        return Failed;
-    }
-    return Done;
+    const std::optional<Reading> reading = chosenReading(
+        std::move(*table), autoWidth ? std::nullopt : std::optional<int>(width.value()),
+        autoLayout ? std::nullopt : std::optional<ByteLayout>(layout.value()), skip.value(), err);
+    return reading ? drawReading(*reading, scale.value(), *output, err) : Failed;
 }
 
 }  // namespace
@@ -102,6 +122,9 @@ Command renderCommand()
         {QStringLiteral("GİRDİ --width EN --output ÇIKTI.png [seçenekler]"),
          QStringLiteral("Bir include dosyasındaki bayt tablosunu siyah-beyaz PNG resmi olarak "
                         "çizer.")},
+        {QStringLiteral("GİRDİ --layout auto --width auto --output ÇIKTI.png [seçenekler]"),
+         QStringLiteral("Tabloyu düzen bulucunun en iyi bulduğu düzende ve ende çizer; bunları "
+                        "standart hataya yazar.")},
     };
     command.options = renderOptions();
     command.run = runRender;

@@ -1,5 +1,6 @@
 #include "table_reading.h"
 
+#include "cli_output.h"
 #include "common_options.h"
 #include "format_detection.h"
 
@@ -34,6 +35,29 @@ RecodeRequest recodeRequest(const CommandLine& line, const QString& text)
     }
     request.invert = line.isSet(QStringLiteral("invert"));
     return request;
+}
+
+QString guessDescription(const LayoutGuess& guess, qint64 skip)
+{
+    return QStringLiteral("--layout %1 --width %2 --skip %3 (%4 × %5)")
+        .arg(layoutRecord(guess.layout).option)
+        .arg(guess.width)
+        .arg(skip + guess.skip)
+        .arg(guess.width)
+        .arg(guess.height);
+}
+
+std::optional<DrawnTable> readTableToDraw(const CommandLine& line, const QString& input,
+                                          qint64 skip, std::ostream& err)
+{
+    const std::optional<QString> text = readInclude(input, err);
+    if (!text)
+        return std::nullopt;
+    DrawnTable table = tableToDraw(recodeRequest(line, *text), skip);
+    tell(err, table.messages);
+    if (table.failed)
+        return std::nullopt;
+    return table;
 }
 
 }  // namespace pixmint::cli
