@@ -291,7 +291,7 @@ void Form5::showControlStates()
     m_size->setEnabled(!m_fit->isChecked());
     m_fitRows->setEnabled(m_fit->isChecked());
     m_threshold->setEnabled(m_smoothing->isChecked());
-    m_face->setEnabled(!m_filePath.isEmpty());
+    m_face->setEnabled(!m_filePath.isEmpty() && !isIncludeFontFile(m_filePath));
     m_style->setEnabled(m_filePath.isEmpty());
     // A GFX font has its own bit order.
     const bool gfx = fontFormatRecords().value(m_format->currentIndex()).format == FontFormat::Gfx;
@@ -310,6 +310,8 @@ FontGlyphRequest Form5::glyphRequest() const
     } else {
         request.source.path = m_filePath;
         request.source.face = m_face->value();
+        // A font that an include file holds: its first GFX font or cell font.
+        request.source.includeFile = isIncludeFontFile(m_filePath);
     }
     if (m_fit->isChecked())
         request.fitHeight = m_fitRows->value();
@@ -381,9 +383,12 @@ void Form5::showGlyphRequest(const FontGlyphRequest& request)
 void Form5::Dosyadan_Click()
 {
     FileDialogRequest dialog;
+    const QString includes = includeFontPatterns().join(u';');
     dialog.filter = QStringLiteral(
-        "Yazı tipleri (*.TTF;*.OTF;*.TTC;*.PCF;*.PCF.GZ;*.BDF;*.FON;*.FNT)|"
-        "*.TTF;*.OTF;*.TTC;*.PCF;*.PCF.GZ;*.BDF;*.FON;*.FNT|Tüm dosyalar (*.*)|*.*");
+                        "Yazı tipleri (*.TTF;*.OTF;*.TTC;*.PCF;*.PCF.GZ;*.BDF;*.FON;*.FNT)|"
+                        "*.TTF;*.OTF;*.TTC;*.PCF;*.PCF.GZ;*.BDF;*.FON;*.FNT|"
+                        "Include dosyalarındaki yazı tipleri (%1)|%1|Tüm dosyalar (*.*)|*.*")
+                        .arg(includes);
     const std::optional<QString> chosen = m_dialogs.chooseOpenFile(dialog);
     if (!chosen || chosen->isEmpty())
         return;
