@@ -98,7 +98,7 @@ void checkFont(const pixmint::Checked<pixmint::IncludedFont>& font)
     if (font->kind == pixmint::IncludedFont::Kind::Gfx) {
         check(font->glyphs.size() == qint64(font->last) - font->first + 1,
               "a GFX font has an entry per code");
-        for (const pixmint::IncludedGfxGlyph& glyph : font->glyphs) {
+        for (const pixmint::GfxGlyph& glyph : font->glyphs) {
             const qint64 bytes = (qint64(glyph.width) * glyph.height + 7) / 8;
             check(glyph.bitmapOffset >= 0 && glyph.bitmapOffset + bytes <= font->bytes.size(),
                   "a glyph's bitmap lies in the array");

@@ -19,7 +19,7 @@ using GlyphsOrFailure = Checked<FontGlyphs>;
 
 // The ink of a GFX glyph: width × height bits from its offset, row by row, the leftmost
 // pixel in bit 0x80, continuous across rows.
-PixelGrid gfxInk(const QByteArray& bitmap, const IncludedGfxGlyph& entry)
+PixelGrid gfxInk(const QByteArray& bitmap, const GfxGlyph& entry)
 {
     if (entry.width == 0 || entry.height == 0)
         return PixelGrid();
@@ -39,7 +39,7 @@ PixelGrid gfxInk(const QByteArray& bitmap, const IncludedGfxGlyph& entry)
 void gfxGlyphs(const IncludedFont& font, FontGlyphs& glyphs)
 {
     for (qsizetype i = 0; i < font.glyphs.size(); ++i) {
-        const IncludedGfxGlyph& entry = font.glyphs[i];
+        const GfxGlyph& entry = font.glyphs[i];
         FontGlyph glyph;
         glyph.code = font.first + static_cast<int>(i);
         glyph.character = static_cast<char32_t>(glyph.code);

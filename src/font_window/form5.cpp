@@ -288,10 +288,14 @@ void Form5::showControlStates()
 {
     const int kind = m_characters->currentIndex();
     m_characterText->setEnabled(kind >= charsetRecords().size());
-    m_size->setEnabled(!m_fit->isChecked());
-    m_fitRows->setEnabled(m_fit->isChecked());
-    m_threshold->setEnabled(m_smoothing->isChecked());
-    m_face->setEnabled(!m_filePath.isEmpty() && !isIncludeFontFile(m_filePath));
+    // An include file's font comes at its own size, drawn already.
+    const bool rendered = !isIncludeFontFile(m_filePath);
+    m_size->setEnabled(rendered && !m_fit->isChecked());
+    m_fit->setEnabled(rendered);
+    m_fitRows->setEnabled(rendered && m_fit->isChecked());
+    m_smoothing->setEnabled(rendered);
+    m_threshold->setEnabled(rendered && m_smoothing->isChecked());
+    m_face->setEnabled(rendered && !m_filePath.isEmpty());
     m_style->setEnabled(m_filePath.isEmpty());
     // A GFX font has its own bit order.
     const bool gfx = fontFormatRecords().value(m_format->currentIndex()).format == FontFormat::Gfx;

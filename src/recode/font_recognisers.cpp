@@ -199,8 +199,8 @@ Checked<IncludedFont> gfxFont(const QList<FoundTable>& tables, qsizetype index)
     font.yAdvance = parts->yAdvance;
     const QList<int>& values = tables[parts->glyphs].values;
     for (qsizetype at = 0; at + kGfxEntryNumbers <= values.size(); at += kGfxEntryNumbers) {
-        const IncludedGfxGlyph glyph{values[at],     values[at + 1], values[at + 2],
-                                     values[at + 3], values[at + 4], values[at + 5]};
+        const GfxGlyph glyph{values[at],     values[at + 1], values[at + 2],
+                             values[at + 3], values[at + 4], values[at + 5]};
         const qint64 bits = qint64(glyph.width) * glyph.height;
         const bool fits = glyph.bitmapOffset >= 0 && glyph.width >= 0 && glyph.height >= 0 &&
                           glyph.bitmapOffset + (bits + 7) / 8 <= font.bytes.size();

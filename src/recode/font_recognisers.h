@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checked.h"
+#include "gfx_glyph.h"
 #include "smart_reading.h"
 
 #include <QByteArray>
@@ -32,27 +33,17 @@ qsizetype gfxFontTable(const QList<FoundTable>& tables, qsizetype index);
 // The bytes one glyph of a cell font takes: width × ⌈height / 8⌉.
 qint64 cellGlyphBytes(QSize cell);
 
-// One entry of a GFX font's glyph array, as gfxfont.h declares it.
-struct IncludedGfxGlyph {
-    int bitmapOffset = 0;
-    int width = 0;
-    int height = 0;
-    int xAdvance = 0;
-    int xOffset = 0;
-    int yOffset = 0;
-};
-
 // A font brought back from an include file.
 struct IncludedFont {
     enum class Kind { Gfx, Cells };
     Kind kind = Kind::Cells;
-    QString name;      // the GFXfont record's or the cell table's name; "-" for none
-    QByteArray bytes;  // gfx: the bitmap array; cells: the glyphs, each cellGlyphBytes long
-    QList<IncludedGfxGlyph> glyphs;  // gfx: one entry per code from first to last
-    int first = 0;                   // the first glyph's code
-    int last = 0;                    // gfx: the last code
-    int yAdvance = 0;                // gfx: the line height
-    QSize cell;                      // cells: every glyph's size
+    QString name;            // the GFXfont record's or the cell table's name; "-" for none
+    QByteArray bytes;        // gfx: the bitmap array; cells: the glyphs, each cellGlyphBytes long
+    QList<GfxGlyph> glyphs;  // gfx: one entry per code from first to last
+    int first = 0;           // the first glyph's code
+    int last = 0;            // gfx: the last code
+    int yAdvance = 0;        // gfx: the line height
+    QSize cell;              // cells: every glyph's size
 };
 
 // The font of an include file's text that the choice names (a table's index as pixmint-cli

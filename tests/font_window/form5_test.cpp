@@ -260,6 +260,7 @@ TEST_F(Form5Test, ThePreviewFollowsEveryChange)
                 testing::testData(QStringLiteral("../third_party/adafruit-gfx/Fonts/TomThumb.h")));
             QTest::mouseClick(control<QPushButton>("Dosyadan"), Qt::LeftButton);
             EXPECT_FALSE(control<QSpinBox>("Yüz")->isEnabled());
+            EXPECT_FALSE(control<QSpinBox>("Boyut")->isEnabled());
         },
         [this] { chooseFont("DejaVuSansMono.ttf"); },
         [this] { control<QSpinBox>("Boyut")->setValue(11); },
