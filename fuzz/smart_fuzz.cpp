@@ -2,10 +2,13 @@
 // choice gives two-digit entries that match the tables, and a byte table laid out in every
 // language the program writes reads back whole. The evaluator of C's constant expressions
 // also reads the input's last line, with the macros its "#define" lines give, as a byte
-// and as a condition: it ends, and it refuses rather than crashes.
+// and as a condition: it ends, and it refuses rather than crashes. Every font the
+// recognisers find comes back whole: a GFX font with an entry per code and every bitmap
+// inside its array, a cell font in whole glyphs.
 
 #include "c_preprocessor.h"
 #include "code_layout.h"
+#include "font_recognisers.h"
 #include "fuzz_support.h"
 #include "number_format.h"
 #include "single_byte_text.h"
@@ -86,6 +89,45 @@ void checkRoundTrip(const QList<pixmint::FoundTable>& tables, const QString& pat
     }
 }
 
+void checkFont(const pixmint::Checked<pixmint::IncludedFont>& font)
+{
+    if (!font.ok()) {
+        check(!font.failure().isEmpty(), "a font that does not come back says why");
+        return;
+    }
+    if (font->kind == pixmint::IncludedFont::Kind::Gfx) {
+        check(font->glyphs.size() == qint64(font->last) - font->first + 1,
+              "a GFX font has an entry per code");
+        for (const pixmint::GfxGlyph& glyph : font->glyphs) {
+            const qint64 bytes = (qint64(glyph.width) * glyph.height + 7) / 8;
+            check(glyph.bitmapOffset >= 0 && glyph.bitmapOffset + bytes <= font->bytes.size(),
+                  "a glyph's bitmap lies in the array");
+        }
+        return;
+    }
+    const qint64 glyph = pixmint::cellGlyphBytes(font->cell);
+    check(glyph > 0 && font->bytes.size() % glyph == 0, "a cell font holds whole glyphs");
+    check(font->bytes.size() / glyph == qint64(font->last) - font->first + 1,
+          "a cell font's codes count its glyphs");
+}
+
+// The fonts of the tables the recognisers marked (a few), and the largest table as a cell
+// font of a size the input gives.
+void checkFonts(const QString& text, const QList<pixmint::FoundTable>& tables, std::size_t size)
+{
+    int asked = 0;
+    for (qsizetype i = 0; i < tables.size() && asked < 3; ++i) {
+        if (tables[i].dialect != pixmint::TableDialect::Gfx && tables[i].glyphCell.isEmpty())
+            continue;
+        check(tables[i].dialect != pixmint::TableDialect::Gfx || !tables[i].isBytes(),
+              "a GFX record is no byte table");
+        checkFont(pixmint::includedFont(text, QString::number(i), std::nullopt));
+        ++asked;
+    }
+    const QSize cell(int(size % 9) + 1, int(size % 17) + 1);
+    checkFont(pixmint::includedFont(text, QString(), cell));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -112,5 +154,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     path.remove(u'\n');
     checkRoundTrip(tables, path);
     checkExpression(text);
+    checkFonts(text, tables, size);
     return 0;
 }

@@ -146,8 +146,9 @@ QString missingWarning(const QList<FontGlyph>& glyphs)
     return warning;
 }
 
-// The cell around the glyphs, or why it is beyond the limits.
-std::optional<QString> placeGlyphs(FontGlyphs& glyphs, const FontGlyphRequest& request)
+}  // namespace
+
+std::optional<QString> placeFontGlyphs(FontGlyphs& glyphs, const FontGlyphRequest& request)
 {
     InkRows rows;
     qint64 widest = 1;
@@ -180,6 +181,8 @@ std::optional<QString> placeGlyphs(FontGlyphs& glyphs, const FontGlyphRequest& r
     glyphs.cellWidth = static_cast<int>(width);
     return std::nullopt;
 }
+
+namespace {
 
 bool isRegularStyle(const QString& style)
 {
@@ -273,6 +276,8 @@ Checked<FontGlyphs> renderFontGlyphs(const FontGlyphRequest& request)
 {
     if (const std::optional<QString> problem = limitProblem(request))
         return GlyphsOrFailure::failed(*problem);
+    if (request.source.includeFile)
+        return includedFontGlyphs(request);
     const Checked<QList<FontCharacter>> characters = chosenCharacters(request.characters);
     if (!characters.ok())
         return GlyphsOrFailure::failed(characters.failure());
@@ -295,7 +300,7 @@ Checked<FontGlyphs> renderFontGlyphs(const FontGlyphRequest& request)
                      [](const FontGlyph& glyph) { return glyph.hasInk(); }))
         return GlyphsOrFailure::failed(
             QStringLiteral("Seçilen karakterlerin hiçbirinde çizilecek piksel yok."));
-    if (const std::optional<QString> problem = placeGlyphs(glyphs, request))
+    if (const std::optional<QString> problem = placeFontGlyphs(glyphs, request))
         return GlyphsOrFailure::failed(*problem);
     for (const QString& warning : {face.encodingWarning(), missingWarning(glyphs.glyphs)}) {
         if (!warning.isEmpty())

@@ -65,6 +65,18 @@ struct FontGlyphs {
 // program does not know.
 Checked<FontGlyphs> renderFontGlyphs(const FontGlyphRequest& request);
 
+// Places glyphs made already: the baseline B is the highest top of a glyph with ink, and the
+// cell as renderFontGlyphs makes it (the request's cell or fitHeight, else tight around the
+// ink and as wide as the largest advance). The message when the cell is beyond the limits.
+std::optional<QString> placeFontGlyphs(FontGlyphs& glyphs, const FontGlyphRequest& request);
+
+// The glyphs of a font that an include file holds (the request's source is an include
+// file): an Adafruit GFX font with its metrics, or a cell font, every glyph its cell (read as
+// the classic column font, pages-lsb-top), carrying the codes of the table; a list or a text
+// of characters keeps only those codes. The request's cell is a cell font's glyph size.
+// Fails as includedFont does, for a file that cannot be read, and when no glyph has ink.
+Checked<FontGlyphs> includedFontGlyphs(const FontGlyphRequest& request);
+
 // The picture a person sees and edits of glyph `index`: cellHeight rows, row r being the row
 // B − r above the baseline, column c the column c from the pen; as wide as the format's
 // picture of it (cells: cellWidth; widths: its own width; gfx: max(advance, its ink's right

@@ -1,5 +1,9 @@
 #include "font_request.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
+
 namespace pixmint {
 
 const QList<FontFormatRecord>& fontFormatRecords()
@@ -20,6 +24,27 @@ const QList<CharsetRecord>& charsetRecords()
         {Charset::Windows1254, QStringLiteral("cp1254"), QStringLiteral("Türkçe (Windows-1254)")},
     };
     return records;
+}
+
+const QStringList& includeFontPatterns()
+{
+    static const QStringList patterns = {
+        QStringLiteral("*.H"),   QStringLiteral("*.HPP"), QStringLiteral("*.INC"),
+        QStringLiteral("*.C"),   QStringLiteral("*.CPP"), QStringLiteral("*.INO"),
+        QStringLiteral("*.ASM"), QStringLiteral("*.BAS"), QStringLiteral("*.JAL"),
+        QStringLiteral("*.PY"),  QStringLiteral("*.RS"),  QStringLiteral("*.ZIG"),
+        QStringLiteral("*.PAS"),
+    };
+    return patterns;
+}
+
+bool isIncludeFontFile(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return std::any_of(includeFontPatterns().cbegin(), includeFontPatterns().cend(),
+                       [&](const QString& pattern) {
+                           return name.endsWith(pattern.sliced(1), Qt::CaseInsensitive);
+                       });
 }
 
 }  // namespace pixmint

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -24,13 +25,18 @@ constexpr int kMaxThreshold = 254;
 constexpr int kMaxCellSide = 1024;
 constexpr qint64 kMaxFontPixels = 67'108'864;
 
-// Where the glyphs come from: a font file, or an installed family found by fontconfig.
+// Where the glyphs come from: a font file, an installed family found by fontconfig, or an
+// include file that holds a font written for a display (an Adafruit GFX font, a cell font).
 struct FontSource {
     QString path;     // a font file; when empty, the family below
     QByteArray data;  // the file's bytes when they are at hand already (path names them)
     QString family;   // an installed family, as fontconfig knows it
     QString style;    // empty: the family's regular style
     int face = 0;     // the face of a collection (.ttc), from 0
+    // path (or data) is an include file, whose font smart reading finds; table names which
+    // one (a table's index or name as pixmint-cli tables lists them; empty: the first).
+    bool includeFile = false;
+    QString table;
 
     bool operator==(const FontSource&) const = default;
 };
@@ -91,6 +97,11 @@ struct CharsetRecord {
 };
 const QList<FontFormatRecord>& fontFormatRecords();
 const QList<CharsetRecord>& charsetRecords();
+
+// The extensions of the include files whose fonts the road brings back (".h", ".inc", …,
+// as "*.H"), and whether a path's file is one of them (in any letter case).
+const QStringList& includeFontPatterns();
+bool isIncludeFontFile(const QString& path);
 
 // What "Dönüştür" of the font window and pixmint-cli font ask of a font.
 struct FontRoadRequest {

@@ -136,4 +136,34 @@ QImage blackOnWhite(const PixelGrid& grid, int scale)
     return picture;
 }
 
+PixelGrid glyphSheet(const FontTables& tables, int columns)
+{
+    const qsizetype count = tables.format == FontFormat::Gfx ? tables.gfx.entryOfGlyph.size()
+                                                             : tables.recordOfGlyph.size();
+    QList<PixelGrid> glyphs;
+    int widest = 1;
+    for (qsizetype i = 0; i < count; ++i) {
+        glyphs << drawnGlyph(tables, i);
+        widest = std::max(widest, glyphs.back().width());
+    }
+    columns = std::max(1, columns);
+    if (glyphs.isEmpty())
+        return PixelGrid();
+    const qsizetype rows = (glyphs.size() + columns - 1) / columns;
+    const qsizetype across = std::min<qsizetype>(columns, glyphs.size());
+    PixelGrid sheet(static_cast<int>(across * (widest + 1) - 1),
+                    static_cast<int>(rows * (tables.cellHeight + 1) - 1));
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        const int x0 = static_cast<int>(i % columns) * (widest + 1);
+        const int y0 = static_cast<int>(i / columns) * (tables.cellHeight + 1);
+        for (int y = 0; y < glyphs[i].height(); ++y) {
+            for (int x = 0; x < glyphs[i].width(); ++x) {
+                if (glyphs[i].at(x, y))
+                    sheet.set(x0 + x, y0 + y, 1);
+            }
+        }
+    }
+    return sheet;
+}
+
 }  // namespace pixmint

@@ -23,6 +23,11 @@ struct FontTables;
 //    reach.
 PixelGrid sampleDrawing(const FontTables& tables, const QString& text);
 
+// Every glyph of the tables drawn back from their numbers alone (drawnGlyph), in code order,
+// `columns` to a row, each in a box as wide as the widest glyph and cellHeight high, with a
+// light pixel between boxes: the glyph sheet of a font.
+PixelGrid glyphSheet(const FontTables& tables, int columns = 16);
+
 // A grid as a one-bit picture, black on white, every pixel a scale × scale square.
 QImage blackOnWhite(const PixelGrid& grid, int scale = 1);
 

@@ -3,6 +3,7 @@
 #include "byte_layout.h"
 #include "checked.h"
 #include "font_request.h"
+#include "gfx_glyph.h"
 #include "pixel_grid.h"
 
 #include <QList>
@@ -20,18 +21,6 @@ struct GlyphNumbers {
     bool gap = false;
     int width = 0;  // the width of its picture: cellWidth (cells) or its own width (widths)
     Bytes numbers;  // widths: the width first; then its picture packed in the layout
-};
-
-// One entry of a GFXfont's glyph array, as gfxfont.h declares it.
-struct GfxGlyph {
-    int bitmapOffset = 0;
-    int width = 0;
-    int height = 0;
-    int xAdvance = 0;
-    int xOffset = 0;
-    int yOffset = 0;
-
-    bool operator==(const GfxGlyph&) const = default;
 };
 
 // The three arrays of Adafruit GFX's GFXfont: the bitmaps of every glyph (row by row from

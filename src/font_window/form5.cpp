@@ -289,10 +289,14 @@ void Form5::showControlStates()
 {
     const int kind = m_characters->currentIndex();
     m_characterText->setEnabled(kind >= charsetRecords().size());
-    m_size->setEnabled(!m_fit->isChecked());
-    m_fitRows->setEnabled(m_fit->isChecked());
-    m_threshold->setEnabled(m_smoothing->isChecked());
-    m_face->setEnabled(!m_filePath.isEmpty());
+    // An include file's font comes at its own size, drawn already.
+    const bool rendered = !isIncludeFontFile(m_filePath);
+    m_size->setEnabled(rendered && !m_fit->isChecked());
+    m_fit->setEnabled(rendered);
+    m_fitRows->setEnabled(rendered && m_fit->isChecked());
+    m_smoothing->setEnabled(rendered);
+    m_threshold->setEnabled(rendered && m_smoothing->isChecked());
+    m_face->setEnabled(rendered && !m_filePath.isEmpty());
     m_style->setEnabled(m_filePath.isEmpty());
     // A GFX font has its own bit order.
     const bool gfx = fontFormatRecords().value(m_format->currentIndex()).format == FontFormat::Gfx;
@@ -311,6 +315,8 @@ FontGlyphRequest Form5::glyphRequest() const
     } else {
         request.source.path = m_filePath;
         request.source.face = m_face->value();
+        // A font that an include file holds: its first GFX font or cell font.
+        request.source.includeFile = isIncludeFontFile(m_filePath);
     }
     if (m_fit->isChecked())
         request.fitHeight = m_fitRows->value();
@@ -382,9 +388,12 @@ void Form5::showGlyphRequest(const FontGlyphRequest& request)
 void Form5::Dosyadan_Click()
 {
     FileDialogRequest dialog;
+    const QString includes = includeFontPatterns().join(u';');
     dialog.filter = QStringLiteral(
-        "Yazı tipleri (*.TTF;*.OTF;*.TTC;*.PCF;*.PCF.GZ;*.BDF;*.FON;*.FNT)|"
-        "*.TTF;*.OTF;*.TTC;*.PCF;*.PCF.GZ;*.BDF;*.FON;*.FNT|Tüm dosyalar (*.*)|*.*");
+                        "Yazı tipleri (*.TTF;*.OTF;*.TTC;*.PCF;*.PCF.GZ;*.BDF;*.FON;*.FNT)|"
+                        "*.TTF;*.OTF;*.TTC;*.PCF;*.PCF.GZ;*.BDF;*.FON;*.FNT|"
+                        "Include dosyalarındaki yazı tipleri (%1)|%1|Tüm dosyalar (*.*)|*.*")
+                        .arg(includes);
     const std::optional<QString> chosen = m_dialogs.chooseOpenFile(dialog);
     if (!chosen || chosen->isEmpty())
         return;

@@ -81,6 +81,7 @@ const DialectRecord kDialects[] = {
     {TableDialect::Pascal, u"pascal"}, {TableDialect::Rust, u"rust"},
     {TableDialect::Zig, u"zig"},       {TableDialect::Mem, u"mem"},
     {TableDialect::Coe, u"coe"},       {TableDialect::Mif, u"mif"},
+    {TableDialect::Gfx, u"gfx"},
 };
 
 const DialectRecord& recordOf(TableDialect dialect)

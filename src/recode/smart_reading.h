@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -12,11 +13,26 @@ namespace pixmint {
 
 // The languages smart reading knows. Assembler of every processor is Asm; JAL's tables are
 // written as C's, but with "--" comments; Mem is a file that Verilog's $readmemh or
-// $readmemb reads, Coe a Xilinx and Mif an Intel memory file.
-enum class TableDialect { Asm, C, Basic, Numbers, Jal, Python, Pascal, Rust, Zig, Mem, Coe, Mif };
+// $readmemb reads, Coe a Xilinx and Mif an Intel memory file. Gfx is the GFXfont record of
+// an Adafruit GFX font whose bitmap and glyph arrays the text holds.
+enum class TableDialect {
+    Asm,
+    C,
+    Basic,
+    Numbers,
+    Jal,
+    Python,
+    Pascal,
+    Rust,
+    Zig,
+    Mem,
+    Coe,
+    Mif,
+    Gfx
+};
 
 // The word of a dialect as pixmint-cli tables prints it: "asm", "c", "basic", "numbers",
-// "jal", "python", "pascal", "rust", "zig", "mem", "coe", "mif".
+// "jal", "python", "pascal", "rust", "zig", "mem", "coe", "mif", "gfx".
 QString dialectWord(TableDialect dialect);
 
 // A table that smart reading found in an include file.
@@ -33,6 +49,16 @@ struct FoundTable {
     // What the reader could not decide and read one way, one message a line: a condition of
     // the preprocessor inside the initialiser, read as "#if 0" would be.
     QStringList warnings;
+    // Kept for the font recognisers only: every number of a GFXglyph array as read (its
+    // offsets do not fit a byte), and the pieces of a GFXfont record as written.
+    QList<int> values;
+    QStringList pieces;
+    // A cell font: the glyph size the text states for the byte table (its name, a comment
+    // before it, or leading size numbers, which glyphSkip counts), that divides the table;
+    // empty when none is stated. glyphFirst is the first glyph's code when the text states it.
+    QSize glyphCell;
+    int glyphSkip = 0;
+    int glyphFirst = -1;
 
     bool isBytes() const { return notByte.isEmpty(); }
     // The name, or "-" for a table that has none.

@@ -2,6 +2,8 @@
 
 #include "written_numbers.h"
 
+#include <QRegularExpression>
+
 namespace pixmint {
 namespace {
 
@@ -83,6 +85,16 @@ std::optional<QString> declaredName(QStringView declaration)
 }
 
 }  // namespace
+
+std::optional<QString> gfxRecordName(QStringView head)
+{
+    static const QRegularExpression record(QStringLiteral(
+        "(?:^|[^A-Za-z0-9_])GFXfont\\s+(?:const\\s+)?([A-Za-z_][A-Za-z0-9_]*)[^=;{}()]*=\\s*$"));
+    const QRegularExpressionMatch match = record.match(head);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1);
+}
 
 std::optional<QString> zigTableName(QStringView head)
 {

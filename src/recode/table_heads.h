@@ -11,6 +11,10 @@ namespace pixmint {
 // text before the bracket that opens the table (the head may span lines) and gives the
 // table's name when the head is one.
 
+// C: the record of an Adafruit GFX font, "const GFXfont NAME PROGMEM =" (the text before
+// "{"): the word GFXfont, then the name, then qualifiers or attributes.
+std::optional<QString> gfxRecordName(QStringView head);
+
 // Zig: "const NAME = [_]u8{", "var NAME: [4]u8 = [4]u8{", "const NAME: [4]u8 = .{" (the
 // text before "{").
 std::optional<QString> zigTableName(QStringView head);

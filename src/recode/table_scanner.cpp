@@ -1,11 +1,13 @@
 #include "table_scanner.h"
 
+#include "font_recognisers.h"
 #include "memory_files.h"
 #include "table_heads.h"
 #include "written_numbers.h"
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <initializer_list>
 #include <optional>
 
@@ -317,6 +319,7 @@ QList<FoundTable> TableScanner::run()
         readLine(line);
     endTable();
     settleDialects();
+    recogniseFonts(m_text, m_tables);
     return std::move(m_tables);
 }
 
@@ -519,13 +522,18 @@ bool TableScanner::opensC(const CodeLine& line)
     head += line.code.first(brace);
     const std::optional<QString> name = initialiserName(head);
     const std::optional<QString> zig = name ? std::nullopt : zigTableName(head);
-    if (!name && !zig)
+    const std::optional<QString> record = name || zig ? std::nullopt : gfxRecordName(head);
+    if (!name && !zig && !record)
         return false;
     endTable();
     if (name)
         startTable(Mode::C, TableDialect::C, *name, *name + QStringLiteral("[]="));
-    else
+    else if (zig)
         startTable(Mode::Nested, TableDialect::Zig, *zig, {});
+    else
+        startTable(Mode::C, TableDialect::C, *record, {});
+    m_keepValues = name && head.contains(QLatin1String("GFXglyph"));
+    m_keepPieces = record.has_value();
     m_head.clear();
     readNested(line.code.sliced(brace), line.number);
     return true;
@@ -890,6 +898,8 @@ void TableScanner::addPiece(QStringView piece, int lineNumber)
     piece = withoutBlanks(piece);
     if (piece.isEmpty() || m_dropped)
         return;
+    if (m_keepPieces)
+        m_table.pieces << piece.toString();
     if (addDialectPiece(piece, lineNumber))
         return;
     const std::optional<WrittenNumber> number = readWrittenNumber(piece);
@@ -971,6 +981,8 @@ void TableScanner::addValue(qint64 value, QStringView prefix, QStringView suffix
     }
     if (table.isBytes())
         table.bytes.append(static_cast<char>(value));
+    if (m_keepValues)
+        table.values << static_cast<int>(std::clamp<qint64>(value, INT_MIN, INT_MAX));
 }
 
 void TableScanner::addNotNumber(QStringView piece, int lineNumber)
@@ -1014,6 +1026,8 @@ void TableScanner::endTable()
     m_tentative = false;
     m_pythonCall = false;
     m_dropped = false;
+    m_keepValues = false;
+    m_keepPieces = false;
     m_mifAwaitsBegin = false;
     m_conditions.clear();
     m_keptLines.clear();

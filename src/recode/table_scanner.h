@@ -81,6 +81,8 @@ private:
     bool m_tentative = false;   // the open table is dropped unless its first piece is a number
     bool m_pythonCall = false;  // bytearray(…): a bare number in the call is a size
     bool m_dropped = false;     // the open table turned out to be none
+    bool m_keepValues = false;  // the open table is a GFXglyph array: its numbers are kept
+    bool m_keepPieces = false;  // the open table is a GFXfont record: its pieces are kept
     QString m_pendingPython;    // "NAME =\": byte strings may follow
     int m_coeBase = 16;
     int m_mifDataBase = 16;

@@ -5,6 +5,7 @@
 #include "program_state.h"
 #include "scripted_dialogs.h"
 #include "single_byte_text.h"
+#include "smart_reading.h"
 #include "test_paths.h"
 
 #include <QApplication>
@@ -70,6 +71,18 @@ QStringList withFont(const char* file, std::initializer_list<const char*> words)
 
 const QString kUsage = QStringLiteral("pixmint-cli: ");
 
+// Adafruit GFX's classic font: a comment calls it 5x7, its descenders use the eighth row.
+QString glcdFont()
+{
+    return testing::testData(QStringLiteral("../third_party/adafruit-gfx/glcdfont.c"));
+}
+
+QStringList fromInclude(const QString& file, std::initializer_list<const char*> words)
+{
+    return QStringList{QStringLiteral("font"), QStringLiteral("--from-include"), file} +
+           arguments(words);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, FontCommandLines,
     ::testing::Values(
@@ -100,8 +113,55 @@ INSTANTIATE_TEST_SUITE_P(
         FontLineCase{"GfxInAsm", withFont("5x7.pcf.gz", {"--format", "gfx"}), 1,
                      kUsage + QStringLiteral("Hata: Adafruit GFX biçimi yalnız C ve Arduino")},
         FontLineCase{"WarningsGoOn", withFont("5x7.pcf.gz", {"--text", "A一"}), 0,
-                     kUsage + QStringLiteral("Uyarı: Yazı tipinde bulunmayan karakterler: 一")}),
+                     kUsage + QStringLiteral("Uyarı: Yazı tipinde bulunmayan karakterler: 一")},
+        // Fonts that include files hold.
+        FontLineCase{"IncludeAndFile", withFont("5x7.pcf.gz", {"--from-include", "a.h"}), 2,
+                     kUsage + QStringLiteral("--from-include bir yazı tipi dosyası ya da")},
+        FontLineCase{"TableWithoutInclude", withFont("5x7.pcf.gz", {"--table", "0"}), 2,
+                     kUsage + QStringLiteral("--table yalnız --from-include ile")},
+        FontLineCase{"IncludeWithoutFont", fromInclude(font("SOURCES.md"), {}), 1,
+                     kUsage + QStringLiteral("Hata: Dosyada yazı tipi bulunamadı")},
+        FontLineCase{"IncludeCellDoesNotDivide", fromInclude(glcdFont(), {"--cell", "6x8"}), 1,
+                     kUsage + QStringLiteral("Hata: 6x8 hücre tabloyu bölmüyor: tablo font 1280 "
+                                             "bayt, bir karakter 6 bayt.")},
+        FontLineCase{"IncludeCellDropsTheRowsBelowIt", fromInclude(glcdFont(), {}), 0,
+                     kUsage + QStringLiteral("Uyarı: 116 piksel hücrenin dışında kaldı.")}),
     [](const auto& tested) { return std::string(tested.param.name); });
+
+// A cell font brought back and written again in its own layout gives its table back, byte
+// for byte: 256 glyphs from the code 0, each of five column bytes.
+TEST(FontCommand, WritesACellFontBackAsItWas)
+{
+    const CliResult result = runCli(fromInclude(glcdFont(), {"--cell", "5x8", "--lang", "C"}));
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const QList<FoundTable> original = findTables(readSingleByteFile(glcdFont()));
+    const QList<FoundTable> written = findTables(decodeWindows1254(result.out));
+    ASSERT_EQ(original.size(), 1);
+    ASSERT_EQ(written.size(), 1);
+    EXPECT_EQ(written[0].bytes, original[0].bytes);
+    EXPECT_TRUE(result.out.contains("0x3E,0x5B,0x4F,0x5B,0x3E, // 0x01"));
+}
+
+// render of a GFX font draws its glyph sheet: Tom Thumb's 95 glyphs, 16 to a row, each in a
+// box as wide as its widest advance (4) and the font's 6 rows, a light pixel between boxes;
+// "!" (the second glyph) has its four rows of ink and a dot in the box's first column.
+TEST(FontCommand, RenderDrawsAGfxFontsGlyphSheet)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("sheet.png"));
+    const QString tomThumb =
+        testing::testData(QStringLiteral("../third_party/adafruit-gfx/Fonts/TomThumb.h"));
+    const CliResult result =
+        runCli(QStringList{QStringLiteral("render"), tomThumb, QStringLiteral("--smart"),
+                           QStringLiteral("--output"), png});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const QImage sheet(png);
+    EXPECT_EQ(sheet.size(), QSize(16 * 5 - 1, 6 * 7 - 1));
+    QString exclamation;
+    for (int y = 0; y < 6; ++y)
+        exclamation += qGray(sheet.pixel(5, y)) < 128 ? u'#' : u'.';
+    EXPECT_EQ(exclamation, QStringLiteral("###.#."));
+}
 
 // The tool writes what the road writes, with --check and --eol as for pictures, and draws
 // the sample from the tables.

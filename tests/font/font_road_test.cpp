@@ -52,6 +52,28 @@ RefusalCase refusal(const char* name, const char* font, std::optional<int> size,
     return {name, [=] { return withChange(fontRequest(font, size, text), change); }, failure};
 }
 
+// A request whose source is an include file's text.
+RefusalCase includeRefusal(const char* name, const char* text, std::optional<QSize> cell,
+                           const char* table, const QString& failure)
+{
+    return {name,
+            [=] {
+                FontRoadRequest request;
+                request.glyphs.source.path = QStringLiteral("yazi.h");
+                request.glyphs.source.data = QByteArray(text);
+                request.glyphs.source.includeFile = true;
+                request.glyphs.source.table = QString::fromLatin1(table);
+                request.glyphs.cell = cell;
+                return request;
+            },
+            failure};
+}
+
+const char* const kGfxFont =
+    "const uint8_t tBitmaps[] = {0xE8};\n"
+    "const GFXglyph tGlyphs[] = {{0, 1, 5, 2, 0, -5}, {1, 3, 2, 4, 0, -5}};\n"
+    "const GFXfont t = {(uint8_t *)tBitmaps, (GFXglyph *)tGlyphs, 0x21, 0x22, 6};";
+
 const auto kNoChange = [](FontRoadRequest&) {};
 const auto kGfx = [](FontRoadRequest& r) { r.format = FontFormat::Gfx; };
 const QString kSizeLimit = QStringLiteral("Boyut 1 ile 255 piksel arasında olmalı.");
@@ -121,7 +143,25 @@ INSTANTIATE_TEST_SUITE_P(
                         return charsetRequest("DejaVuSansMono.ttf", 120, Charset::Latin1,
                                               FontFormat::Gfx);
                     },
-                    kGfxLimit + QStringLiteral("bit eşlem en fazla 65535 bayt olabilir.")}),
+                    kGfxLimit + QStringLiteral("bit eşlem en fazla 65535 bayt olabilir.")},
+        // Fonts brought back from include files.
+        includeRefusal("IncludeWithoutAFont", "const char x[] = {1, 2, 3, 4};", {}, "",
+                       QStringLiteral("Dosyada yazı tipi bulunamadı")),
+        includeRefusal("IncludeTableNotThere", kGfxFont, {}, "yok",
+                       QStringLiteral("Tablo bulunamadı: yok")),
+        includeRefusal("IncludeGlyphBeyondTheBitmap", kGfxFont, {}, "",
+                       QStringLiteral("Yazı tipi t: 0x22 kodlu karakterin bit eşlemi tablonun "
+                                      "dışında.")),
+        includeRefusal("IncludeCellUnknown", "const char x[] = {1, 2, 3, 4};", {}, "0",
+                       QStringLiteral("Tablo x için karakter boyutu bilinmiyor")),
+        includeRefusal("IncludeCellThatDoesNotDivide", "const char x[] = {1, 2, 3, 4};",
+                       QSize(3, 8), "",
+                       QStringLiteral("3x8 hücre tabloyu bölmüyor: tablo x 4 bayt, bir karakter "
+                                      "3 bayt.")),
+        includeRefusal("IncludeCellBeyondTheLimit", "const char x[] = {1, 2, 3, 4};",
+                       QSize(2000, 8), "",
+                       QStringLiteral("Hücrenin eni ve yüksekliği 1 ile 1024 arasında olmalı.")),
+        includeRefusal("IncludeFileMissing", "", {}, "", QStringLiteral("Dosya bulunamadı"))),
     [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST(FontRefusals, AFileOver64MegabytesIsNotRead)

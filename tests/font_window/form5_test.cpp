@@ -255,6 +255,14 @@ TEST_F(Form5Test, ThePreviewFollowsEveryChange)
         [this] { choose("Biçim", 2); },
         [this] { choose("Düzen", 3); },
         [this] { control<QLineEdit>("ÖrnekMetin")->setText(QStringLiteral("İğne 0")); },
+        [this] {
+            // An include file's font: Adafruit's own Tom Thumb, from its GFXfont.
+            m_dialogs.queueFile(
+                testing::testData(QStringLiteral("../third_party/adafruit-gfx/Fonts/TomThumb.h")));
+            QTest::mouseClick(control<QPushButton>("Dosyadan"), Qt::LeftButton);
+            EXPECT_FALSE(control<QSpinBox>("Yüz")->isEnabled());
+            EXPECT_FALSE(control<QSpinBox>("Boyut")->isEnabled());
+        },
         [this] { chooseFont("DejaVuSansMono.ttf"); },
         [this] { control<QSpinBox>("Boyut")->setValue(11); },
         [this] { control<QCheckBox>("Yumuşatma")->setChecked(true); },

@@ -22,7 +22,8 @@ QString s(const char16_t* text)
 
 // The tables as one line: "NAME dialect line: values" per table, joined by " | "; a table
 // that is not bytes shows "!piece (count)" in place of its values, and each warning follows
-// after a "?".
+// after a "?". A cell font ends in "[cells WxH]", with "+N" leading size numbers and
+// "from C" a stated first code.
 QString described(const QList<FoundTable>& tables)
 {
     QStringList parts;
@@ -38,6 +39,16 @@ QString described(const QList<FoundTable>& tables)
         }
         for (const QString& warning : table.warnings)
             part += QStringLiteral(" ?") + warning;
+        if (!table.glyphCell.isEmpty()) {
+            part += QStringLiteral(" [cells %1x%2")
+                        .arg(table.glyphCell.width())
+                        .arg(table.glyphCell.height());
+            if (table.glyphSkip > 0)
+                part += QStringLiteral("+%1").arg(table.glyphSkip);
+            if (table.glyphFirst >= 0)
+                part += QStringLiteral(" from %1").arg(table.glyphFirst);
+            part += u']';
+        }
         parts << part;
     }
     return parts.join(QStringLiteral(" | "));
@@ -226,7 +237,34 @@ INSTANTIATE_TEST_SUITE_P(SmartReading, Rule, ::testing::Values(
                           u"  0 : 3C; % a, 9 %\n  [1..2] : FF; -- 8\n  3 : 0 1;\nEND;\n"),
              s(u"- mif 6: 60 255 255 0 1")},
     RuleCase{"MifFileInDecimal", s(u"DATA_RADIX = UNS;\nCONTENT\nBEGIN\n0 : 255;\n[1..0FFFFFFFFF] : 1;\nEND;"),
-             s(u"- mif 4: ![1..0FFFFFFFFF] (1)")}),
+             s(u"- mif 4: ![1..0FFFFFFFFF] (1)")},
+    // Fonts: an Adafruit GFX font's record is a table of its own, counting its glyphs, when
+    // its arrays are there and the glyph array has six numbers a code.
+    RuleCase{"AdafruitGfxFont",
+             s(u"const uint8_t tBitmaps[] PROGMEM = {\n 0xE8, 0xB4 };\n"
+               u"const GFXglyph tGlyphs[] PROGMEM = {{0, 1, 5, 2, 0, -5}, // !\n {1, 3, 2, 4, 0, -5}};\n"
+               u"const GFXfont t PROGMEM = {(uint8_t *)tBitmaps,\n (GFXglyph *)tGlyphs, 0x21, 0x22, 6};"),
+             s(u"tBitmaps c 2: 232 180 | tGlyphs c 3: !-5 (12) | t gfx 5: !(uint8_t *)tBitmaps (2)")},
+    RuleCase{"GfxRecordWithoutItsGlyphs",
+             s(u"const uint8_t bBitmaps[] = {0xE8};\nconst GFXglyph g[] = {{0, 1, 5, 2, 0, -5}};\n"
+               u"const GFXfont f = {(uint8_t *)bBitmaps, (GFXglyph *)g, 0x20, 0x7E, 6};"),
+             s(u"bBitmaps c 1: 232 | g c 2: !-5 (6) | f c 3: !(uint8_t *)bBitmaps (3)")},
+    // Cell fonts: the glyph size a comment, the name or leading numbers state, when it divides
+    // the table into two glyphs or more; a number such as 0x05 states nothing.
+    RuleCase{"CellFontSizeInAComment", s(u"// 3x8 font\nconst char f[] = {1,2,3,4,5,6};"),
+             s(u"f c 2: 1 2 3 4 5 6 [cells 3x8]")},
+    RuleCase{"CellFontSizeInTheName", s(u"const char font4x8[] = {1,2,3,4,5,6,7,8};"),
+             s(u"font4x8 c 1: 1 2 3 4 5 6 7 8 [cells 4x8]")},
+    RuleCase{"CellFontTwoPagesHigh", s(u"/* 3 x 12 */ const char f[] = {1,2,3,4,5,6, 7,8,9,10,11,12};"),
+             s(u"f c 1: 1 2 3 4 5 6 7 8 9 10 11 12 [cells 3x12]")},
+    RuleCase{"CellFontLeadingSize", s(u"const char SmallFont[] = {3, 8, 1,2,3, 4,5,6};"),
+             s(u"SmallFont c 1: 3 8 1 2 3 4 5 6 [cells 3x8+2]")},
+    RuleCase{"CellFontLeadingSizeFirstAndCount", s(u"const char font[] = {3, 8, 0x41, 2, 1,2,3, 4,5,6};"),
+             s(u"font c 1: 3 8 65 2 1 2 3 4 5 6 [cells 3x8+4 from 65]")},
+    RuleCase{"CellSizeThatDoesNotDivide", s(u"// 5x7\nconst char f[] = {1,2,3,4,5,6};"),
+             s(u"f c 2: 1 2 3 4 5 6")},
+    RuleCase{"HexNumbersStateNoSize", s(u"const char f[] = {0x05, 0x07, 0x03, 0x08, 5, 6};"),
+             s(u"f c 1: 5 7 3 8 5 6")}),
     [](const auto& tested) { return std::string(tested.param.name); });
 // clang-format on
 

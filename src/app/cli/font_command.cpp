@@ -74,6 +74,15 @@ QList<OptionSpec> sourceOptions()
                     QStringLiteral("ailenin normal biçemi")),
         numberOption("face", "N", QStringLiteral("yazı tipi koleksiyonunun (.ttc) yüzü, 0'dan"), 0,
                      std::nullopt, QStringLiteral("0")),
+        valueOption("from-include", "DOSYA",
+                    QStringLiteral("yazı tipi dosyası yerine bir include dosyasındaki yazı tipi: "
+                                   "Adafruit GFX yazı tipi ya da karakter boyutu belli (veya "
+                                   "--cell ile verilen) bir tablo"),
+                    QStringLiteral("yok")),
+        valueOption("table", "SIRA|AD",
+                    QStringLiteral("--from-include'da yazı tipinin tablosu: tables'ın verdiği "
+                                   "sıra ya da ad"),
+                    QStringLiteral("ilk GFX yazı tipi, yoksa ilk hücreli yazı tipi")),
     };
 }
 
@@ -144,15 +153,31 @@ QList<OptionSpec> fontOptions()
     return options;
 }
 
+// The usage error of the source options, or nothing.
+std::optional<QString> sourceProblem(const CommandLine& line)
+{
+    const bool family = line.isSet(QStringLiteral("family"));
+    const bool include = line.isSet(QStringLiteral("from-include"));
+    if (family && line.input())
+        return QStringLiteral("Bir yazı tipi dosyası ya da --family verin, ikisi birden değil.");
+    if (include && (family || line.input()))
+        return QStringLiteral(
+            "--from-include bir yazı tipi dosyası ya da --family ile birlikte verilmez.");
+    if (line.isSet(QStringLiteral("table")) && !include)
+        return QStringLiteral("--table yalnız --from-include ile kullanılabilir.");
+    return std::nullopt;
+}
+
 // The usage error of the options that cannot go together, or nothing.
 std::optional<QString> fontUsageProblem(const CommandLine& line)
 {
     const bool family = line.isSet(QStringLiteral("family"));
-    if (family && line.input())
-        return QStringLiteral("Bir yazı tipi dosyası ya da --family verin, ikisi birden değil.");
+    if (const std::optional<QString> problem = sourceProblem(line))
+        return problem;
     if (line.isSet(QStringLiteral("style")) && !family)
         return QStringLiteral("--style yalnız --family ile kullanılabilir.");
-    if (line.isSet(QStringLiteral("face")) && family)
+    if (line.isSet(QStringLiteral("face")) &&
+        (family || line.isSet(QStringLiteral("from-include"))))
         return QStringLiteral("--face yalnız bir yazı tipi dosyasıyla kullanılabilir.");
     if (line.isSet(QStringLiteral("size")) && line.isSet(QStringLiteral("fit-height")))
         return QStringLiteral("--size ile --fit-height birlikte kullanılamaz.");
@@ -197,6 +222,11 @@ Checked<FontRoadRequest> fontRequestFrom(const CommandLine& line)
     FontRoadRequest request;
     FontGlyphRequest& glyphs = request.glyphs;
     glyphs.source.path = line.input().value_or(QString());
+    if (const std::optional<QString> include = line.text(QStringLiteral("from-include"))) {
+        glyphs.source.path = *include;
+        glyphs.source.includeFile = true;
+        glyphs.source.table = line.text(QStringLiteral("table")).value_or(QString());
+    }
     glyphs.source.family = line.text(QStringLiteral("family")).value_or(QString());
     glyphs.source.style = line.text(QStringLiteral("style")).value_or(QString());
     const Checked<int> face = line.number(QStringLiteral("face"), 0);
@@ -293,6 +323,12 @@ Command fontCommand()
                         "Tipi\" penceresindeki \"Dönüştür\").")},
         {QStringLiteral("--family AİLE [--style BİÇEM] [seçenekler]"),
          QStringLiteral("Aynısını kurulu bir yazı tipi ailesiyle yapar.")},
+        {QStringLiteral("--from-include DOSYA [--table SIRA|AD] [--cell ENxYÜKSEKLİK] "
+                        "[seçenekler]"),
+         QStringLiteral("Aynısını bir include dosyasındaki yazı tipiyle yapar: Adafruit GFX "
+                        "yazı tipi ya da hücreli yazı tipi (karakter boyutu adında, yorumunda "
+                        "ya da baştaki sayılarda belli, ya da --cell ile verilen; sütun "
+                        "baytları, pages-lsb-top).")},
     };
     command.options = fontOptions();
     command.run = runFont;

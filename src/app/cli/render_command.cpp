@@ -1,11 +1,17 @@
 #include "cli_commands.h"
 #include "common_options.h"
+#include "font_recognisers.h"
+#include "font_road.h"
+#include "font_sample.h"
 #include "picture_loading.h"
 #include "picture_options.h"
 #include "recode_road.h"
 #include "run_error.h"
 #include "table_drawing.h"
 #include "table_reading.h"
+
+#include <algorithm>
+#include <sstream>
 
 namespace pixmint::cli {
 namespace {
@@ -34,6 +40,18 @@ QList<OptionSpec> renderOptions()
                             QString())
             << layout;
     return options;
+}
+
+// Saves a drawing as PNG; Done, or Failed after saying why.
+int savedPng(const QImage& drawing, const QString& output, std::ostream& err)
+{
+    try {
+        savePicture(drawing, "PNG", output);
+    } catch (const RunError& error) {
+        tell(err, error);
+        return Failed;
+    }
+    return Done;
 }
 
 // The reading render draws: the layout and the width given, or with "auto" the finder's
@@ -69,13 +87,56 @@ int drawReading(const Reading& reading, int scale, const QString& output, std::o
         tell(err, errorTitle(), drawing.failure());
         return Failed;
     }
-    try {
-        savePicture(drawing.value(), "PNG", output);
-    } catch (const RunError& error) {
-        tell(err, error);
+    return savedPng(drawing.value(), output, err);
+}
+
+// The GFXfont record of the table that smart reading takes (the largest, or --table's); -1
+// when that table belongs to no GFX font.
+qsizetype chosenGfxRecord(const CommandLine& line, const QList<FoundTable>& tables)
+{
+    const std::optional<QString> table = line.text(QStringLiteral("table"));
+    if (!table)
+        return gfxFontTable(tables, largestTable(tables));
+    const TableChoice choice = tableChoiceFrom(*table);
+    if (choice.kind == TableChoice::Kind::All)
+        return -1;
+    qsizetype index = choice.index;
+    if (choice.kind == TableChoice::Kind::Name) {
+        index = std::find_if(tables.cbegin(), tables.cend(),
+                             [&](const FoundTable& t) { return t.name == choice.name; }) -
+                tables.cbegin();
+    }
+    return gfxFontTable(tables, index);
+}
+
+// The glyph sheet of the Adafruit GFX font that smart reading takes: every glyph in a grid,
+// --width not needed. Nothing when the table is no GFX font's; the usual road then reads
+// and reports the file.
+std::optional<int> renderedGlyphSheet(const CommandLine& line, std::ostream& err)
+{
+    const std::optional<QString> output = line.text(QStringLiteral("output"));
+    const Checked<int> scale = line.number(QStringLiteral("scale"), kDefaultScale);
+    if (!line.isSet(QStringLiteral("smart")) || !output || !scale.ok())
+        return std::nullopt;
+    std::ostringstream unheard;
+    const std::optional<QString> text = readInclude(*line.input(), unheard);
+    const qsizetype record = text ? chosenGfxRecord(line, findTables(*text)) : -1;
+    if (record < 0)
+        return std::nullopt;
+    FontRoadRequest request;
+    FontSource& source = request.glyphs.source;
+    source.path = *line.input();
+    source.data = text->toLatin1();
+    source.includeFile = true;
+    source.table = QString::number(record);
+    request.format = FontFormat::Gfx;
+    request.textFormat = presetFormat(QStringLiteral("C"));
+    const FontRoadOutcome outcome = runFontRoad(request);
+    if (!outcome.failure.isEmpty()) {
+        tell(err, errorTitle(), outcome.failure);
         return Failed;
     }
-    return Done;
+    return savedPng(blackOnWhite(glyphSheet(outcome.tables), scale.value()), *output, err);
 }
 
 int runRender(const CommandLine& line, std::ostream& /*out*/, std::ostream& err)
@@ -83,6 +144,8 @@ int runRender(const CommandLine& line, std::ostream& /*out*/, std::ostream& err)
     const std::optional<QString> input = line.input();
     if (!input)
         return usage(err, QStringLiteral("render bir girdi dosyası ister."));
+    if (const std::optional<int> drawn = renderedGlyphSheet(line, err))
+        return *drawn;
     if (!line.isSet(QStringLiteral("width")))
         return usage(err, QStringLiteral("render --width ister."));
     const std::optional<QString> output = line.text(QStringLiteral("output"));
@@ -121,7 +184,9 @@ Command renderCommand()
     command.usages = {
         {QStringLiteral("GİRDİ --width EN --output ÇIKTI.png [seçenekler]"),
          QStringLiteral("Bir include dosyasındaki bayt tablosunu siyah-beyaz PNG resmi olarak "
-                        "çizer.")},
+                        "çizer. --smart ile alınan tablo bir Adafruit GFX yazı tipininse "
+                        "(GFXfont kaydı ya da dizilerinden biri) yazı tipinin bütün "
+                        "karakterlerini bir ızgarada çizer; --width gerekmez.")},
         {QStringLiteral("GİRDİ --layout auto --width auto --output ÇIKTI.png [seçenekler]"),
          QStringLiteral("Tabloyu düzen bulucunun en iyi bulduğu düzende ve ende çizer; bunları "
                         "standart hataya yazar.")},

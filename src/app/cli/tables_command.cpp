@@ -22,11 +22,17 @@ int runTables(const CommandLine& line, std::ostream& out, std::ostream& err)
     QString listing;
     for (qsizetype i = 0; i < tables.size(); ++i) {
         const FoundTable& table = tables[i];
-        listing += QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
+        listing += QStringLiteral("%1\t%2\t%3\t%4\t%5")
                        .arg(i)
                        .arg(table.shownName(), dialectWord(table.dialect))
                        .arg(table.count)
                        .arg(table.line);
+        // A cell font: the glyph size the text states.
+        if (!table.glyphCell.isEmpty())
+            listing += QStringLiteral("\tcells %1x%2")
+                           .arg(table.glyphCell.width())
+                           .arg(table.glyphCell.height());
+        listing += u'\n';
     }
     out << listing.toUtf8().constData();
     out.flush();
@@ -45,9 +51,11 @@ Command tablesCommand()
     command.name = QStringLiteral("tables");
     command.usages = {
         {QStringLiteral("GİRDİ"),
-         QStringLiteral("Bir include dosyasında akıllı okumanın bulduğu tabloları listeler: her "
-                        "satırda sıra, ad (yoksa -), lehçe (asm, c, basic, numbers), sayı adedi, "
-                        "ilk satır.")},
+         QStringLiteral(
+             "Bir include dosyasında akıllı okumanın bulduğu tabloları listeler: her "
+             "satırda sıra, ad (yoksa -), lehçe (asm, c, basic, numbers, ...; gfx: Adafruit "
+             "GFX yazı tipi, karakter adedi), sayı adedi, ilk satır; karakter boyutu "
+             "belli bir tabloda (hücreli yazı tipi) ayrıca \"cells ENxYÜKSEKLİK\".")},
     };
     command.run = runTables;
     return command;
