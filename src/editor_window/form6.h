@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QRect;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -16,6 +17,7 @@ namespace pixmint {
 
 class DialogService;
 class PixelCanvas;
+struct CanvasCommand;
 
 // "Düzenle": the pixel editor. The window that opens it hands over a one-bit picture, the
 // byte layout its table is written in and a title (the file, the glyph), and takes the
@@ -55,6 +57,7 @@ private:
     void buildToolButtons();
     void buildCommandButtons();
     void buildShiftButtons();
+    QPushButton* addCanvasButton(const CanvasCommand& command, const QRect& geometry);
     void buildZoomControl();
     void buildHistoryButtons();
     void connectCanvas();
