@@ -143,7 +143,7 @@ void Form6::buildToolButtons()
 }
 
 // A button that runs a command on the canvas and gives the canvas the focus back.
-struct CanvasCommand {
+struct CanvasButton {
     const char* name;
     QString text;
     QString tip;
@@ -151,7 +151,7 @@ struct CanvasCommand {
     bool needsSelection = false;
 };
 
-QPushButton* Form6::addCanvasButton(const CanvasCommand& command, const QRect& geometry)
+QPushButton* Form6::addCanvasButton(const CanvasButton& command, const QRect& geometry)
 {
     QPushButton* button = makeButton(this, QString::fromUtf8(command.name), command.text, geometry);
     button->setToolTip(command.tip);
@@ -168,7 +168,7 @@ void Form6::buildCommandButtons()
 {
     makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Seçim"),
               {kColumnLeft, 198, kColumnWidth, 13});
-    const QList<CanvasCommand> commands = {
+    const QList<CanvasButton> commands = {
         {"Kes", QStringLiteral("Kes"), QStringLiteral("Seçimi panoya al, yerini aç (Ctrl+X)"),
          [](PixelCanvas& canvas) { canvas.cut(); }, true},
         {"Kopyala", QStringLiteral("Kopyala"), QStringLiteral("Seçimi panoya kopyala (Ctrl+C)"),
@@ -184,7 +184,7 @@ void Form6::buildCommandButtons()
          [](PixelCanvas& canvas) { canvas.invertAll(); }, false},
     };
     int y = 214;
-    for (const CanvasCommand& command : commands) {
+    for (const CanvasButton& command : commands) {
         addCanvasButton(command, {kColumnLeft, y, kColumnWidth, 25});
         y += 28;
     }
@@ -198,7 +198,7 @@ void Form6::buildShiftButtons()
         return [dx, dy](PixelCanvas& canvas) { canvas.shift(dx, dy); };
     };
     const QString wraps = QStringLiteral(": kenardan çıkan piksel karşı kenardan girer");
-    const QList<CanvasCommand> shifts = {
+    const QList<CanvasButton> shifts = {
         {"SolaKaydır", QStringLiteral("←"), QStringLiteral("Sola kaydır (Ctrl+Sol)") + wraps,
          shift(-1, 0)},
         {"SağaKaydır", QStringLiteral("→"), QStringLiteral("Sağa kaydır (Ctrl+Sağ)") + wraps,
@@ -209,7 +209,7 @@ void Form6::buildShiftButtons()
          shift(0, 1)},
     };
     int x = kColumnLeft;
-    for (const CanvasCommand& command : shifts) {
+    for (const CanvasButton& command : shifts) {
         addCanvasButton(command, {x, 376, 29, 25});
         x += 33;
     }

@@ -17,7 +17,7 @@ namespace pixmint {
 
 class DialogService;
 class PixelCanvas;
-struct CanvasCommand;
+struct CanvasButton;
 
 // "Düzenle": the pixel editor. The window that opens it hands over a one-bit picture, the
 // byte layout its table is written in and a title (the file, the glyph), and takes the
@@ -57,7 +57,7 @@ private:
     void buildToolButtons();
     void buildCommandButtons();
     void buildShiftButtons();
-    QPushButton* addCanvasButton(const CanvasCommand& command, const QRect& geometry);
+    QPushButton* addCanvasButton(const CanvasButton& command, const QRect& geometry);
     void buildZoomControl();
     void buildHistoryButtons();
     void connectCanvas();
