@@ -142,18 +142,33 @@ void Form6::buildToolButtons()
     });
 }
 
+// A button that runs a command on the canvas and gives the canvas the focus back.
+struct CanvasButton {
+    const char* name;
+    QString text;
+    QString tip;
+    std::function<void(PixelCanvas&)> run;
+    bool needsSelection = false;
+};
+
+QPushButton* Form6::addCanvasButton(const CanvasButton& command, const QRect& geometry)
+{
+    QPushButton* button = makeButton(this, QString::fromUtf8(command.name), command.text, geometry);
+    button->setToolTip(command.tip);
+    connect(button, &QPushButton::clicked, this, [this, run = command.run] {
+        run(*m_canvas);
+        m_canvas->setFocus();
+    });
+    if (command.needsSelection)
+        m_selectionCommands.append(button);
+    return button;
+}
+
 void Form6::buildCommandButtons()
 {
     makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Seçim"),
               {kColumnLeft, 198, kColumnWidth, 13});
-    struct Command {
-        const char* name;
-        QString text;
-        QString tip;
-        std::function<void(PixelCanvas&)> run;
-        bool needsSelection;
-    };
-    const QList<Command> commands = {
+    const QList<CanvasButton> commands = {
         {"Kes", QStringLiteral("Kes"), QStringLiteral("Seçimi panoya al, yerini aç (Ctrl+X)"),
          [](PixelCanvas& canvas) { canvas.cut(); }, true},
         {"Kopyala", QStringLiteral("Kopyala"), QStringLiteral("Seçimi panoya kopyala (Ctrl+C)"),
@@ -169,15 +184,8 @@ void Form6::buildCommandButtons()
          [](PixelCanvas& canvas) { canvas.invertAll(); }, false},
     };
     int y = 214;
-    for (const Command& command : commands) {
-        QPushButton* button =
-            makeColumnButton(this, QString::fromUtf8(command.name), command.text, command.tip, y);
-        connect(button, &QPushButton::clicked, this, [this, run = command.run] {
-            run(*m_canvas);
-            m_canvas->setFocus();
-        });
-        if (command.needsSelection)
-            m_selectionCommands.append(button);
+    for (const CanvasButton& command : commands) {
+        addCanvasButton(command, {kColumnLeft, y, kColumnWidth, 25});
         y += 28;
     }
 }
@@ -186,31 +194,23 @@ void Form6::buildShiftButtons()
 {
     makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Kaydır (Ctrl + ok tuşları)"),
               {kColumnLeft, 360, kColumnWidth, 13});
-    struct Shift {
-        const char* name;
-        QString text;
-        QString tip;
-        int dx;
-        int dy;
+    const auto shift = [](int dx, int dy) {
+        return [dx, dy](PixelCanvas& canvas) { canvas.shift(dx, dy); };
     };
-    const QList<Shift> shifts = {
-        {"SolaKaydır", QStringLiteral("←"), QStringLiteral("Sola kaydır (Ctrl+Sol)"), -1, 0},
-        {"SağaKaydır", QStringLiteral("→"), QStringLiteral("Sağa kaydır (Ctrl+Sağ)"), 1, 0},
-        {"YukarıKaydır", QStringLiteral("↑"), QStringLiteral("Yukarı kaydır (Ctrl+Yukarı)"), 0, -1},
-        {"AşağıKaydır", QStringLiteral("↓"), QStringLiteral("Aşağı kaydır (Ctrl+Aşağı)"), 0, 1},
+    const QString wraps = QStringLiteral(": kenardan çıkan piksel karşı kenardan girer");
+    const QList<CanvasButton> shifts = {
+        {"SolaKaydır", QStringLiteral("←"), QStringLiteral("Sola kaydır (Ctrl+Sol)") + wraps,
+         shift(-1, 0)},
+        {"SağaKaydır", QStringLiteral("→"), QStringLiteral("Sağa kaydır (Ctrl+Sağ)") + wraps,
+         shift(1, 0)},
+        {"YukarıKaydır", QStringLiteral("↑"), QStringLiteral("Yukarı kaydır (Ctrl+Yukarı)") + wraps,
+         shift(0, -1)},
+        {"AşağıKaydır", QStringLiteral("↓"), QStringLiteral("Aşağı kaydır (Ctrl+Aşağı)") + wraps,
+         shift(0, 1)},
     };
     int x = kColumnLeft;
-    for (const Shift& shift : shifts) {
-        QPushButton* button =
-            makeButton(this, QString::fromUtf8(shift.name), shift.text, {x, 376, 29, 25});
-        button->setToolTip(shift.tip +
-                           QStringLiteral(": kenardan çıkan piksel karşı kenardan girer"));
-        const int dx = shift.dx;
-        const int dy = shift.dy;
-        connect(button, &QPushButton::clicked, this, [this, dx, dy] {
-            m_canvas->shift(dx, dy);
-            m_canvas->setFocus();
-        });
+    for (const CanvasButton& command : shifts) {
+        addCanvasButton(command, {x, 376, 29, 25});
         x += 33;
     }
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QRect;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -17,6 +18,7 @@ namespace pixmint {
 
 class DialogService;
 class PixelCanvas;
+struct CanvasButton;
 
 // "Düzenle": the pixel editor. The window that opens it hands over a one-bit picture, the
 // byte layout its table is written in and a title (the file, the glyph), and takes the
@@ -60,6 +62,7 @@ private:
     void buildToolButtons();
     void buildCommandButtons();
     void buildShiftButtons();
+    QPushButton* addCanvasButton(const CanvasButton& command, const QRect& geometry);
     void buildZoomControl();
     void buildHistoryButtons();
     void connectCanvas();

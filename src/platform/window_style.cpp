@@ -37,59 +37,60 @@ void place(QWidget* control, const QRect& geometry, bool widenToText)
     control->setGeometry(r);
 }
 
+namespace {
+
+// Names a new control and places it.
+template <typename Control>
+Control* named(Control* control, const QString& name, const QRect& geometry,
+               bool widenToText = false)
+{
+    control->setObjectName(name);
+    place(control, geometry, widenToText);
+    return control;
+}
+
+}  // namespace
+
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& geometry)
 {
-    auto* button = new CommandButton(caption, parent);
-    button->setObjectName(name);
-    place(button, geometry);
-    return button;
+    return named<QPushButton>(new CommandButton(caption, parent), name, geometry);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption,
                   const QRect& geometry)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    place(label, geometry, true);
-    return label;
+    return named(new QLabel(caption, parent), name, geometry, true);
 }
 
 QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
 {
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    place(box, geometry);
-    return box;
+    return named(new QLineEdit(text, parent), name, geometry);
 }
 
 QComboBox* makeList(QWidget* parent, const QString& name, const QStringList& entries,
                     const QRect& geometry)
 {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
+    auto* list = named(new QComboBox(parent), name, geometry);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
     list->addItems(entries);
     list->setCurrentIndex(0);
     list->lineEdit()->setCursorPosition(0);
-    place(list, geometry);
     return list;
 }
 
 QPlainTextEdit* makeCodePane(QWidget* parent, const QString& name, const QString& text,
                              const QRect& geometry)
 {
-    auto* pane = new QPlainTextEdit(text, parent);
-    pane->setObjectName(name);
+    auto* pane = named(new QPlainTextEdit(text, parent), name, geometry);
     pane->setLineWrapMode(QPlainTextEdit::NoWrap);
     pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     pane->setTabChangesFocus(true);
     // Code lines begin with TAB, command, TAB: keep the tab stops short.
     pane->setTabStopDistance(pane->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
-    place(pane, geometry);
     return pane;
 }
 

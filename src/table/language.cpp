@@ -5,17 +5,26 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
+// The presets every language shares: its number prefix, a comma between numbers, 16 numbers
+// a line, the sample "<prefix>FF," and the comment marker.
+Language withPresets(const QString& name, const QString& prefix, const QString& commentMarker)
+{
+    Language language;
+    language.name = name;
+    language.prefix = prefix;
+    language.separator = QStringLiteral(",");
+    language.sample = prefix + QStringLiteral("FF,");
+    language.numbersPerLine = QStringLiteral("16");
+    language.commentMarker = commentMarker;
+    return language;
+}
+
 Language asmLanguage()
 {
-    Language asmText;
-    asmText.name = QStringLiteral("Asm");
+    Language asmText =
+        withPresets(QStringLiteral("Asm"), QStringLiteral("0X"), QStringLiteral(";"));
     asmText.commands = {{QStringLiteral("Dt"), CommandRole::Data},
                         {QStringLiteral("Retlw"), CommandRole::OneNumberPerLine}};
-    asmText.prefix = QStringLiteral("0X");
-    asmText.separator = QStringLiteral(",");
-    asmText.sample = QStringLiteral("0XFF,");
-    asmText.numbersPerLine = QStringLiteral("16");
-    asmText.commentMarker = QStringLiteral(";");
     asmText.nameLine = QStringLiteral("%1");
     asmText.savedExtension = QStringLiteral(".inc");
     asmText.dialogExtension = QStringLiteral("*.inc");
@@ -27,14 +36,8 @@ Language asmLanguage()
 
 Language ccsLanguage()
 {
-    Language ccs;
-    ccs.name = QStringLiteral("CCS");
+    Language ccs = withPresets(QStringLiteral("CCS"), QStringLiteral("0X"), QStringLiteral("//"));
     ccs.commands = {{QStringLiteral("Resim[]="), CommandRole::ArrayName}};
-    ccs.prefix = QStringLiteral("0X");
-    ccs.separator = QStringLiteral(",");
-    ccs.sample = QStringLiteral("0XFF,");
-    ccs.numbersPerLine = QStringLiteral("16");
-    ccs.commentMarker = QStringLiteral("//");
     ccs.declaration = QStringLiteral("   const int  ");
     ccs.trailer = kCrLf + kCrLf + QStringLiteral("};") + kCrLf;
     ccs.savedExtension = QStringLiteral(".h");
@@ -46,14 +49,9 @@ Language ccsLanguage()
 
 Language protonBasicLanguage()
 {
-    Language basic;
-    basic.name = QStringLiteral("Proton Basic");
+    Language basic =
+        withPresets(QStringLiteral("Proton Basic"), QStringLiteral("$"), QStringLiteral("'"));
     basic.commands = {{QStringLiteral("CData"), CommandRole::Data}};
-    basic.prefix = QStringLiteral("$");
-    basic.separator = QStringLiteral(",");
-    basic.sample = QStringLiteral("$FF,");
-    basic.numbersPerLine = QStringLiteral("16");
-    basic.commentMarker = QStringLiteral("'");
     basic.nameLine = QStringLiteral("%1:");
     basic.trailer = kCrLf;
     basic.savedExtension = QStringLiteral(".inc");
@@ -69,14 +67,8 @@ Language protonBasicLanguage()
 Language cLanguage(const char* name, const char* declaration, const char* gfxHead,
                    const char* programMemory)
 {
-    Language c;
-    c.name = QString::fromLatin1(name);
+    Language c = withPresets(QString::fromLatin1(name), QStringLiteral("0x"), QStringLiteral("//"));
     c.commands = {{QStringLiteral("resim[]="), CommandRole::ArrayName}};
-    c.prefix = QStringLiteral("0x");
-    c.separator = QStringLiteral(",");
-    c.sample = QStringLiteral("0xFF,");
-    c.numbersPerLine = QStringLiteral("16");
-    c.commentMarker = QStringLiteral("//");
     c.declaration = QString::fromLatin1(declaration);
     c.trailer = QStringLiteral("};") + kCrLf;
     c.savedExtension = QStringLiteral(".h");
