@@ -4,9 +4,9 @@
 #include "code_layout.h"
 #include "fitting.h"
 #include "monochrome.h"
-#include "table_procedures.h"
 #include "picture_loading.h"
 #include "pixel_reading.h"
+#include "table_procedures.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

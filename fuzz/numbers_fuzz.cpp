@@ -4,9 +4,9 @@
 #include "fuzz_support.h"
 #include "hex_digits.h"
 #include "number_reading.h"
-#include "table_procedures.h"
 #include "picture_road.h"
 #include "run_error.h"
+#include "table_procedures.h"
 
 #include <cmath>
 #include <cstring>

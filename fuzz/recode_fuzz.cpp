@@ -1,7 +1,6 @@
 // Include files of any content through format detection, number extraction with and without
 // inverting, and the code text of every target language.
 
-#include "table_procedures.h"
 #include "code_layout.h"
 #include "format_detection.h"
 #include "fuzz_support.h"
@@ -10,6 +9,7 @@
 #include "recoding.h"
 #include "run_error.h"
 #include "single_byte_text.h"
+#include "table_procedures.h"
 
 #include <QStringList>
 

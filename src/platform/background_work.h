@@ -21,8 +21,8 @@ namespace pixmint {
 // nothing but what it captured by value.
 //
 // When *abortRequested becomes true (the window is closing), the wait ends within a few
-// milliseconds with WorkAborted; the work itself finishes on its thread and its result is dropped. The
-// application waits for the pool's threads when it ends, so none outlives the program.
+// milliseconds with WorkAborted; the work itself finishes on its thread and its result is dropped.
+// The application waits for the pool's threads when it ends, so none outlives the program.
 template <typename T>
 T waitForBackgroundWork(std::function<T()> work, const bool* abortRequested)
 {

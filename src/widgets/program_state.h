@@ -13,9 +13,9 @@ namespace pixmint {
 // window and destroyed after it, and hands it to the windows by reference; it outlives
 // every window.
 struct ProgramState {
-    QString ResimYolu;        // the picture file last chosen in a picture dialog
-    QString DosyaYolu;        // the include file last opened or chosen for saving
-    PixelGrid PikselDizisi;   // the pixels of the last converted picture
+    QString ResimYolu;       // the picture file last chosen in a picture dialog
+    QString DosyaYolu;       // the include file last opened or chosen for saving
+    PixelGrid PikselDizisi;  // the pixels of the last converted picture
     // The pictures of the picture road; the main window's hidden boxes Picture2 and Picture3
     // only show them.
     QImage loadedPicture;     // as decoded (and turned by the last conversion), at its own size

@@ -2,11 +2,11 @@
 #include "event_yield.h"
 #include "form1.h"
 #include "layout_drawing.h"
-#include "table_procedures.h"
 #include "picture_box.h"
 #include "picture_road.h"
 #include "program_state.h"
 #include "scripted_dialogs.h"
+#include "table_procedures.h"
 #include "test_paths.h"
 #include "window_test.h"
 

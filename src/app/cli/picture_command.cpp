@@ -98,8 +98,8 @@ int runPicture(const CommandLine& line, std::ostream& out, std::ostream& err)
         line.text(QStringLiteral("width")).value_or(QString::number(fallback.width)),
         line.text(QStringLiteral("height")).value_or(QString::number(fallback.height)));
     road.invert = line.isSet(QStringLiteral("invert"));
-    road.format = readTextFormat(
-        withOverrides(presetFormat(languages().front().name), targetFormat(line)));
+    road.format =
+        readTextFormat(withOverrides(presetFormat(languages().front().name), targetFormat(line)));
     EventYield none;
     const PictureBatchOutcome outcome = runPictureBatch(request, openPictureFrames, none);
     // Every check of every picture comes before anything is written.
