@@ -23,6 +23,13 @@ void levelsOfRow(const QImage& picture, int y, std::vector<int>& levels)
         levels[x] = greyLevel(line[x]);
 }
 
+// c[i] for a signed index i that the caller keeps in range.
+template <typename Container>
+auto at(const Container& c, qint64 i)
+{
+    return c[static_cast<std::size_t>(i)];
+}
+
 // The overlap, in units of 1/t source pixel, of source index i and target index I on an
 // axis of source length s and target length t.
 qint64 overlap(qint64 i, qint64 I, qint64 s, qint64 t)
@@ -82,14 +89,14 @@ public:
     void sumRows(qint64 Y, RowProgress& progress, EventYield& yield)
     {
         std::fill(m_columnSums.begin(), m_columnSums.end(), 0);
-        const qint64 first = m_rows.first[Y];
-        for (qint64 i = m_rows.start[Y]; i < m_rows.start[Y + 1]; ++i) {
-            const qint64 y = first + i - m_rows.start[Y];
+        const qint64 first = at(m_rows.first, Y);
+        for (qint64 i = at(m_rows.start, Y); i < at(m_rows.start, Y + 1); ++i) {
+            const qint64 y = first + i - at(m_rows.start, Y);
             if (y != m_levelsRow) {
                 levelsOfRow(m_source, static_cast<int>(y), m_levels);
                 m_levelsRow = y;
             }
-            const qint64 wy = m_rows.weight[i];
+            const qint64 wy = at(m_rows.weight, i);
             for (std::size_t x = 0; x < m_levels.size(); ++x)
                 m_columnSums[x] += m_levels[x] * wy;
             progress.rowDone(y);
@@ -102,10 +109,10 @@ public:
     {
         const qint64 width = static_cast<qint64>(m_columns.first.size());
         for (qint64 X = 0; X < width; ++X) {
-            const qint64* sums = m_columnSums.data() + m_columns.first[X];
+            const qint64* sums = m_columnSums.data() + at(m_columns.first, X);
             qint64 total = 0;
-            for (qint64 i = m_columns.start[X]; i < m_columns.start[X + 1]; ++i)
-                total += sums[i - m_columns.start[X]] * m_columns.weight[i];
+            for (qint64 i = at(m_columns.start, X); i < at(m_columns.start, X + 1); ++i)
+                total += sums[i - at(m_columns.start, X)] * at(m_columns.weight, i);
             out[X] = static_cast<uchar>((2 * total + m_divisor) / (2 * m_divisor));
         }
     }
@@ -148,8 +155,8 @@ int otsuThreshold(const LevelHistogram& histogram)
     qint64 count = 0;
     qint64 sum = 0;
     for (int level = 0; level < 256; ++level) {
-        count += histogram[level];
-        sum += level * histogram[level];
+        count += at(histogram, level);
+        sum += level * at(histogram, level);
     }
     // With n0 pixels of mean m0 up to N and n1 of mean m1 above it, the variance between
     // the classes is n0·n1·(m0 − m1)² / n², and n² is the same for every N.
@@ -158,8 +165,8 @@ int otsuThreshold(const LevelHistogram& histogram)
     qint64 darkCount = 0;
     qint64 darkSum = 0;
     for (int n = 0; n < 255; ++n) {
-        darkCount += histogram[n];
-        darkSum += n * histogram[n];
+        darkCount += at(histogram, n);
+        darkSum += n * at(histogram, n);
         const qint64 lightCount = count - darkCount;
         if (darkCount == 0 || lightCount == 0)
             continue;

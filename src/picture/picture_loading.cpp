@@ -38,12 +38,12 @@ bool tooLarge(QSize size)
 // (c × a + 255 × (255 − a) + 127) div 255 for each channel: the colour as it shows on white.
 inline QRgb onWhite(QRgb pixel)
 {
-    const quint32 a = qAlpha(pixel);
+    const auto a = static_cast<quint32>(qAlpha(pixel));
     const quint32 back = 255 * (255 - a) + 127;
-    const quint32 r = (qRed(pixel) * a + back) / 255;
-    const quint32 g = (qGreen(pixel) * a + back) / 255;
-    const quint32 b = (qBlue(pixel) * a + back) / 255;
-    return qRgb(static_cast<int>(r), static_cast<int>(g), static_cast<int>(b));
+    const auto channel = [&](int c) {
+        return static_cast<int>((static_cast<quint32>(c) * a + back) / 255);
+    };
+    return qRgb(channel(qRed(pixel)), channel(qGreen(pixel)), channel(qBlue(pixel)));
 }
 
 // Lays a picture with transparency on white, in place where the format allows it.

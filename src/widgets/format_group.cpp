@@ -136,7 +136,7 @@ void FormatGroup::showFormat(const NumberFormat& format)
     if (m_numbersPerLine)
         m_numbersPerLine->setText(format.numbersPerLine);
     const qsizetype command = commands.indexOf(format.command);
-    m_command->setCurrentIndex(std::max<qsizetype>(0, command));
+    m_command->setCurrentIndex(static_cast<int>(std::max<qsizetype>(0, command)));
     if (command < 0 && !format.command.isEmpty())
         m_command->setEditText(format.command);
     // A narrow list shows the beginning of a long entry.
