@@ -57,9 +57,9 @@ void packAndLayOut(PictureRoadOutcome& outcome, const PictureRoadRequest& reques
     if (format.ok()) {
         outcome.code.code =
             layOutTable(format.value(), outcome.bytes, request.path, yield, request.tableName);
-        outcome.code.code.text += libraryCallLine(format.value(), request.settings,
-                                                  {outcome.grid.width(), outcome.grid.height()},
-                                                  request.tableName);
+        outcome.code.code.text +=
+            libraryCallLine(format.value(), request.settings,
+                            {outcome.grid.width(), outcome.grid.height()}, request.tableName);
     } else {
         outcome.code.failure = format.failure();
     }

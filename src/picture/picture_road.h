@@ -41,7 +41,7 @@ struct PictureRoadOutcome {
     // black and white (inverted with invert); with average scaling, which decides black and
     // white only at the target size, in its colours as the averaging read it.
     QImage work;
-    QImage target;  // width × height, black and white
+    QImage target;         // width × height, black and white
     PixelGrid grid;        // the picture as it looks: 1 = dark, whatever the polarity
     Bytes bytes;           // the grid packed as displayTable packs it
     CodeTextOutcome code;  // the code text, or the message of its own checks

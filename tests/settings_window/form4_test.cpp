@@ -151,11 +151,11 @@ TEST_F(Form4Test, EveryControlHasItsNameKindAndTextAndNoCaptionIsCutOff)
     for (const char* name : {"Döndürme", "Ölçekleme", "Yöntem", "Düzen", "Ekran", "Kutupluluk"})
         EXPECT_FALSE(list(name)->isEditable()) << name;
     // The keyboard goes down the settings, then to the display and its polarity.
-    const QStringList keyboard = {
-        QStringLiteral("Döndürme"),      QStringLiteral("Aynala"), QStringLiteral("Ölçekleme"),
-        QStringLiteral("Yöntem"),        QStringLiteral("Eşik"),   QStringLiteral("EşikKaydırıcı"),
-        QStringLiteral("Düzen"),         QStringLiteral("Varsayılanlar"),
-        QStringLiteral("Ekran"),         QStringLiteral("Kutupluluk")};
+    const QStringList keyboard = {QStringLiteral("Döndürme"),  QStringLiteral("Aynala"),
+                                  QStringLiteral("Ölçekleme"), QStringLiteral("Yöntem"),
+                                  QStringLiteral("Eşik"),      QStringLiteral("EşikKaydırıcı"),
+                                  QStringLiteral("Düzen"),     QStringLiteral("Varsayılanlar"),
+                                  QStringLiteral("Ekran"),     QStringLiteral("Kutupluluk")};
     QStringList visited;
     QWidget* next = control("Döndürme");
     for (int step = 0; step < 200 && visited.size() < keyboard.size(); ++step) {
