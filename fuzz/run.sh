@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang and libFuzzer and runs each for SECONDS (default 60).
+# Builds the fuzz targets with clang and libFuzzer and runs each for SECONDS (default 60),
+# PIXMINT_FUZZ_JOBS of them at a time (default 1).
 #
 #   fuzz/run.sh [SECONDS] [TARGET...]
 #
@@ -18,7 +19,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/fuzz/build"
 data="$root/tests/data"
 
-PIXMINT_FUZZ=1 "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh"
 
 if [ ! -f "$build/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S "$root/fuzz" -B "$build" -G Ninja \
@@ -49,11 +50,11 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
-failed=()
-for target in "${targets[@]}"; do
-    seeds="$work/$target/seeds"
-    corpus="$work/$target/corpus"
-    rm -rf "$seeds"
+# Runs one target and leaves its verdict in $work/<target>/failed when it fails.
+run_target() {
+    local target=$1
+    local seeds="$work/$target/seeds" corpus="$work/$target/corpus"
+    rm -rf "$seeds" "$work/$target/failed"
     mkdir -p "$corpus" "$work/$target/artifacts"
     case $target in
     picture_fuzz)
@@ -69,17 +70,35 @@ for target in "${targets[@]}"; do
     esac
     collect_seeds "$seeds" 1048577 "$data/fuzz-regressions/$target"
     # A font file is larger than a picture or an include file needs to be.
-    max_len=65536
+    local max_len=65536
     [ "$target" = font_fuzz ] && max_len=400000
     echo "pixmint-fuzz: $target for ${seconds} s"
     if ! "$build/$target" -max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=2048 \
         -timeout=60 -print_final_stats=1 -artifact_prefix="$work/$target/artifacts/" \
         "$corpus" "$seeds" >"$work/$target/log" 2>&1; then
-        failed+=("$target")
+        touch "$work/$target/failed"
         tail -n 40 "$work/$target/log" >&2
     fi
     grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' \
-        "$work/$target/log" | sed "s/^/  /" || true
+        "$work/$target/log" | sed "s/^/  $target /" || true
+}
+
+# PIXMINT_FUZZ_JOBS targets run at the same time (default one).
+parallel=${PIXMINT_FUZZ_JOBS:-1}
+running=0
+for target in "${targets[@]}"; do
+    if [ "$running" -ge "$parallel" ]; then
+        wait -n || true
+        running=$((running - 1))
+    fi
+    run_target "$target" &
+    running=$((running + 1))
+done
+wait
+
+failed=()
+for target in "${targets[@]}"; do
+    [ -e "$work/$target/failed" ] && failed+=("$target")
 done
 
 if [ ${#failed[@]} -gt 0 ]; then

@@ -1,12 +1,69 @@
 #!/usr/bin/env bash
-# Sets up, builds the test build (AddressSanitizer and UndefinedBehaviorSanitizer, warnings
-# as errors) and runs every test with ctest on Qt's offscreen platform.
+# Sets up and checks the tree, stage by stage:
+#   format  clang-format --dry-run -Werror over our C and C++ files (not tests/third_party
+#           and not the include files of tests/data)
+#   build   the test build: AddressSanitizer and UndefinedBehaviorSanitizer, every warning of
+#           the project an error
+#   ctest   every test with ctest on Qt's offscreen platform; arguments go to ctest
+#   fuzz    every fuzz target for PIXMINT_FUZZ_SECONDS (default 60) seconds, two at a time
+# PIXMINT_STAGES="format ctest" runs only the stages named (build is not implied). Each stage
+# prints its name and its time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DPIXMINT_SANITIZE=ON -DPIXMINT_WERROR=ON -DPIXMINT_TESTS=ON >/dev/null
-cmake --build build-test
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build-test --output-on-failure -j"$(nproc)" "$@"
+stages=${PIXMINT_STAGES:-"deps format build ctest fuzz"}
+jobs=$(nproc)
+
+configure_test_build() {
+    cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DPIXMINT_SANITIZE=ON -DPIXMINT_WERROR=ON -DPIXMINT_TESTS=ON >/dev/null
+}
+
+stage_deps() {
+    bash scripts/install-deps.sh
+}
+
+stage_format() {
+    git ls-files -z -- 'src/*' 'tests/*' 'tools/*' 'bench/*' 'fuzz/*' \
+        ':!tests/third_party/*' ':!tests/data/*' |
+        grep -zE '\.(c|cpp|h)$' | xargs -0 -n 40 -P "$jobs" clang-format --dry-run -Werror
+}
+
+stage_build() {
+    configure_test_build
+    cmake --build build-test
+}
+
+stage_ctest() {
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build-test --output-on-failure -j"$jobs" "$@"
+}
+
+stage_fuzz() {
+    PIXMINT_FUZZ_JOBS=2 bash fuzz/run.sh "${PIXMINT_FUZZ_SECONDS:-60}"
+}
+
+# The processor time of every finished child so far, in whole seconds, into cpu: on a busy
+# machine it tells more about a stage's cost than the time on the clock.
+times_file=$(mktemp)
+read_cpu() {
+    times >"$times_file"
+    cpu=$(awk 'NR == 2 { split($1, u, /[ms]/); split($2, s, /[ms]/)
+        printf "%d", u[1] * 60 + u[2] + s[1] * 60 + s[2] }' "$times_file")
+}
+
+stage=
+start=$SECONDS
+trap 'rc=$?; rm -f "$times_file"; [ $rc -eq 0 ] || echo "pixmint-test: == $stage failed after $((SECONDS - start)) s" >&2' EXIT
+for stage in $stages; do
+    echo "pixmint-test: == $stage"
+    start=$SECONDS
+    read_cpu
+    stage_cpu=$cpu
+    if [ "$stage" = ctest ]; then
+        "stage_$stage" "$@"
+    else
+        "stage_$stage"
+    fi
+    read_cpu
+    echo "pixmint-test: == $stage: $((SECONDS - start)) s ($((cpu - stage_cpu)) s of processor time)"
+done
