@@ -31,7 +31,7 @@ Checked<int> CommandLine::number(const QString& name, int fallback) const
     const std::optional<QString> given = text(name);
     if (!given)
         return fallback;
-    const OptionSpec* option = spec(name);
+    const OptionSpec* option = optionNamed(name);
     const std::optional<int> value = plainWholeNumber(*given);
     if (option && value && *value >= option->least && (!option->most || *value <= *option->most))
         return *value;
@@ -45,7 +45,7 @@ std::optional<QString> CommandLine::input() const
     return m_inputs.first();
 }
 
-const OptionSpec* CommandLine::spec(const QString& name) const
+const OptionSpec* CommandLine::optionNamed(const QString& name) const
 {
     for (const OptionSpec& option : m_options) {
         if (option.name == name)

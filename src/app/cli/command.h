@@ -60,7 +60,7 @@ public:
     std::optional<QString> input() const;
 
 private:
-    const OptionSpec* spec(const QString& name) const;
+    const OptionSpec* optionNamed(const QString& name) const;
 
     QList<OptionSpec> m_options;
     QHash<QString, QString> m_values;
