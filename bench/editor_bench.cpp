@@ -3,18 +3,24 @@
 // from the event to the end of the event-loop turns that merge it into the history and paint
 // it, at several zooms; then the commands that change the whole picture (invert, shift,
 // flood fill) and their undo, each with its painting, and the same edits in the core alone.
+// Last, "Uygula" of an editor opened from the main window: from the click to the end of the
+// event-loop turns that show the new table and picture there.
 //
 //   pixmint_editor_bench [--rounds=N]
 
 #include "bench_support.h"
 #include "dialog_service.h"
+#include "form1.h"
 #include "form6.h"
 #include "picture_edits.h"
 #include "pixel_canvas.h"
+#include "program_state.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <algorithm>
@@ -256,6 +262,47 @@ void timeCore(int rounds)
     print("1000 segments merged into one stroke", merge);
 }
 
+// "Uygula" of the editor that the main window's "Düzenle" opened on a light 1024 × 1024
+// picture, with a pixel painted each round: the whole road of the main window (packing, the
+// code text in its pane, the converted picture in its boxes), clock and processor time.
+void timeMainWindowApply(DialogService& dialogs, int rounds)
+{
+    ProgramState state;
+    Form1 main(state, dialogs);
+    main.setEditorFactory([&dialogs](QWidget* opener, AppliedPicture applied) {
+        auto* editor = new Form6(dialogs, opener);
+        QObject::connect(editor, &Form6::pictureApplied, opener, std::move(applied));
+        return static_cast<PictureEditor*>(editor);
+    });
+    main.findChild<QLineEdit*>(QStringLiteral("BmpEn"))->setText(QString::number(kSide));
+    main.findChild<QLineEdit*>(QStringLiteral("BmpYükseklik"))->setText(QString::number(kSide));
+    main.show();
+    main.findChild<QPushButton*>(QStringLiteral("Command10"))->click();
+    auto* editor = dynamic_cast<Form6*>(main.editor());
+    auto* canvas = editor->findChild<PixelCanvas*>(QStringLiteral("Tuval"));
+    auto* apply = editor->findChild<QPushButton*>(QStringLiteral("Uygula"));
+    auto* code = main.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    QCoreApplication::processEvents();
+    std::vector<double> clock, cpu;
+    for (int round = 0; round < rounds; ++round) {
+        mouse(canvas, QEvent::MouseButtonPress, {round + 1, 1}, Qt::LeftButton);
+        mouse(canvas, QEvent::MouseButtonRelease, {round + 1, 1}, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QElapsedTimer timer;
+        const qint64 cpuStart = threadTime();
+        timer.start();
+        apply->click();
+        QCoreApplication::processEvents();
+        clock.push_back(ms(timer.nsecsElapsed()));
+        cpu.push_back(ms(threadTime() - cpuStart));
+    }
+    std::printf("Uygula from the main window's Düzenle, %d x %d (%lld bytes of code text):\n",
+                kSide, kSide, static_cast<long long>(code->toPlainText().size()));
+    print("click to shown, clock", clock);
+    print("click to shown, processor time", cpu);
+    main.close();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -278,5 +325,6 @@ int main(int argc, char** argv)
     timeStrokes(form, canvas, options.rounds);
     timeCommands(form, canvas, options.rounds);
     timeCore(options.rounds);
+    timeMainWindowApply(dialogs, options.rounds);
     return form.picture() == oneBitPicture(benchPicture()) ? 0 : 1;
 }

@@ -26,7 +26,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
-#include <QTimer>
 
 namespace pixmint {
 namespace {
@@ -480,14 +479,8 @@ void Form5::editGlyph(int index)
 
 void Form5::schedulePreview()
 {
-    if (m_showing || m_previewScheduled)
-        return;
-    m_previewScheduled = true;
-    QTimer::singleShot(0, this, [this] {
-        m_previewScheduled = false;
-        if (isVisible())
-            drawPreview();
-    });
+    if (!m_showing)
+        m_previewRedraw.schedule();
 }
 
 void Form5::closeEvent(QCloseEvent* event)

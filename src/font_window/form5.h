@@ -3,6 +3,7 @@
 #include "font_glyphs.h"
 #include "font_request.h"
 #include "font_tables.h"
+#include "idle_redraw.h"
 #include "picture_editor.h"
 
 #include <QWidget>
@@ -125,7 +126,7 @@ private:
 
     QString m_filePath;  // the font file chosen with "Dosyadan…"; empty: the family
     bool m_showing = false;
-    bool m_previewScheduled = false;
+    IdleRedraw m_previewRedraw{this, [this] { drawPreview(); }};
     // The glyphs of the last request that rendered, or why it did not.
     std::optional<FontGlyphRequest> m_renderedRequest;
     Checked<FontGlyphs> m_glyphs = Checked<FontGlyphs>::failed(QString());

@@ -628,7 +628,7 @@ void MacroTable::take(QStringView directive)
         body = body.sliced(close + 1);
     }
     macro.body = body.trimmed().toString();
-    m_macros.insert(name.toString(), std::move(macro));
+    m_macros.insert(name.toString(), macro);
 }
 
 const MacroTable::Macro* MacroTable::find(QStringView name) const

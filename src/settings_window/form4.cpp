@@ -14,7 +14,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStandardItemModel>
-#include <QTimer>
 
 namespace pixmint {
 namespace {
@@ -279,14 +278,7 @@ void Form4::Varsayılanlar_Click()
 
 void Form4::schedulePreview()
 {
-    if (m_previewScheduled)
-        return;
-    m_previewScheduled = true;
-    QTimer::singleShot(0, this, [this] {
-        m_previewScheduled = false;
-        if (isVisible())
-            drawPreview();
-    });
+    m_previewRedraw.schedule();
 }
 
 void Form4::showEvent(QShowEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "idle_redraw.h"
 #include "picture_settings.h"
 
 #include <QWidget>
@@ -69,7 +70,7 @@ private:
     QComboBox* m_polarity = nullptr;
 
     // The preview and the drawing of the layout.
-    bool m_previewScheduled = false;
+    IdleRedraw m_previewRedraw{this, [this] { drawPreview(); }};
     PictureBox* m_preview = nullptr;
     QLabel* m_previewNote = nullptr;
     LayoutDrawing* m_layoutDrawing = nullptr;
