@@ -3,7 +3,9 @@
 #   format  clang-format --dry-run -Werror over our C and C++ files (not tests/third_party
 #           and not the include files of tests/data)
 #   build   the test build: AddressSanitizer and UndefinedBehaviorSanitizer, every warning of
-#           the project an error
+#           the project (conversions included) an error
+#   tidy    clang-tidy with the checks of .clang-tidy over every source file of src/ (after
+#           the build, which makes the files Qt generates); any finding fails
 #   ctest   every test with ctest on Qt's offscreen platform; arguments go to ctest
 #   fuzz    every fuzz target for PIXMINT_FUZZ_SECONDS (default 60) seconds, two at a time
 # PIXMINT_STAGES="format ctest" runs only the stages named (build is not implied). Each stage
@@ -11,7 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-stages=${PIXMINT_STAGES:-"deps format build ctest fuzz"}
+stages=${PIXMINT_STAGES:-"deps format build tidy ctest fuzz"}
 jobs=$(nproc)
 
 configure_test_build() {
@@ -32,6 +34,15 @@ stage_format() {
 stage_build() {
     configure_test_build
     cmake --build build-test
+}
+
+stage_tidy() {
+    # Prints only the findings: clang-tidy's counts of what it did not report are noise.
+    local status=0
+    run-clang-tidy -p build-test -j "$jobs" -quiet "$PWD/src/" >build-test/tidy.log 2>&1 || status=$?
+    grep -v -e ' warnings generated\.$' -e '^Suppressed ' -e '^Use -header-filter' \
+        -e '^clang-tidy-[0-9]* ' build-test/tidy.log || true
+    return "$status"
 }
 
 stage_ctest() {

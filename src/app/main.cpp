@@ -59,5 +59,5 @@ int main(int argc, char** argv)
     QObject::connect(&form1, &pixmint::Form1::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     form1.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -55,7 +55,7 @@ bool hasValue(FcPattern* pattern, const char* object, const QString& wanted)
 Checked<InstalledFont> installedFont(const QString& family, const QString& style)
 {
     const QString named = style.isEmpty() ? family : family + QLatin1Char(' ') + style;
-    const Checked<InstalledFont> notFound =
+    Checked<InstalledFont> notFound =
         Checked<InstalledFont>::failed(QStringLiteral("Yazı tipi bulunamadı: \"%1\".").arg(named));
     FcPattern* pattern = FcPatternCreate();
     if (!pattern)

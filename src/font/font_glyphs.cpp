@@ -216,7 +216,7 @@ std::optional<QString> renderAtSize(FontFace& face, const FontGlyphRequest& requ
         size = face.strikeHeights().value(0);
     if (size < 1 || size > kMaxFontSize)
         return sizeLimitMessage();
-    if (const std::optional<QString> problem = face.setSize(size))
+    if (std::optional<QString> problem = face.setSize(size))
         return problem;
     glyphs.size = size;
     if (!renderAll(face, characters, request.threshold, std::nullopt, glyphs.glyphs, worst,

@@ -86,7 +86,7 @@ void cellGlyphs(const IncludedFont& font, FontGlyphs& glyphs)
         const Bytes packed(start, start + bytes);
         const PixelGrid picture = unpackedGrid(packed, width, ByteLayout::PagesLsbTop, height);
         for (const std::uint8_t byte : packed)
-            dropped += std::bitset<8>(byte).count();
+            dropped += static_cast<qint64>(std::bitset<8>(byte).count());
         dropped -= darkPixels(picture);
         FontGlyph glyph;
         glyph.code = code;

@@ -31,7 +31,8 @@ QImage enlargedSample(const PixelGrid& sample, QSize area, int& factor)
             const QRgb colour = sample.at(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
             for (int dy = inset; dy < factor; ++dy) {
                 auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y * factor + dy));
-                std::fill(line + x * factor + inset, line + (x + 1) * factor, colour);
+                const qsizetype left = qsizetype{x} * factor;
+                std::fill(line + left + inset, line + left + factor, colour);
             }
         }
     }

@@ -73,12 +73,17 @@ qint64 rounded(qint64 numerator, qint64 divisor)
 // either end so that shares beyond the edges fall somewhere harmless.
 class ErrorRows {
 public:
-    explicit ErrorRows(int width) : m_width(static_cast<std::size_t>(width) + 2 * kMargin)
+    explicit ErrorRows(int width)
+        : m_width(static_cast<std::size_t>(width) + 2 * std::size_t{kMargin})
     {
         for (auto& row : m_rows)
             row.assign(m_width, 0);
     }
-    qint64& at(int x, int dy) { return m_rows[std::size_t(dy)][std::size_t(x + kMargin)]; }
+    qint64& at(int x, int dy)
+    {
+        const int cell = x + kMargin;
+        return m_rows[std::size_t(dy)][std::size_t(cell)];
+    }
     void nextRow()
     {
         std::rotate(m_rows.begin(), m_rows.begin() + 1, m_rows.end());

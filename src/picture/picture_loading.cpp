@@ -18,7 +18,8 @@ namespace {
 // 16-bit PNG is decoded as RGBA64); a header that lies about a larger size is refused
 // before any of it is claimed, and this limit stops a decoder whose size we cannot ask
 // in advance.
-constexpr int kAllocationLimitMb = static_cast<int>(kMaxPicturePixels * 8 / (1024 * 1024)) + 1;
+constexpr int kAllocationLimitMb =
+    static_cast<int>(kMaxPicturePixels * 8 / (qint64{1024} * 1024)) + 1;
 
 void raiseAllocationLimitOnce()
 {

@@ -13,7 +13,7 @@ namespace pixmint {
 // The limits of a drawn table: the width in columns, the height in rows (8 per page), the
 // scale, and the pixels of the finished picture.
 constexpr int kMaxDrawingWidth = 16384;
-constexpr qint64 kMaxDrawingHeight = 16384 * 8;
+constexpr qint64 kMaxDrawingHeight = qint64{16384} * 8;
 constexpr int kMaxDrawingScale = 16;
 constexpr qint64 kMaxDrawnPixels = 268'435'456;
 

@@ -58,7 +58,7 @@ QString decodeWindows1254(const QByteArray& bytes)
 QByteArray encodeWindows1254(const QString& text)
 {
     QStringEncoder encoder(kCodePage);
-    const QByteArray bytes = encoder.encode(text);
+    QByteArray bytes = encoder.encode(text);
     // One byte per character and no 0x1A: every character was written as itself.
     if (bytes.size() == text.size() && !bytes.contains('\x1a'))
         return bytes;

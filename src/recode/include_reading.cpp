@@ -11,7 +11,7 @@ const QString kErrorTitle = QStringLiteral("Hata");
 
 QString megabytes(qint64 bytes)
 {
-    return QString::number(bytes / (1024 * 1024));
+    return QString::number(bytes / (qint64{1024} * 1024));
 }
 
 IncludeText refused(const QString& title, const QString& message)

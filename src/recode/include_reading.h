@@ -11,10 +11,10 @@ struct IncludeLimits {
     qint64 maxBytes;
     qsizetype maxLine;  // 0: lines of any length
 };
-constexpr IncludeLimits kPaneLimits{16 * 1024 * 1024, 65536};
+constexpr IncludeLimits kPaneLimits{qint64{16} * 1024 * 1024, 65536};
 // 64 MB holds a table of ten million numbers; a larger include file is no table a
 // microcontroller could take, and reading it whole would only exhaust memory.
-constexpr IncludeLimits kToolLimits{64 * 1024 * 1024, 0};
+constexpr IncludeLimits kToolLimits{qint64{64} * 1024 * 1024, 0};
 
 // An include file's text, or the message box that says why it was not read.
 struct IncludeText {

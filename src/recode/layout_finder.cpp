@@ -98,8 +98,8 @@ struct Model {
     explicit Model(int contextBits) : counts(std::size_t(2) << contextBits, 0) {}
     void code(unsigned context, int bit, const CodeCosts& costs)
     {
-        std::uint8_t& zeros = counts[2 * context];
-        std::uint8_t& ones = counts[2 * context + 1];
+        std::uint8_t& zeros = counts[2 * std::size_t{context}];
+        std::uint8_t& ones = counts[2 * std::size_t{context} + 1];
         bits += costs.cost(bit, zeros, ones);
         std::uint8_t& seen = bit ? ones : zeros;
         if (seen == 255) {

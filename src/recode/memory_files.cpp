@@ -18,11 +18,11 @@ constexpr signed char kNone = -1;
 constexpr std::array<signed char, 128> kDigits = [] {
     std::array<signed char, 128> digits{};
     digits.fill(kNone);
-    for (int c = 0; c < 10; ++c)
-        digits[static_cast<std::size_t>('0' + c)] = static_cast<signed char>(c);
-    for (int c = 0; c < 6; ++c) {
-        digits[static_cast<std::size_t>('a' + c)] = static_cast<signed char>(10 + c);
-        digits[static_cast<std::size_t>('A' + c)] = static_cast<signed char>(10 + c);
+    for (std::size_t c = 0; c < 10; ++c)
+        digits['0' + c] = static_cast<signed char>(c);
+    for (std::size_t c = 0; c < 6; ++c) {
+        digits['a' + c] = static_cast<signed char>(10 + c);
+        digits['A' + c] = static_cast<signed char>(10 + c);
     }
     digits['_'] = kSeparator;
     for (const char c : {'x', 'X', 'z', 'Z'})

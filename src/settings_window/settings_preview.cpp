@@ -12,7 +12,7 @@ namespace pixmint {
 namespace {
 
 // The largest target previewed: the road runs at every change of a setting.
-constexpr qint64 kMaxPreviewPixels = 1024 * 1024;
+constexpr qint64 kMaxPreviewPixels = qint64{1024} * 1024;
 
 SettingsPreview noPicture(const QString& note)
 {

@@ -17,18 +17,22 @@ QImage greyPicture(const Levels& rows)
 {
     QImage picture(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()),
                    QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            picture.setPixel(x, y, qRgb(rows[y][x], rows[y][x], rows[y][x]));
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        for (std::size_t x = 0; x < rows[y].size(); ++x) {
+            const int level = rows[y][x];
+            picture.setPixel(static_cast<int>(x), static_cast<int>(y), qRgb(level, level, level));
+        }
+    }
     return picture;
 }
 
 Levels levelsOf(const QImage& grey)
 {
     Levels rows(static_cast<std::size_t>(grey.height()));
-    for (int y = 0; y < grey.height(); ++y)
-        for (int x = 0; x < grey.width(); ++x)
-            rows[y].push_back(grey.constScanLine(y)[x]);
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        const uchar* line = grey.constScanLine(static_cast<int>(y));
+        rows[y].assign(line, line + grey.width());
+    }
     return rows;
 }
 

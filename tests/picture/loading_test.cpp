@@ -247,7 +247,7 @@ TEST_F(LoadPicture, PhotoStandsAsItsExifOrientationSays)
         "\x00\x00\x00\x00",
         26);
     QByteArray app1("\xFF\xE1", 2);
-    const int length = 2 + 6 + tiff.size();
+    const qsizetype length = 2 + 6 + tiff.size();
     app1.append(static_cast<char>(length >> 8)).append(static_cast<char>(length & 0xFF));
     app1.append("Exif\0\0", 6).append(tiff);
     jpeg.insert(2, app1);  // right after the start-of-image marker

@@ -102,7 +102,7 @@ std::optional<QString> valueProblem(const QStringList& words, const QList<Option
 // The argument as the user wrote an option that the parser names without its dashes.
 QString writtenOption(const QString& name, const QStringList& arguments)
 {
-    const QString longForm = QStringLiteral("--") + name;
+    QString longForm = QStringLiteral("--") + name;
     for (const QString& argument : arguments) {
         if (argument == longForm || argument.startsWith(longForm + QLatin1Char('=')))
             return longForm;

@@ -172,7 +172,7 @@ std::optional<QString> sourceProblem(const CommandLine& line)
 std::optional<QString> fontUsageProblem(const CommandLine& line)
 {
     const bool family = line.isSet(QStringLiteral("family"));
-    if (const std::optional<QString> problem = sourceProblem(line))
+    if (std::optional<QString> problem = sourceProblem(line))
         return problem;
     if (line.isSet(QStringLiteral("style")) && !family)
         return QStringLiteral("--style yalnız --family ile kullanılabilir.");
