@@ -494,7 +494,15 @@ void TableScanner::settleDialects()
 // part its labels begin with.
 void TableScanner::joinSplitTables()
 {
-    if (m_tables.size() < 2)
+    // A join needs a run after a run with a part of kLeastSplitPart numbers next to it (or
+    // behind a lone guard); most texts have none, and keep their list as it is.
+    bool any = false;
+    for (qsizetype i = 1; i < m_tables.size() && !any; ++i) {
+        any = m_notes[i].afterRun &&
+              (m_tables[i].count >= kLeastSplitPart || m_tables[i - 1].count >= kLeastSplitPart ||
+               (i > 1 && m_tables[i - 2].count >= kLeastSplitPart));
+    }
+    if (!any)
         return;
     // The parts of the table being joined, as indices into m_tables: the first found, the
     // ones whose labels come before it (nearest first) and after it.
@@ -556,10 +564,10 @@ void TableScanner::joinSplitTables()
                               table.count == 1 && table.isBytes() && table.bytes.at(0) == 0;
         if (loneZero && i + 1 < m_tables.size() && joinOf(i + 1) != Join::No) {
             parts.warnings << QStringLiteral(
-                                  "Satır %1: parçaların arasında tek başına duran \"%2 %3\" bir "
+                                  "Satır %1: parçaların arasında tek başına duran \"%2 0\" bir "
                                   "koruma sayılıp alınmadı.")
                                   .arg(table.line)
-                                  .arg(table.dataWord, note.firstPiece);
+                                  .arg(table.dataWord);
             continue;
         }
         finish();
@@ -1228,7 +1236,6 @@ void TableScanner::addValue(qint64 value, QStringView prefix, QStringView suffix
     if (table.count++ == 0) {
         table.prefix = prefix.toString();
         table.suffix = suffix.toString();
-        m_firstPiece = piece.toString();
     }
     if (table.isBytes())
         table.bytes.append(static_cast<char>(value));
@@ -1273,7 +1280,6 @@ void TableScanner::endTable()
             m_mode == Mode::DataRun && !m_basicRun && m_table.dialect == TableDialect::Asm;
         note.afterRun = note.asmRun && m_openedAfterRun;
         note.part = std::move(m_part);
-        note.firstPiece = std::move(m_firstPiece);
         m_afterRun = note.asmRun;
         m_tables.append(std::move(m_table));
         m_notes.append(std::move(note));
@@ -1282,7 +1288,6 @@ void TableScanner::endTable()
     }
     m_table = FoundTable();
     m_part.clear();
-    m_firstPiece.clear();
     m_openedAfterRun = false;
     m_mode = Mode::Idle;
     m_continued = false;

@@ -106,13 +106,11 @@ private:
         bool asmRun = false;    // a run of assembler data lines
         bool afterRun = false;  // only separator lines stood between it and the run before it
         QString part;           // its own label (a font's outer label aside)
-        QString firstPiece;     // its first number as written
     };
     QList<RunNote> m_notes;
     bool m_afterRun = false;  // the last table found is an assembler run; only separators since
     bool m_openedAfterRun = false;  // the open run began so
     QString m_part;                 // the open run's own label
-    QString m_firstPiece;           // the open table's first number as written
 };
 
 }  // namespace pixmint
