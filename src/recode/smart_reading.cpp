@@ -158,8 +158,19 @@ ChosenTable chooseTable(const QList<FoundTable>& tables, const TableChoice& choi
     qsizetype index = largestTable(tables);
     if (choice.kind == TableChoice::Kind::Index)
         index = choice.index >= 0 && choice.index < tables.size() ? choice.index : -1;
-    if (choice.kind == TableChoice::Kind::Name)
+    const FoundTable::Part* part = nullptr;
+    if (choice.kind == TableChoice::Kind::Name) {
         index = indexNamed(tables, choice.name);
+        for (qsizetype i = 0; i < tables.size() && index < 0; ++i) {
+            for (const FoundTable::Part& candidate : tables[i].parts) {
+                if (candidate.name == choice.name) {
+                    index = i;
+                    part = &candidate;
+                    break;
+                }
+            }
+        }
+    }
     if (index < 0) {
         const QString asked = choice.name.isEmpty() ? QString::number(choice.index) : choice.name;
         chosen.failure = QStringLiteral("Tablo bulunamadı: %1").arg(asked);
@@ -168,6 +179,8 @@ ChosenTable chooseTable(const QList<FoundTable>& tables, const TableChoice& choi
     chosen.first = index;
     if (!tables[index].isBytes())
         chosen.failure = notBytesMessage(tables[index]);
+    else if (part)
+        appendEntries(tables[index].bytes.sliced(part->first, part->count), chosen.entries);
     else
         appendEntries(tables[index].bytes, chosen.entries);
     if (const QString warning = warningsMessage(tables[index]); !warning.isEmpty())

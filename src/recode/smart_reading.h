@@ -59,6 +59,15 @@ struct FoundTable {
     QSize glyphCell;
     int glyphSkip = 0;
     int glyphFirst = -1;
+    // A table joined from labelled parts: each part's label and its numbers' place in the
+    // table, in the table's order; empty for a table of one part. A part stays choosable by
+    // its label.
+    struct Part {
+        QString name;
+        qsizetype first = 0;
+        qsizetype count = 0;
+    };
+    QList<Part> parts;
 
     bool isBytes() const { return notByte.isEmpty(); }
     // The name, or "-" for a table that has none.
@@ -68,10 +77,11 @@ struct FoundTable {
 // Finds the tables of a text written by anyone, in file order, and takes only their numbers:
 // C initialisers NAME[…]… = { … } (sizes, qualifiers and attributes anywhere in the head,
 // inner braces flattened); runs of assembler data lines (dt, retlw, db, .db, de, data,
-// .byte after an optional label) named by the label that opens them; BASIC Table NAME …
-// End Table and runs of CData/Data lines (",_" continues a line); runs of lines that hold
-// nothing but numbers. Blank and comment-only lines may stand inside a run. Comments of
-// every dialect and "#" lines are left out first; numbers are read in their own base.
+// .byte after an optional label) named by the label that opens them, the labelled parts of
+// a split table joined; BASIC Table NAME … End Table and runs of CData/Data lines (",_"
+// continues a line); runs of lines that hold nothing but numbers. Blank and comment-only
+// lines may stand inside a run. Comments of every dialect and "#" lines are left out first;
+// numbers are read in their own base.
 QList<FoundTable> findTables(QStringView text);
 
 // Which table to take: the largest byte table, every byte table, or one by its index in
@@ -96,8 +106,9 @@ struct ChosenTable {
 };
 
 // Takes the numbers of the chosen table(s). The largest: the byte table with the most
-// numbers, the first on a tie. All: every byte table in file order. A chosen table that is
-// not bytes, a choice that names no table, and a text without tables take nothing.
+// numbers, the first on a tie. All: every byte table in file order. A name that no table
+// has but a part of a joined table does takes that part. A chosen table that is not bytes,
+// a choice that names no table, and a text without tables take nothing.
 ChosenTable chooseTable(const QList<FoundTable>& tables, const TableChoice& choice);
 
 // The index of the largest byte table; when no table is bytes, the largest table; -1 when

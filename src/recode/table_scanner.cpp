@@ -26,6 +26,11 @@ constexpr qint64 kMostRangeValues = qint64(1) << 24;
 // swallow the rest of a table.
 constexpr qsizetype kLongestCarry = 4096;
 
+// A part of a split table that the next part continues holds at least this many numbers: a
+// table is split because it outgrows a page or an array, while the short strings a compiler
+// numbers one after the other (STR_1, STR_2) are tables of their own.
+constexpr qsizetype kLeastSplitPart = 64;
+
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
@@ -108,7 +113,7 @@ bool beginsOperands(QStringView operands)
     if (text.isEmpty())
         return false;
     const QChar c = text.front();
-    return c.isLetterOrNumber() || QStringView(u"$%&'\"-+._>").contains(c);
+    return c.isLetterOrNumber() || QStringView(u"$%&'\"-+._>#").contains(c);
 }
 
 struct DataLineParts {
@@ -261,6 +266,144 @@ bool isCompilerLabel(QStringView label)
     return label.startsWith(u"__");
 }
 
+// The words of assembler lines that only place what follows (sections, pages, banks,
+// alignment, symbols and the compiler's own line records) and give no code of their own.
+bool isPlacementWord(QStringView word)
+{
+    return isWordOf(
+        word, {u"org",      u".org",   u"page",    u".page",    u"pagesel", u"pageselw", u"banksel",
+               u"bankisel", u"psect",  u"global",  u".globl",   u".global", u"extern",   u".extern",
+               u"code",     u".code",  u"section", u".section", u".area",   u".text",    u".rodata",
+               u"align",    u".align", u".balign", u"even",     u".even",   u"file",     u".file",
+               u"line",     u".line",  u"cseg",    u".cseg",    u".type",   u".size",    u"list",
+               u"nolist",   u".list",  u".nolist"});
+}
+
+// The lines of a computed goto that stand before a part of a table: "addwf PCL,F",
+// "movwf PCL", "movwf PCLATH", "movlw high TABLE" (low, upper).
+bool isJumpIntoTable(QStringView word, QStringView operands)
+{
+    QStringView operand = withoutBlanks(operands);
+    if (isWordOf(word, {u"addwf", u"movwf"})) {
+        const qsizetype comma = operand.indexOf(u',');
+        return isWordOf(withoutBlanks(comma < 0 ? operand : operand.first(comma)),
+                        {u"pcl", u"pclath"});
+    }
+    if (word.compare(u"movlw", Qt::CaseInsensitive) != 0)
+        return false;
+    if (operand.startsWith(u'('))
+        operand = operand.sliced(1);
+    for (const QStringView part :
+         {QStringView(u"high"), QStringView(u"low"), QStringView(u"upper")}) {
+        if (operand.startsWith(part, Qt::CaseInsensitive) && operand.size() > part.size() &&
+            !isNameChar(operand[part.size()]))
+            return true;
+    }
+    return false;
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// A line that may stand between the parts of a split table: a label alone, a placement
+// directive or a line of a computed goto, after an optional label.
+struct SeparatorLine {
+    QStringView jumpLabel;  // the label of a computed goto's line ("font2  addwf PCL,F")
+};
+
+std::optional<SeparatorLine> separatorLine(const CodeLine& line)
+{
+    QStringView rest = line.code;
+    QStringView word = takeWord(rest);
+    if (isPlacementWord(word))
+        return SeparatorLine{};
+    QStringView label;
+    if (isLabelWord(word) && (word.endsWith(u':') || line.column0)) {
+        if (withoutBlanks(rest).isEmpty())
+            return SeparatorLine{};
+        label = withoutColon(word);
+        word = takeWord(rest);
+    }
+    if (isPlacementWord(word))
+        return SeparatorLine{};
+    if (isJumpIntoTable(word, rest))
+        return SeparatorLine{label};
+    return std::nullopt;
+}
+
+// A label as a stem and the numbers that end it: "font_part2" is "font_part" and 2,
+// "BigFont42_51" is "BigFont" and the range 42 to 51; "font" has none.
+struct NumberedName {
+    QStringView stem;
+    qint64 first = -1;
+    qint64 last = -1;
+};
+
+NumberedName numberedName(QStringView name)
+{
+    NumberedName numbered;
+    qsizetype end = name.size();
+    for (int group = 0; group < 2; ++group) {
+        qsizetype start = end;
+        while (start > 0 && isAsciiDigit(name[start - 1]) && end - start < 9)
+            --start;
+        if (start == end || (start > 0 && isAsciiDigit(name[start - 1])))
+            break;
+        const qint64 value = name.sliced(start, end - start).toLongLong();
+        numbered.first = value;
+        if (numbered.last < 0)
+            numbered.last = value;
+        end = start;
+        if (group == 0 && end > 1 && name[end - 1] == u'_' && isAsciiDigit(name[end - 2]))
+            --end;
+        else
+            break;
+    }
+    while (end > 0 && name[end - 1] == u'_')
+        --end;
+    numbered.stem = name.first(end);
+    return numbered;
+}
+
+// Whether a label names the part of a table that comes after the part `before` names: the
+// same stem, and the number after it (or the range that begins after it); a first part
+// without a number is followed by 1 or 2.
+bool continuesName(QStringView before, QStringView after)
+{
+    const NumberedName a = numberedName(before);
+    const NumberedName b = numberedName(after);
+    if (a.stem.isEmpty() || b.first < 0 || a.stem.compare(b.stem, Qt::CaseInsensitive) != 0)
+        return false;
+    if (a.first < 0)
+        return b.first == b.last && (b.first == 1 || b.first == 2);
+    return b.first == a.last + 1;
+}
+
+// A byte of a number that an assembler's operator takes: "low(0)" (XC8 writes every zero of
+// a table so), "high(0x1234)", "upper(…)".
+std::optional<qint64> byteOperator(QStringView piece)
+{
+    if (!piece.endsWith(u')'))
+        return std::nullopt;
+    const qsizetype open = piece.indexOf(u'(');
+    if (open <= 0)
+        return std::nullopt;
+    const QStringView word = withoutBlanks(piece.first(open));
+    const int shift = word.compare(u"low", Qt::CaseInsensitive) == 0     ? 0
+                      : word.compare(u"high", Qt::CaseInsensitive) == 0  ? 8
+                      : word.compare(u"upper", Qt::CaseInsensitive) == 0 ? 16
+                                                                         : -1;
+    if (shift < 0)
+        return std::nullopt;
+    const std::optional<WrittenNumber> number =
+        readWrittenNumber(withoutBlanks(piece.sliced(open + 1, piece.size() - open - 2)));
+    if (!number || number->value < 0)
+        return std::nullopt;
+    return (number->value >> shift) & 0xFF;
+}
+
 // The piece without a Python line continuation "\" at its end.
 QStringView withoutContinuation(QStringView piece)
 {
@@ -319,6 +462,7 @@ QList<FoundTable> TableScanner::run()
         readLine(line);
     endTable();
     settleDialects();
+    joinSplitTables();
     recogniseFonts(m_text, m_tables);
     return std::move(m_tables);
 }
@@ -336,6 +480,101 @@ void TableScanner::settleDialects()
             table.dataWord.clear();
         }
     }
+}
+
+// A table that a compiler or a programmer split in labelled parts, one run of data lines a
+// part, is one table: a run joins the table before it when only separator lines stand
+// between them (labels, placement directives, a computed goto's lines), its data word is the
+// same, and its label continues the label of the table's last part (font_part1, font_part2;
+// BigFont32_41, BigFont42_51) or comes just before its first (GCC writes the objects of a
+// file last first: font_part3, font_part2, font_part1); the parts are joined in the order of
+// their labels, and every part but the last of that order holds kLeastSplitPart numbers or
+// more. A lone zero between two such parts ("retlw 0", a guard of the lookup before it) is
+// left out and named in a warning. The joined table takes the name, line and format of the
+// part its labels begin with.
+void TableScanner::joinSplitTables()
+{
+    // A join needs a run after a run with a part of kLeastSplitPart numbers next to it (or
+    // behind a lone guard); most texts have none, and keep their list as it is.
+    bool any = false;
+    for (qsizetype i = 1; i < m_tables.size() && !any; ++i) {
+        any = m_notes[i].afterRun &&
+              (m_tables[i].count >= kLeastSplitPart || m_tables[i - 1].count >= kLeastSplitPart ||
+               (i > 1 && m_tables[i - 2].count >= kLeastSplitPart));
+    }
+    if (!any)
+        return;
+    // The parts of the table being joined, as indices into m_tables: the first found, the
+    // ones whose labels come before it (nearest first) and after it.
+    struct Parts {
+        qsizetype found = -1;
+        QList<qsizetype> before;
+        QList<qsizetype> after;
+        QStringList warnings;  // of the guards left out
+    };
+    QList<FoundTable> joined;
+    joined.reserve(m_tables.size());
+    Parts parts;
+    const auto finish = [&] {
+        if (parts.found < 0)
+            return;
+        QList<qsizetype> order(parts.before.crbegin(), parts.before.crend());
+        order << parts.found << parts.after;
+        FoundTable whole = std::move(m_tables[order.first()]);
+        if (order.size() > 1)
+            whole.parts << FoundTable::Part{m_notes[order.first()].part, 0, whole.count};
+        for (qsizetype k = 1; k < order.size(); ++k) {
+            FoundTable& part = m_tables[order[k]];
+            whole.parts << FoundTable::Part{m_notes[order[k]].part, whole.count, part.count};
+            if (whole.isBytes() && !part.isBytes())
+                whole.notByte = part.notByte;
+            if (whole.isBytes())
+                whole.bytes += part.bytes;
+            whole.count += part.count;
+            whole.warnings << part.warnings;
+        }
+        whole.warnings << parts.warnings;
+        joined.append(std::move(whole));
+        parts = Parts();
+    };
+    enum class Join { No, After, Before };
+    const auto joinOf = [&](qsizetype i) {
+        const FoundTable& table = m_tables[i];
+        const RunNote& note = m_notes[i];
+        if (parts.found < 0 || !m_notes[parts.found].asmRun || !note.asmRun || !note.afterRun ||
+            table.dialect != TableDialect::Asm || m_tables[parts.found].dialect != table.dialect ||
+            m_tables[parts.found].dataWord.compare(table.dataWord, Qt::CaseInsensitive) != 0)
+            return Join::No;
+        const qsizetype tail = parts.after.isEmpty() ? parts.found : parts.after.last();
+        const qsizetype head = parts.before.isEmpty() ? parts.found : parts.before.last();
+        if (m_tables[tail].count >= kLeastSplitPart && continuesName(m_notes[tail].part, note.part))
+            return Join::After;
+        if (table.count >= kLeastSplitPart && continuesName(note.part, m_notes[head].part))
+            return Join::Before;
+        return Join::No;
+    };
+    for (qsizetype i = 0; i < m_tables.size(); ++i) {
+        const FoundTable& table = m_tables[i];
+        const RunNote& note = m_notes[i];
+        if (const Join join = joinOf(i); join != Join::No) {
+            (join == Join::After ? parts.after : parts.before) << i;
+            continue;
+        }
+        const bool loneZero = note.asmRun && note.afterRun && note.part.isEmpty() &&
+                              table.count == 1 && table.isBytes() && table.bytes.at(0) == 0;
+        if (loneZero && i + 1 < m_tables.size() && joinOf(i + 1) != Join::No) {
+            parts.warnings << QStringLiteral(
+                                  "Satır %1: parçaların arasında tek başına duran \"%2 0\" bir "
+                                  "koruma sayılıp alınmadı.")
+                                  .arg(table.line)
+                                  .arg(table.dataWord);
+            continue;
+        }
+        finish();
+        parts.found = i;
+    }
+    finish();
+    m_tables = std::move(joined);
 }
 
 LineContext TableScanner::contextNow() const
@@ -434,6 +673,8 @@ void TableScanner::readDirective(const CodeLine& line)
     }
     const QString directive = withoutDirectiveComments(m_directive);
     m_directive.clear();
+    if (m_mode == Mode::Idle)
+        m_afterRun = false;
     if (m_mode == Mode::C) {
         const bool aside = !m_conditions.isActive() && m_conditions.keepsLinesAside();
         switch (m_conditions.take(directive, m_macros, m_directiveLine)) {
@@ -490,11 +731,16 @@ void TableScanner::readOther(const CodeLine& line)
     if (labelAlone && m_mode == Mode::DataRun && m_joined)
         return;
     endTable();
+    const std::optional<SeparatorLine> separator = separatorLine(line);
+    if (!separator)
+        m_afterRun = false;
     if (labelAlone && !m_pendingLabel.isEmpty() && m_outerLabel.isEmpty())
         m_outerLabel = m_pendingLabel;
     else if (!labelAlone)
         m_outerLabel.clear();
-    m_pendingLabel = label.toString();
+    // The label of a computed goto's line names the part of the table that follows it.
+    m_pendingLabel =
+        (separator && !separator->jumpLabel.isEmpty() ? separator->jumpLabel : label).toString();
     appendHead(line.code);
 }
 
@@ -719,8 +965,11 @@ void TableScanner::openDataRun(QStringView label, QStringView word)
     if (!label.isEmpty() && outer.isEmpty())
         outer = m_pendingLabel;
     const bool joined = !outer.isEmpty() && !inner.isEmpty() && !isCompilerLabel(outer);
+    const bool afterRun = m_afterRun;
     startTable(Mode::DataRun, basic ? TableDialect::Basic : TableDialect::Asm,
                joined ? outer : inner, word.toString());
+    m_openedAfterRun = afterRun;
+    m_part = inner;
     m_joined = joined;
     m_runWord = word.toString();
     m_basicRun = basic || (m_basicSeen && word.compare(u"data", Qt::CaseInsensitive) == 0);
@@ -902,6 +1151,15 @@ void TableScanner::addPiece(QStringView piece, int lineNumber)
         m_table.pieces << piece.toString();
     if (addDialectPiece(piece, lineNumber))
         return;
+    if (m_table.dialect == TableDialect::Asm) {
+        // The immediate mark of the assemblers sdcc writes for: ".db #0x3f".
+        if (piece.size() > 1 && piece.front() == u'#')
+            piece = piece.sliced(1);
+        if (const std::optional<qint64> value = byteOperator(piece)) {
+            addValue(*value, {}, {}, piece, lineNumber);
+            return;
+        }
+    }
     const std::optional<WrittenNumber> number = readWrittenNumber(piece);
     if (number) {
         addValue(number->value, number->prefix, number->suffix, piece, lineNumber);
@@ -1016,9 +1274,21 @@ void TableScanner::endTable()
     const bool guard = m_table.dialect == TableDialect::Asm && isCompilerLabel(m_table.name) &&
                        m_table.count == 1 && m_table.isBytes() && m_table.bytes.at(0) == 0;
     m_table.warnings << m_conditions.takeWarnings();
-    if (m_mode != Mode::Idle && something && !m_dropped && !guard)
+    if (m_mode != Mode::Idle && something && !m_dropped && !guard) {
+        RunNote note;
+        note.asmRun =
+            m_mode == Mode::DataRun && !m_basicRun && m_table.dialect == TableDialect::Asm;
+        note.afterRun = note.asmRun && m_openedAfterRun;
+        note.part = std::move(m_part);
+        m_afterRun = note.asmRun;
         m_tables.append(std::move(m_table));
+        m_notes.append(std::move(note));
+    } else if (m_mode != Mode::Idle && !guard) {
+        m_afterRun = false;
+    }
     m_table = FoundTable();
+    m_part.clear();
+    m_openedAfterRun = false;
     m_mode = Mode::Idle;
     m_continued = false;
     m_joined = false;

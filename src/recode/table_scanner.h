@@ -59,6 +59,7 @@ private:
     void startTable(Mode mode, TableDialect dialect, QStringView name, const QString& dataWord);
     void endTable();
     void settleDialects();
+    void joinSplitTables();
 
     QStringView m_text;
     CodeLineReader m_lines;
@@ -99,6 +100,17 @@ private:
         bool directive = false;
     };
     QList<KeptLine> m_keptLines;
+    // What joining a table split in labelled parts needs to know of each table found, in the
+    // order of m_tables.
+    struct RunNote {
+        bool asmRun = false;    // a run of assembler data lines
+        bool afterRun = false;  // only separator lines stood between it and the run before it
+        QString part;           // its own label (a font's outer label aside)
+    };
+    QList<RunNote> m_notes;
+    bool m_afterRun = false;  // the last table found is an assembler run; only separators since
+    bool m_openedAfterRun = false;  // the open run began so
+    QString m_part;                 // the open run's own label
 };
 
 }  // namespace pixmint

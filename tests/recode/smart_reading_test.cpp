@@ -88,6 +88,25 @@ QString doublingMacros()
     return text + QStringLiteral("const char t[] = { 1, M30 };");
 }
 
+// Assembler data lines, one number a line after `head` ("retlw ", ".db #"), for the numbers
+// first to last.
+QString dataLines(const char* head, int first, int last)
+{
+    QString lines;
+    for (int value = first; value <= last; ++value)
+        lines += QStringLiteral("\t%1%2\n").arg(QString::fromUtf8(head)).arg(value);
+    return lines;
+}
+
+// The numbers first to last as described() shows them, each after a space.
+QString numbersShown(int first, int last)
+{
+    QString shown;
+    for (int value = first; value <= last; ++value)
+        shown += QStringLiteral(" %1").arg(value);
+    return shown;
+}
+
 // Tom Torfs's binary constants, as firmware of the field writes them.
 const char16_t* const kB8 =
     u"#define HEX__(n) 0x##n##LU\n"
@@ -196,8 +215,38 @@ INSTANTIATE_TEST_SUITE_P(SmartReading, Rule, ::testing::Values(
     RuleCase{"CompilerGuardIsNoTable",
              s(u"__stringbase:\n\tretlw\t0\npsect\tstrings\n\tline\t48\n_keypad:\n\tretlw\t031h\n\tretlw\t0"),
              s(u"_keypad asm 6: 49 0")},
+    RuleCase{"Xc8WritesZeroAsLow", s(u"_Font:\n\tretlw\tlow(0)\n\tretlw\t07Fh\n\tretlw\thigh(0x1234)\n\tretlw\tlow(_x)"),
+             s(u"_Font asm 2: !low(_x) (3)")},
+    RuleCase{"Xc8ZerosAreBytes", s(u"_Font:\n\tretlw\tlow(0)\n\tretlw\t07Fh\n\tretlw\tHIGH (0x1234)"),
+             s(u"_Font asm 2: 0 127 18")},
     RuleCase{"CompilerLabelJoinsNothing", s(u"__stringdata:\nSTR_1:\n\tretlw 65\nSTR_2:\n\tretlw 66"),
              s(u"STR_1 asm 3: 65 | STR_2 asm 5: 66")},
+    // Tables split in labelled parts: sdcc's output of a font written in parts, its ".db #N".
+    RuleCase{"SplitPartsJoin",
+             s(u"\t.area CONST   (CODE)\n_font_part1:\n") + dataLines(".db #", 1, 64) +
+                 s(u"_font_part2:\n") + dataLines(".db #", 65, 66) + s(u"_segments:\n\t.db #0x3f\n"),
+             s(u"_font_part1 asm 3:") + numbersShown(1, 66) + s(u" | _segments asm 71: 63")},
+    RuleCase{"GccWritesThePartsLastFirst",
+             s(u".global\tfont_part2\n\t.type\tfont_part2, @object\nfont_part2:\n") +
+                 dataLines(".byte\t", 65, 66) +
+                 s(u".global\tfont_part1\n\t.section\t.rodata\n\t.size\tfont_part1, 64\nfont_part1:\n") +
+                 dataLines(".byte\t", 1, 64),
+             s(u"font_part1 asm 10:") + numbersShown(1, 66)},
+    RuleCase{"GuardBetweenPartsIsLeftOut",
+             s(u"BigFont32_41\taddwf PCL,F\n") + dataLines("retlw ", 1, 64) +
+                 s(u"\tORG 0x100\n\tretlw 0\n\tpagesel $\nBigFont42_51\taddwf PCL,F\n") +
+                 dataLines("retlw ", 65, 66),
+             s(u"BigFont32_41 asm 2:") + numbersShown(1, 66) +
+                 s(u" ?Satır 67: parçaların arasında tek başına duran \"retlw 0\" bir koruma sayılıp alınmadı.")},
+    RuleCase{"UnrelatedTablesStayApart",
+             s(u"_ir_format_tbl:\n") + dataLines("retlw ", 1, 64) +
+                 s(u"\tglobal\t_ir_func1_code_tbl\npsect\tstringtext2,class=CODE,delta=2\n"
+                   u"__pstringtext2:\n\tfile\t\"ir_data.h\"\n\tline\t36\n_ir_func1_code_tbl:\n\tretlw\t2"),
+             s(u"_ir_format_tbl asm 2:") + numbersShown(1, 64) + s(u" | _ir_func1_code_tbl asm 72: 2")},
+    RuleCase{"CodeOrAShortPartKeepsPartsApart",
+             s(u"font1:\n") + dataLines("dt ", 1, 64) + s(u"\tmovlw 3\nfont2:\n\tdt 65\nfont3:\n\tdt 66"),
+             s(u"font1 asm 2:") + numbersShown(1, 64) +
+                 s(u" | font2 asm 68: 65 | font3 asm 70: 66")},
     // BASIC.
     RuleCase{"TableEndTable", s(u"Table Logo\n 1, 2\n 3 ' x\nEnd Table\n 4, 5"),
              s(u"Logo basic 2: 1 2 3 | - numbers 5: 4 5")},
@@ -305,6 +354,7 @@ INSTANTIATE_TEST_SUITE_P(SmartReading, SourceGroup, ::testing::Values(
     FormatCase{"BasicTable", u"Table T\n%1\nEnd Table", "Proton Basic", u"CData", u"%", u""},
     FormatCase{"Numbers", u"1, 2", "CCS", u"Resim[]=", u"", u""},
     FormatCase{"Z80Defb", u"\tdefb $01", "Asm", u"defb", u"$", u""},
+    FormatCase{"SdccImmediateMark", u"\t.db #0x3f", "Asm", u".db", u"0x", u""},
     FormatCase{"JalKeepsTheLanguage", u"const byte F[] =\n{ 0x01 }\n-- c", "CCS", u"Resim[]=", u"0x", u""},
     FormatCase{"PascalKeepsTheLanguage", u"F: array[0..0] of byte = ($3C);", "CCS", u"Resim[]=", u"$", u""}),
     [](const auto& tested) { return std::string(tested.param.name); });
@@ -361,6 +411,24 @@ TEST(SmartReading, WithoutAByteTableTheLargestIsNamed)
     EXPECT_EQ(chooseTable(wide, tableChoiceFrom(s(u"all"))).failure,
               s(u"Tablo - bayt tablosu değil: 999"));
     EXPECT_EQ(chooseTable(findTables(s(u"; nothing")), {}).failure, s(u"Tablo bulunamadı."));
+}
+
+// A table joined from labelled parts is named by its first part's label; every other part
+// stays choosable by its own, as it was before the parts were joined. GCC writes them last
+// first; the table takes them in the order of their labels.
+TEST(SmartReading, APartOfAJoinedTableIsChosenByItsLabel)
+{
+    const QList<FoundTable> tables = findTables(s(u"font_part2:\n") + dataLines(".byte ", 65, 66) +
+                                                s(u"font_part1:\n") + dataLines(".byte ", 1, 64));
+    ASSERT_EQ(tables.size(), 1);
+    EXPECT_EQ(tables[0].parts.size(), 2);
+    const ChosenTable second = chooseTable(tables, tableChoiceFrom(s(u"font_part2")));
+    EXPECT_EQ(second.entries, (QStringList{s(u"41"), s(u"42")}));
+    EXPECT_EQ(second.first, 0);
+    const ChosenTable whole = chooseTable(tables, tableChoiceFrom(s(u"font_part1")));
+    EXPECT_EQ(whole.entries.size(), 66);
+    EXPECT_EQ(whole.entries.mid(63, 2), (QStringList{s(u"40"), s(u"41")}));
+    EXPECT_EQ(chooseTable(tables, {}).entries, whole.entries);
 }
 
 // Every text the program writes, in every language and with every command of its presets,
@@ -457,7 +525,10 @@ INSTANTIATE_TEST_SUITE_P(SmartReading, CorpusFile, ::testing::Values(
     "smart/rakettitiede_octapentaveega/font.inc",
     "smart/jallib_jallib/glcd_5x7_font.jal",
     "smart/cheveron_open81/13_font.asm",
-    "smart/peterhinch_micropython-nano-gui/font6.py"),
+    "smart/peterhinch_micropython-nano-gui/font6.py",
+    "smart/generated/font_parts.asm",
+    "smart/generated/font_parts.c",
+    "smart/generated/font_parts_avr.s"),
     [](const auto& tested) { return caseName(tested.param); });
 // clang-format on
 

@@ -32,6 +32,9 @@ int runTables(const CommandLine& line, std::ostream& out, std::ostream& err)
             listing += QStringLiteral("\tcells %1x%2")
                            .arg(table.glyphCell.width())
                            .arg(table.glyphCell.height());
+        // A table joined from labelled parts: how many.
+        if (!table.parts.isEmpty())
+            listing += QStringLiteral("\tparts %1").arg(table.parts.size());
         listing += u'\n';
     }
     out << listing.toUtf8().constData();
@@ -55,7 +58,9 @@ Command tablesCommand()
              "Bir include dosyasında akıllı okumanın bulduğu tabloları listeler: her "
              "satırda sıra, ad (yoksa -), lehçe (asm, c, basic, numbers, ...; gfx: Adafruit "
              "GFX yazı tipi, karakter adedi), sayı adedi, ilk satır; karakter boyutu "
-             "belli bir tabloda (hücreli yazı tipi) ayrıca \"cells ENxYÜKSEKLİK\".")},
+             "belli bir tabloda (hücreli yazı tipi) ayrıca \"cells ENxYÜKSEKLİK\"; etiketli "
+             "parçalardan birleşen tabloda \"parts ADET\" (her parça etiketiyle de "
+             "seçilir).")},
     };
     command.run = runTables;
     return command;

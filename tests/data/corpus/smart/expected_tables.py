@@ -119,6 +119,57 @@ def asm_tables(text):
     return found
 
 
+def joined_parts(text, label_re, data_re):
+    """Runs of compiler output: a label alone on its line (label_re), then data lines of one
+    number (data_re). Runs whose labels are one stem and numbers that follow each other
+    (_font_part1, _font_part2) are one table in the order of the numbers, whichever way the
+    file has them (GCC writes them last first), when each part but the last of that order
+    holds 64 numbers or more."""
+    runs = []
+    for number_of_line, raw in enumerate(text.split("\n"), 1):
+        code = raw.split(";")[0].strip()
+        label = re.fullmatch(label_re, code)
+        data = re.fullmatch(data_re, code)
+        if label:
+            runs.append([label.group(1), None, []])
+        elif data and runs:
+            if runs[-1][1] is None:
+                runs[-1][1] = number_of_line
+            runs[-1][2].append(data.group(1))
+    groups = []  # each a list of (number, name, line, values) in the order of the numbers
+    for name, line, values in runs:
+        if not values:
+            continue
+        numbered = re.fullmatch(r"(.*?)(\d+)", name)
+        if groups and numbered:
+            stem, n = numbered.group(1), int(numbered.group(2))
+            group = groups[-1]
+            first, last = group[0], group[-1]
+            if first[4] == stem and n == last[0] + 1 and len(last[3]) >= 64:
+                group.append((n, name, line, values, stem))
+                continue
+            if first[4] == stem and n == first[0] - 1 and len(values) >= 64:
+                group.insert(0, (n, name, line, values, stem))
+                continue
+        n = int(numbered.group(2)) if numbered else None
+        groups.append([(n, name, line, values, numbered.group(1) if numbered else None)])
+    found = []
+    for group in groups:
+        values = [v for part in group for v in part[3]]
+        found.append(table(group[0][1], "asm", group[0][2], values))
+    return found
+
+
+def sdcc_tables(text):
+    """Assembler written by sdcc: "_NAME:" then ".db #0xNN" lines."""
+    return joined_parts(text, r"(_\w+):", r"\.db\s+#(0x[0-9a-fA-F]+)")
+
+
+def gcc_tables(text):
+    """Assembler written by GCC: "NAME:" then ".byte N" lines."""
+    return joined_parts(text, r"(\w+):", r"\.byte\s+(\d+)")
+
+
 def basic_tables(text):
     found = []
     for m in BASIC_TABLE.finditer(text):
@@ -154,7 +205,7 @@ def python_tables(text):
 
 
 READERS = {".h": c_tables, ".c": c_tables, ".asm": asm_tables, ".inc": asm_tables,
-           ".jal": jal_tables, ".py": python_tables}
+           ".jal": jal_tables, ".py": python_tables, ".s": gcc_tables}
 
 
 def main():
@@ -166,6 +217,10 @@ def main():
         text = path.read_bytes().decode("cp1254", errors="replace")
         if path.name == "7segment.h":
             reader = basic_tables
+        if "File Created by SDCC" in text:
+            reader = sdcc_tables
+        if path.suffix == ".s":
+            reader = gcc_tables
         rows = sorted(reader(text))
         name = path.relative_to(HERE.parent).as_posix().replace("/", "__")
         out = HERE / "expected" / (name + ".tables")
