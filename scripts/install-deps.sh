@@ -11,9 +11,9 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth imagemagick time
     appstream desktop-file-utils
-    # The checks of scripts/test.sh: formatting, clang-tidy and the fuzz targets (clang
-    # with libFuzzer's runtime).
-    clang clang-format clang-tidy libclang-rt-dev
+    # The checks of scripts/test.sh: formatting, clang-tidy, gcc's ThreadSanitizer runtime
+    # for the window tests, and the fuzz targets (clang with libFuzzer's runtime).
+    clang clang-format clang-tidy libtsan2 libclang-rt-dev
     # The compilers and fonts the tests build and read the tool's output with (sdcc for
     # the 8051 and PIC C, gpasm for the PIC assembler, avr-gcc for the Arduino sketches, the
     # X11 bitmap fonts); the tests that need them skip when they are missing.

@@ -7,13 +7,16 @@
 #   tidy    clang-tidy with the checks of .clang-tidy over every source file of src/ (after
 #           the build, which makes the files Qt generates); any finding fails
 #   ctest   every test with ctest on Qt's offscreen platform; arguments go to ctest
+#   tsan    the window tests (ctest -L gui) under ThreadSanitizer, in their own build
+#           (build-tsan, line tables only, every warning an error); reports about Qt's own
+#           locking are suppressed by tests/tsan.supp
 #   fuzz    every fuzz target for PIXMINT_FUZZ_SECONDS (default 60) seconds, two at a time
 # PIXMINT_STAGES="format ctest" runs only the stages named (build is not implied). Each stage
 # prints its name and its time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-stages=${PIXMINT_STAGES:-"deps format build tidy ctest fuzz"}
+stages=${PIXMINT_STAGES:-"deps format build tidy ctest tsan fuzz"}
 jobs=$(nproc)
 
 configure_test_build() {
@@ -47,6 +50,19 @@ stage_tidy() {
 
 stage_ctest() {
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-test --output-on-failure -j"$jobs" "$@"
+}
+
+# Builds only the GUI test programs and what they link. Line tables (-g1) name every frame
+# of a report at a third of the disk full debug information takes; the build is not
+# optimised, which costs the tests nothing to speak of and the compiler less than -O1. As in
+# the build stage, CMake itself takes a compiler launcher (ccache) from
+# CMAKE_CXX_COMPILER_LAUNCHER and CMAKE_C_COMPILER_LAUNCHER in the environment.
+stage_tsan() {
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_C_FLAGS_DEBUG=-g1 \
+        -DPIXMINT_TSAN=ON -DPIXMINT_WERROR=ON -DPIXMINT_TESTS=ON >/dev/null
+    cmake --build build-tsan -j"$jobs" --target pixmint_gui_tests
+    ctest --test-dir build-tsan -L gui --output-on-failure -j"$jobs"
 }
 
 stage_fuzz() {

@@ -31,6 +31,11 @@ void raiseAllocationLimitOnce()
     Q_UNUSED(done);
 }
 
+// The limit is one plain number inside Qt that every decoder reads, on whatever thread it
+// runs. Raised as the program starts, on its first thread, it is never written while the
+// main window decodes a picture on a thread of the pool and Qt reads it on another.
+[[maybe_unused]] const bool kAllocationLimitRaisedAtStart = (raiseAllocationLimitOnce(), true);
+
 bool tooLarge(QSize size)
 {
     return static_cast<qint64>(size.width()) * size.height() > kMaxPicturePixels;
