@@ -40,6 +40,21 @@ qsizetype indexNamed(const QList<FoundTable>& tables, const QString& name)
     return -1;
 }
 
+// The part of a joined table that has the name, with the table's index; nullptr when none.
+const FoundTable::Part* partNamed(const QList<FoundTable>& tables, const QString& name,
+                                  qsizetype& index)
+{
+    for (qsizetype i = 0; i < tables.size(); ++i) {
+        for (const FoundTable::Part& part : tables[i].parts) {
+            if (part.name == name) {
+                index = i;
+                return &part;
+            }
+        }
+    }
+    return nullptr;
+}
+
 // Every byte table in file order; the others are named in one message.
 ChosenTable everyByteTable(const QList<FoundTable>& tables)
 {
@@ -161,15 +176,8 @@ ChosenTable chooseTable(const QList<FoundTable>& tables, const TableChoice& choi
     const FoundTable::Part* part = nullptr;
     if (choice.kind == TableChoice::Kind::Name) {
         index = indexNamed(tables, choice.name);
-        for (qsizetype i = 0; i < tables.size() && index < 0; ++i) {
-            for (const FoundTable::Part& candidate : tables[i].parts) {
-                if (candidate.name == choice.name) {
-                    index = i;
-                    part = &candidate;
-                    break;
-                }
-            }
-        }
+        if (index < 0)
+            part = partNamed(tables, choice.name, index);
     }
     if (index < 0) {
         const QString asked = choice.name.isEmpty() ? QString::number(choice.index) : choice.name;
